@@ -1,0 +1,95 @@
+// The drawing kit that every program of the suite links: the 800 x 600 window, the palette, labels,
+// pixel access, the step wait, the circle, line, arrow and band rasterisers, and the recording of
+// the pictures that `--record` writes instead of showing a window.
+//
+// Pixels: pixel (x, y) is element x + y * screen->w of the Uint32 array at screen->pixels (the row
+// length is the width, not the pitch); x grows right from 0 to 799, y down from 0 to 599.
+// Clipping: put_pixel and draw_line_unclipped never check; fill_disc, draw_circle and draw_line
+// skip every pixel outside the window. The arrows and bands clip as far as the selected line
+// routine does (see use_line_routine).
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+// ---- The frame -------------------------------------------------------------------------------
+
+constexpr int screen_width = 800;
+constexpr int screen_height = 600;
+constexpr int palette_capacity = 16;
+constexpr int text_buffer_size = 2000;
+
+extern SDL_Surface* screen;
+extern Uint32 palette[palette_capacity];  // each program maps its own entries at start-up
+
+// The ten colours that most programs share, by palette index. Green and blue are 250, not 255.
+namespace standard {
+enum Slot { black, red, green, blue, purple, pale_green, pale_blue, yellow, grey, white, slot_count };
+}
+// Maps the ten shared colours into palette[0..9] in the index order above.
+void map_standard_palette();
+
+extern TTF_Font* label_font;
+extern const SDL_Color text_colour;  // black: every label of the suite is black
+extern char text_buffer[text_buffer_size];
+extern SDL_Rect label_rect;  // only x and y are set; w and h are what the last blit wrote back
+
+// What a program tells the frame about itself, for its usage text and its arguments.
+struct ProgramInfo {
+    const char* name;         // "components"
+    const char* summary;      // one line for --help
+    bool draws_random_graph;  // accepts --seed
+};
+
+// Reads the command line (--record DIR, --seed N, --help), then starts SDL's video and opens the
+// 800 x 600 x 32 window. Bad arguments print the usage and exit 2; a window that cannot be opened
+// is one line on stderr and exit 1. With --record the window is SDL's dummy (no display needed).
+void start_frame(int argc, char* argv[], const ProgramInfo& program);
+
+// The seed a random program passes to srand: --seed N when given, else time(NULL).
+unsigned int random_seed();
+
+// TTF_Init and the label font at the given point size. The font is "times.ttf", looked for in the
+// working directory, then beside the executable, then in the installed data folder; when none
+// loads, one line on stderr says where it looked and how to get it, and the program exits 1.
+void open_labels(int point_size);
+// Replaces label_font by the same font at another size, closing the one it replaces.
+void change_label_size(int point_size);
+// Closes label_font and calls TTF_Quit.
+void close_labels();
+
+void put_pixel(int x, int y, Uint32 colour);
+Uint32 get_pixel(int x, int y);
+
+// Formats into text_buffer (cut to its size) and blits the text in black with its top-left corner
+// at (x, y).
+void draw_label(int x, int y, const char* format, ...) __attribute__((format(printf, 3, 4)));
+
+// Blocks until a key press (returns 0) or a quit event (returns 1); other events are discarded.
+// An error from SDL_WaitEvent counts as a quit. With --record, writes the picture on screen as the
+// next step-NNN.png instead and returns 0 at once.
+int wait_step();
+
+// ---- Circles ---------------------------------------------------------------------------------
+
+void fill_disc(int cx, int cy, int r, Uint32 colour);
+void draw_circle(int cx, int cy, int r, Uint32 colour);
+
+// ---- Lines -----------------------------------------------------------------------------------
+
+// 4-connected: an extra pixel at every minor-axis step. Clipped.
+void draw_line(int x0, int y0, int x1, int y1, Uint32 colour);
+// 8-connected, one pixel per major-axis step. Not clipped: the caller stays inside the window.
+void draw_line_unclipped(int x0, int y0, int x1, int y1, Uint32 colour);
+
+// ---- Arrows and bands ------------------------------------------------------------------------
+
+// The line routine that the arrows and draw_thick_line draw with; a program chooses it once at
+// start-up. Clipped draw_line unless a program says otherwise.
+enum class LineRoutine { clipped, unclipped };
+void use_line_routine(LineRoutine routine);
+
+void draw_arrow(int x0, int y0, int x1, int y1, Uint32 colour);       // head at the midpoint
+void draw_arrow_far(int x0, int y0, int x1, int y1, Uint32 colour);   // head at seven tenths
+void draw_thick_arrow(int x0, int y0, int x1, int y1, int half_width, Uint32 colour, int head_length);
+void draw_thick_line(int x0, int y0, int x1, int y1, int half_width, Uint32 colour);

@@ -1,0 +1,54 @@
+// Runs a program of the suite with --record and reads back the pictures it wrote, so that tests
+// look at exactly what the program would have shown.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Rgb {
+    std::uint8_t r, g, b;
+    bool operator==(const Rgb& other) const { return r == other.r && g == other.g && b == other.b; }
+    bool operator!=(const Rgb& other) const { return !(*this == other); }
+};
+
+constexpr Rgb white_rgb{255, 255, 255};
+constexpr Rgb black_rgb{0, 0, 0};
+constexpr Rgb red_rgb{255, 0, 0};
+constexpr Rgb green_rgb{0, 250, 0};
+constexpr Rgb blue_rgb{0, 0, 250};
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgb> pixels;  // row by row
+    Rgb at(int x, int y) const { return pixels.at(static_cast<std::size_t>(y) * width + x); }
+    int count(Rgb colour) const;  // how many pixels have this colour
+};
+
+// Reads an 8-bit RGB PNG; fails the calling test (and returns an empty picture) when it cannot.
+Picture read_png(const std::string& path);
+
+struct Run {
+    int exit_status = -1;  // the program's exit status, or -1 when it did not exit normally
+    std::string out;       // what it printed on stdout
+    std::string err;       // what it printed on stderr
+};
+
+// Runs `command` through the shell with `directory` as the working folder.
+Run run_in(const std::string& directory, const std::string& command);
+
+// The path of a built program of the suite.
+std::string program_path(const std::string& name);
+
+// A fresh empty folder under the system's temporary folder.
+std::string make_temp_folder();
+
+struct Recording {
+    Run run;
+    std::vector<Picture> steps;  // step-001.png, step-002.png, ... in order
+};
+
+// Runs the program with --record into a fresh folder, plus any further arguments, and loads every
+// picture it wrote.
+Recording record(const std::string& program, const std::string& extra_arguments = "");
