@@ -1,0 +1,109 @@
+// components: the connected components of a fixed graph by repeated depth-first search, one pair of
+// colours per component (discovered, finished); one key per step.
+#include "kit.h"
+
+namespace {
+
+constexpr int vertex_count = 11;
+
+constexpr int vertex_x[vertex_count] = {200, 100, 400, 640, 100, 400, 240, 540, 300, 500, 200};
+constexpr int vertex_y[vertex_count] = {40, 200, 40, 100, 400, 200, 300, 240, 400, 80, 200};
+
+// Row v lists v's neighbours in the order the search examines them. Vertex 5 lists 0 but 0 does
+// not list 5: the line {0, 5} is drawn once, and the search can never go from 0 to 5.
+constexpr int degree[vertex_count] = {3, 3, 1, 2, 4, 3, 3, 2, 3, 2, 3};
+constexpr int adjacency[vertex_count][vertex_count] = {
+    {1, 2, 10}, {0, 4, 10}, {0},       {9, 7},    {1, 8, 6, 10}, {0, 8, 6},
+    {8, 4, 5},  {3, 9},     {4, 5, 6}, {3, 7},    {0, 1, 4},
+};
+
+// Component k is discovered in slot 2k - 1 and finished in slot 2k.
+enum Slot { black, red, green, blue, light_red, light_green, light_blue, yellow, grey, white };
+constexpr int component_slots = 8;  // colours for four components
+
+enum SearchState { undiscovered, discovered, finished };
+
+int search_state[vertex_count];
+int component[vertex_count];
+int component_count;
+
+void map_palette() {
+    const SDL_PixelFormat* format = screen->format;
+    palette[white] = SDL_MapRGB(format, 255, 255, 255);
+    palette[black] = SDL_MapRGB(format, 0, 0, 0);
+    palette[red] = SDL_MapRGB(format, 255, 0, 0);
+    palette[light_red] = SDL_MapRGB(format, 255, 100, 100);
+    palette[green] = SDL_MapRGB(format, 0, 250, 0);
+    palette[light_green] = SDL_MapRGB(format, 100, 250, 100);
+    palette[blue] = SDL_MapRGB(format, 0, 0, 250);
+    palette[light_blue] = SDL_MapRGB(format, 100, 100, 250);
+    palette[yellow] = SDL_MapRGB(format, 255, 255, 0);
+    palette[grey] = SDL_MapRGB(format, 200, 200, 200);
+}
+
+// A fifth component would run past the eight component colours (slot 9 is the background): the
+// colours then start again from the first pair rather than reading outside the table.
+int discovered_slot(int k) { return (2 * k - 2) % component_slots + 1; }
+int finished_slot(int k) { return discovered_slot(k) + 1; }
+
+void draw_graph() {
+    for (int v = 0; v < vertex_count; ++v)
+        for (int j = 0; j < degree[v]; ++j) {
+            const int w = adjacency[v][j];
+            draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 0, palette[black]);
+        }
+    for (int v = 0; v < vertex_count; ++v) fill_disc(vertex_x[v], vertex_y[v], 4, palette[black]);
+    for (int v = 0; v < vertex_count; ++v) draw_label(vertex_x[v] - 25, vertex_y[v] - 2, "%d", v);
+}
+
+// Each call shows two screens of its own: the discovery disc and, after the subtree, the
+// finishing disc. The tree line to a new vertex shows together with that vertex's discovery disc.
+void visit(int v) {
+    const int k = component_count;
+    search_state[v] = discovered;
+    component[v] = k;
+    fill_disc(vertex_x[v], vertex_y[v], 7, palette[discovered_slot(k)]);
+    SDL_Flip(screen);
+    wait_step();
+
+    for (int j = 0; j < degree[v]; ++j) {
+        const int w = adjacency[v][j];
+        if (search_state[w] != undiscovered) continue;
+        draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 4, palette[black]);
+        visit(w);
+    }
+
+    search_state[v] = finished;
+    fill_disc(vertex_x[v], vertex_y[v], 11, palette[finished_slot(component[v])]);
+    SDL_Flip(screen);
+    wait_step();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    start_frame(argc, argv,
+                {"components", "connected components by repeated depth-first search", false});
+    map_palette();
+    SDL_FillRect(screen, nullptr, palette[white]);
+    open_labels(20);
+    use_line_routine(LineRoutine::unclipped);
+
+    draw_graph();
+    SDL_Flip(screen);
+    wait_step();
+
+    component_count = 0;
+    for (int v = 0; v < vertex_count; ++v) {
+        if (search_state[v] != undiscovered) continue;
+        ++component_count;
+        visit(v);
+    }
+
+    draw_label(20, 450, "Number of connected components : %d", component_count);
+    SDL_Flip(screen);
+    wait_step();
+
+    close_labels();
+    return 0;
+}

@@ -1,0 +1,69 @@
+// The frame that every program shares: the globals, pixel access, labels and the step wait.
+#include "kit.h"
+#include "frame_state.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+SDL_Surface* screen = nullptr;
+Uint32 palette[palette_capacity] = {};
+
+TTF_Font* label_font = nullptr;
+const SDL_Color text_colour = {0, 0, 0, 0};
+char text_buffer[text_buffer_size] = {};
+SDL_Rect label_rect = {0, 0, 0, 0};
+
+namespace {
+struct Colour {
+    Uint8 r, g, b;
+};
+constexpr Colour standard_colours[standard::slot_count] = {
+    {0, 0, 0},       {255, 0, 0},     {0, 250, 0},     {0, 0, 250},     {150, 50, 150},
+    {150, 200, 150}, {150, 150, 200}, {255, 255, 0},   {200, 200, 200}, {255, 255, 255},
+};
+}  // namespace
+
+void map_standard_palette() {
+    for (int slot = 0; slot < standard::slot_count; ++slot) {
+        const Colour& c = standard_colours[slot];
+        palette[slot] = SDL_MapRGB(screen->format, c.r, c.g, c.b);
+    }
+}
+
+void put_pixel(int x, int y, Uint32 colour) {
+    static_cast<Uint32*>(screen->pixels)[x + y * screen->w] = colour;
+}
+
+Uint32 get_pixel(int x, int y) {
+    return static_cast<const Uint32*>(screen->pixels)[x + y * screen->w];
+}
+
+void draw_label(int x, int y, const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(text_buffer, sizeof text_buffer, format, arguments);
+    va_end(arguments);
+
+    if (label_font == nullptr) return;  // open_labels was never called: never render through null
+    // SDL_ttf gives no surface for an empty text; there is nothing to blit then.
+    SDL_Surface* text = TTF_RenderText_Solid(label_font, text_buffer, text_colour);
+    if (text == nullptr) return;
+    label_rect.x = static_cast<Sint16>(x);
+    label_rect.y = static_cast<Sint16>(y);
+    SDL_UpperBlit(text, nullptr, screen, &label_rect);
+    SDL_FreeSurface(text);
+}
+
+int wait_step() {
+    if (!record_folder.empty()) {
+        record_step();
+        return 0;
+    }
+    SDL_Event event;
+    for (;;) {
+        // An error would return at once, again and again: count it as the window going away.
+        if (SDL_WaitEvent(&event) == 0) return 1;
+        if (event.type == SDL_KEYDOWN) return 0;
+        if (event.type == SDL_QUIT) return 1;
+    }
+}

@@ -1,0 +1,108 @@
+// The command line and the window: every program takes the same few options and opens the same
+// 800 x 600 x 32 window, or SDL's dummy one when it records its pictures instead.
+#include "kit.h"
+#include "frame_state.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+namespace {
+
+bool seed_given = false;
+unsigned int given_seed = 0;
+
+void print_usage(std::FILE* out, const ProgramInfo& program) {
+    std::fprintf(out, "%s: %s\n\n", program.name, program.summary);
+    std::fprintf(out, "usage: %s [--record DIR]%s\n\n", program.name,
+                 program.draws_random_graph ? " [--seed N]" : "");
+    std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
+                      "goes on to the next step.\n\n");
+    std::fprintf(out, "  --record DIR  no window: write each step's picture as DIR/step-001.png, ...\n");
+    if (program.draws_random_graph)
+        std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
+    std::fprintf(out, "  --help        show this text\n");
+}
+
+[[noreturn]] void usage_error(const ProgramInfo& program, const std::string& complaint) {
+    std::fprintf(stderr, "%s: %s\n", program.name, complaint.c_str());
+    print_usage(stderr, program);
+    std::exit(2);
+}
+
+// Accepts only a whole decimal number that fits an unsigned int.
+bool parse_seed(const char* text, unsigned int& seed) {
+    if (text[0] < '0' || text[0] > '9') return false;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (errno != 0 || *end != '\0' || value > 0xFFFFFFFFull) return false;
+    seed = static_cast<unsigned int>(value);
+    return true;
+}
+
+void read_arguments(int argc, char* argv[], const ProgramInfo& program) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            print_usage(stdout, program);
+            std::exit(0);
+        } else if (argument == "--record") {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0') usage_error(program, "--record needs a folder");
+            record_folder = argv[++i];
+        } else if (argument == "--seed") {
+            if (!program.draws_random_graph)
+                usage_error(program, "--seed: this program draws no random graph");
+            if (i + 1 >= argc || !parse_seed(argv[i + 1], given_seed))
+                usage_error(program, "--seed needs a whole number from 0 to 4294967295");
+            seed_given = true;
+            ++i;
+        } else {
+            usage_error(program, "unknown argument '" + argument + "'");
+        }
+    }
+}
+
+}  // namespace
+
+const char* program_name = "graphsteps";
+
+void start_frame(int argc, char* argv[], const ProgramInfo& program) {
+    program_name = program.name;
+    read_arguments(argc, argv, program);
+    if (!record_folder.empty()) {
+        prepare_record_folder();
+        // No window: SDL draws into a plain surface in memory, and nothing reads the keyboard.
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+    }
+
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "%s: cannot start SDL video (is there a display?): %s\n", program.name,
+                     SDL_GetError());
+        std::exit(1);
+    }
+    // SDL 1.2 has no main wrapper on this platform to shut it down at exit.
+    std::atexit(SDL_Quit);
+
+    screen = SDL_SetVideoMode(screen_width, screen_height, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    if (screen == nullptr) {
+        std::fprintf(stderr, "%s: cannot open the %d x %d window: %s\n", program.name, screen_width,
+                     screen_height, SDL_GetError());
+        std::exit(1);
+    }
+    // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
+    // be drawn out of bounds.
+    if (screen->w != screen_width || screen->h != screen_height || screen->format->BytesPerPixel != 4) {
+        std::fprintf(stderr, "%s: SDL gave a %d x %d surface of %d bits, not %d x %d x 32\n",
+                     program.name, screen->w, screen->h, screen->format->BitsPerPixel, screen_width,
+                     screen_height);
+        std::exit(1);
+    }
+}
+
+unsigned int random_seed() {
+    return seed_given ? given_seed : static_cast<unsigned int>(std::time(nullptr));
+}

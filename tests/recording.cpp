@@ -1,0 +1,86 @@
+#include "recording.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+int Picture::count(Rgb colour) const {
+    int n = 0;
+    for (const Rgb& p : pixels) n += p == colour;
+    return n;
+}
+
+Picture read_png(const std::string& path) {
+    Picture picture;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        ADD_FAILURE() << "cannot read " << path << ": " << image.message;
+        return picture;
+    }
+    image.format = PNG_FORMAT_RGB;
+    std::vector<std::uint8_t> bytes(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr)) {
+        ADD_FAILURE() << "cannot decode " << path << ": " << image.message;
+        return picture;
+    }
+    picture.width = static_cast<int>(image.width);
+    picture.height = static_cast<int>(image.height);
+    picture.pixels.resize(bytes.size() / 3);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i)
+        picture.pixels[i] = {bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]};
+    return picture;
+}
+
+namespace {
+std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool exists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+}  // namespace
+
+std::string make_temp_folder() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/graphsteps-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
+    return pattern;
+}
+
+Run run_in(const std::string& directory, const std::string& command) {
+    const std::string out = make_temp_folder();
+    const std::string full = "cd '" + directory + "' && " + command + " >'" + out + "/stdout' 2>'" + out + "/stderr' </dev/null";
+    const int status = std::system(full.c_str());
+    Run run;
+    run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = slurp(out + "/stdout");
+    run.err = slurp(out + "/stderr");
+    return run;
+}
+
+std::string program_path(const std::string& name) { return std::string(PROGRAM_DIR) + "/" + name; }
+
+Recording record(const std::string& program, const std::string& extra_arguments) {
+    const std::string folder = make_temp_folder();
+    Recording recording;
+    recording.run = run_in(folder, "'" + program_path(program) + "' --record pictures " + extra_arguments);
+    for (int step = 1;; ++step) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/pictures/step-%03d.png", step);
+        if (!exists(folder + name)) break;
+        recording.steps.push_back(read_png(folder + name));
+    }
+    return recording;
+}
