@@ -1,0 +1,72 @@
+// dfstree: a depth-first search from vertex 0 that paints each vertex red as it is entered and
+// redraws the tree edge it came by as a thick black band; one key per vertex.
+#include "demo_graph.h"
+#include "kit.h"
+
+namespace {
+
+// Slots in the order the colours are mapped.
+enum Slot { white, black, red };
+
+int visited[vertex_count];
+
+constexpr int graph_half_width = 1;
+constexpr int tree_half_width = 4;
+constexpr int vertex_radius = 4;
+constexpr int entered_radius = 7;
+
+void map_palette() {
+    palette[white] = SDL_MapRGB(screen->format, 255, 255, 255);
+    palette[black] = SDL_MapRGB(screen->format, 0, 0, 0);
+    palette[red] = SDL_MapRGB(screen->format, 255, 0, 0);
+}
+
+// Edges, then discs, then numbers, so that no edge crosses a disc or a number. Every edge is drawn
+// twice, once from each end.
+void draw_graph() {
+    for (int v = 0; v < vertex_count; ++v) {
+        for (int k = 0; k < degree[v]; ++k) {
+            const int w = adjacency[v][k];
+            draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], graph_half_width,
+                            palette[black]);
+        }
+    }
+    for (int v = 0; v < vertex_count; ++v) fill_disc(vertex_x[v], vertex_y[v], vertex_radius, palette[black]);
+    for (int v = 0; v < vertex_count; ++v) draw_label(vertex_x[v] + 15, vertex_y[v] - 2, "%d", v);
+}
+
+// The band is drawn over the red disc of v, which it partly blackens, and is shown by the flip in
+// w's own step, after w's disc has gone on top of its other end.
+void depth_first_search(int v) {
+    visited[v] = 1;
+    fill_disc(vertex_x[v], vertex_y[v], entered_radius, palette[red]);
+    SDL_Flip(screen);
+    wait_step();
+    for (int k = 0; k < degree[v]; ++k) {
+        const int w = adjacency[v][k];
+        if (visited[w] != 0) continue;
+        draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], tree_half_width, palette[black]);
+        depth_first_search(w);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    start_frame(argc, argv, {"dfstree", "depth-first search with thick tree edges",
+                             /*draws_random_graph=*/false});
+    map_palette();
+    SDL_FillRect(screen, nullptr, palette[white]);
+    open_labels(22);
+
+    draw_graph();
+    SDL_Flip(screen);
+    wait_step();
+
+    depth_first_search(0);
+
+    SDL_Flip(screen);
+    wait_step();
+    close_labels();
+    return 0;
+}

@@ -1,0 +1,83 @@
+// preorder: a depth-first search from vertex 0 that writes each vertex into a list below the graph
+// as it is discovered; each downward run of tree edges has its own colour and width.
+#include "demo_graph.h"
+#include "kit.h"
+
+namespace {
+
+int visited[vertex_count];
+int visit_count;
+// Palette slot of the next tree edge. It moves on only at leaves of the search tree, so a vertex
+// with several children draws its later tree edges in the colour left by the last leaf below it.
+int colour_index;
+
+constexpr int list_y = 450;
+
+void map_palette() {
+    using namespace standard;
+    palette[white] = SDL_MapRGB(screen->format, 255, 255, 255);
+    palette[black] = SDL_MapRGB(screen->format, 0, 0, 0);
+    palette[red] = SDL_MapRGB(screen->format, 255, 0, 0);
+    palette[purple] = SDL_MapRGB(screen->format, 150, 50, 150);
+    palette[green] = SDL_MapRGB(screen->format, 0, 250, 0);
+    palette[pale_green] = SDL_MapRGB(screen->format, 150, 200, 150);
+    palette[blue] = SDL_MapRGB(screen->format, 0, 0, 250);
+    palette[pale_blue] = SDL_MapRGB(screen->format, 150, 150, 200);
+    palette[yellow] = SDL_MapRGB(screen->format, 255, 255, 0);
+    palette[grey] = SDL_MapRGB(screen->format, 200, 200, 200);
+}
+
+// Every edge is drawn twice, once from each end, and a vertex's number goes on before the edges of
+// the later vertices, which may cross it.
+void draw_graph() {
+    for (int v = 0; v < vertex_count; ++v) {
+        for (int j = 0; j < degree[v]; ++j) {
+            const int w = adjacency[v][j];
+            draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 1, palette[standard::grey]);
+        }
+        draw_label(vertex_x[v] + 15, vertex_y[v] - 2, "%d", v);
+    }
+}
+
+// The list entry is not flipped here: it shows with the next tree edge drawn anywhere, or with the
+// final flip for the last vertex discovered.
+void visit(int v) {
+    const int k = ++visit_count;
+    visited[v] = 1;
+    draw_label(20 * k + 30, list_y, "%d", v);
+
+    int tree_edges = 0;
+    for (int j = 0; j < degree[v]; ++j) {
+        const int w = adjacency[v][j];
+        if (visited[w] == 1) continue;  // discovered, finished or not: a cycle edge gets no line
+        ++tree_edges;
+        draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], colour_index + 1,
+                        palette[colour_index]);
+        SDL_Flip(screen);
+        wait_step();
+        visit(w);
+    }
+    if (tree_edges == 0) ++colour_index;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    start_frame(argc, argv, {"preorder", "depth-first search with the discovery-order list",
+                             /*draws_random_graph=*/false});
+    map_palette();
+    SDL_FillRect(screen, nullptr, palette[standard::white]);
+    open_labels(20);
+
+    draw_graph();
+    SDL_Flip(screen);
+    wait_step();
+
+    colour_index = standard::red;
+    visit(0);
+    SDL_Flip(screen);
+    wait_step();
+
+    close_labels();
+    return 0;
+}
