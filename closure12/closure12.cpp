@@ -1,0 +1,146 @@
+// closure12: what each vertex of a random 12-vertex digraph reaches, traced by depth-first walks,
+// then Warshall's transitive closure one pass per key press and the closure drawn as a digraph.
+#include <cstdlib>
+
+#include "digraph.h"
+#include "kit.h"
+
+namespace {
+
+constexpr int vertex_point_size = 20;
+constexpr int matrix_point_size = 18;
+constexpr int pass_count = vertex_count;
+constexpr int last_pass = pass_count - 1;
+// The twelve small copies stand three to a row.
+constexpr int copy_column_step = 200;
+constexpr int copy_row_step = 140;
+constexpr int copy_wrap_x = 550;
+
+int visited[vertex_count];
+int offset_x[vertex_count];
+int offset_y[vertex_count];
+int origin_x;
+int origin_y;
+int spacing;
+int stage_colour;
+
+int point_x(int v) { return origin_x + offset_x[v]; }
+int point_y(int v) { return origin_y + offset_y[v]; }
+
+void clear_window() { SDL_FillRect(screen, nullptr, palette[standard::white]); }
+
+void place_vertices() {
+    for (int v = 0; v < vertex_count; v++) {
+        offset_x[v] = (v % grid_columns) * spacing;
+        offset_y[v] = (v / grid_columns) * spacing;
+    }
+}
+
+void draw_graph() {
+    for (int v = 0; v < vertex_count; v++) {
+        fill_disc(point_x(v), point_y(v), 2, palette[standard::black]);
+        draw_label(point_x(v) + 8, point_y(v) + 1, "%d", v);
+    }
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++)
+            if (adjacency[i][j] == 1 && i != j)
+                draw_arrow(point_x(i), point_y(i), point_x(j), point_y(j), palette[standard::red]);
+}
+
+// Every matrix is set in 18-point type, and so is every label after the first one.
+void draw_matrix() {
+    change_label_size(matrix_point_size);
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++)
+            draw_label(origin_x + 300 + 20 * j, origin_y - 10 + 20 * i, "%d", closure[i][j]);
+}
+
+// Only the arrows: the closure drawing carries no vertices.
+void draw_closure() {
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++)
+            if (closure[i][j] == 1 && i != j)
+                draw_arrow(point_x(i), point_y(i), point_x(j), point_y(j), palette[stage_colour]);
+}
+
+// The diagonal one is passed over because v is already visited; a vertex reached by two routes
+// keeps the first in loop order, depth first.
+void walk(int v) {
+    visited[v] = 1;
+    for (int j = 0; j < vertex_count; j++) {
+        if (adjacency[v][j] == 1 && visited[j] == 0) {
+            fill_disc(point_x(v), point_y(v), 4, palette[standard::red]);
+            fill_disc(point_x(j), point_y(j), 4, palette[standard::red]);
+            draw_thick_line(point_x(v), point_y(v), point_x(j), point_y(j), 2, palette[standard::red]);
+            walk(j);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    start_frame(argc, argv,
+                {"closure12", "reachability walks and Warshall's closure of a random 12-vertex digraph",
+                 /*draws_random_graph=*/true});
+    map_standard_palette();
+    clear_window();
+    open_labels(vertex_point_size);
+
+    srand(random_seed());
+    build_digraph(rand);
+
+    // Twelve small copies, each with what its start vertex reaches traced in red.
+    origin_x = 30;
+    spacing = 50;
+    origin_y = 30;
+    place_vertices();
+    for (int s = 0; s < vertex_count; s++) {
+        for (int& v : visited) v = 0;
+        draw_graph();
+        // The ring goes round the start vertex's number, not round its dot.
+        draw_circle(point_x(s) + 16, point_y(s) + 13, 11, palette[standard::red]);
+        walk(s);
+        if (origin_x + copy_column_step > copy_wrap_x) {
+            origin_y += copy_row_step;
+            origin_x = 30;
+        } else {
+            origin_x += copy_column_step;
+        }
+    }
+    SDL_Flip(screen);
+    wait_step();
+
+    clear_window();
+    spacing = 60;
+    origin_x = 30;
+    origin_y = 30;
+    place_vertices();
+    draw_graph();
+    copy_adjacency_to_closure();
+    draw_matrix();
+    SDL_Flip(screen);
+    wait_step();
+    clear_window();
+
+    stage_colour = standard::black;
+    for (int k = 0; k < pass_count; k++) {
+        draw_label(origin_x + 250, 10, "%d", k);
+        warshall_pass(k);
+        draw_graph();
+        draw_matrix();
+        SDL_Flip(screen);
+        wait_step();
+        // The last pass stays on screen under the closure drawing.
+        if (k < last_pass) clear_window();
+    }
+
+    origin_x = 30;
+    origin_y = 250;
+    draw_closure();
+    SDL_Flip(screen);
+    wait_step();
+
+    close_labels();
+    return 0;
+}

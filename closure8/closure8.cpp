@@ -1,0 +1,114 @@
+// closure8: Warshall's transitive closure of a random 8-vertex digraph on a 2 x 4 grid, with the
+// reachability matrix beside it and the closure after every pass below; three pictures.
+#include <cstdlib>
+
+#include "digraph.h"
+#include "kit.h"
+
+namespace {
+
+constexpr int vertex_point_size = 20;
+constexpr int matrix_point_size = 18;
+constexpr int pass_count = vertex_count;
+constexpr int last_pass = pass_count - 1;
+// Pass drawings stand side by side and wrap to a new row once the next would pass this x.
+constexpr int pass_column_step = 250;
+constexpr int pass_row_step = 110;
+constexpr int pass_wrap_x = 550;
+
+int offset_x[vertex_count];
+int offset_y[vertex_count];
+int origin_x;
+int origin_y;
+int spacing;
+int stage_colour;
+
+int point_x(int v) { return origin_x + offset_x[v]; }
+int point_y(int v) { return origin_y + offset_y[v]; }
+
+void place_vertices() {
+    for (int v = 0; v < vertex_count; v++) {
+        offset_x[v] = (v % grid_columns) * spacing;
+        offset_y[v] = (v / grid_columns) * spacing;
+    }
+}
+
+void draw_graph() {
+    for (int v = 0; v < vertex_count; v++) {
+        fill_disc(point_x(v), point_y(v), 2, palette[standard::black]);
+        draw_label(point_x(v) + 10, point_y(v) - 2, "%d", v);
+    }
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++)
+            if (adjacency[i][j] == 1 && i != j)
+                draw_arrow(point_x(i), point_y(i), point_x(j), point_y(j), palette[standard::red]);
+}
+
+// Every matrix is set in 18-point type, whatever the labels before it used.
+void draw_matrix() {
+    change_label_size(matrix_point_size);
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++)
+            draw_label(origin_x + 300 + 20 * j, origin_y - 10 + 20 * i, "%d", closure[i][j]);
+}
+
+// Only the arrows: the pass drawings carry no vertices.
+void draw_closure() {
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++)
+            if (closure[i][j] == 1 && i != j)
+                draw_arrow(point_x(i), point_y(i), point_x(j), point_y(j), palette[stage_colour]);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    start_frame(argc, argv,
+                {"closure8", "Warshall's transitive closure of a random 8-vertex digraph",
+                 /*draws_random_graph=*/true});
+    map_standard_palette();
+    SDL_FillRect(screen, nullptr, palette[standard::white]);
+    open_labels(vertex_point_size);
+
+    srand(random_seed());
+    build_digraph(rand);
+
+    spacing = 70;
+    origin_x = 30;
+    origin_y = 30;
+    place_vertices();
+    draw_graph();
+    SDL_Flip(screen);
+    wait_step();
+
+    copy_adjacency_to_closure();
+    draw_matrix();
+    SDL_Flip(screen);
+    wait_step();
+
+    // All eight pass drawings and the final matrix appear together in the last picture.
+    stage_colour = standard::blue;
+    origin_y = 200;
+    origin_x = 30;
+    for (int k = 0; k < pass_count; k++) {
+        place_vertices();
+        draw_label(origin_x, origin_y - 20, "%d", k);
+        warshall_pass(k);
+        if (k == last_pass) stage_colour = standard::red;
+        draw_closure();
+        if (origin_x + pass_column_step > pass_wrap_x) {
+            origin_y += pass_row_step;
+            origin_x = 30;
+        } else {
+            origin_x += pass_column_step;
+        }
+    }
+    // Back over the last drawing, so that the final matrix stands to its right.
+    origin_x -= pass_column_step;
+    draw_matrix();
+    SDL_Flip(screen);
+    wait_step();
+
+    close_labels();
+    return 0;
+}
