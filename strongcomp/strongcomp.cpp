@@ -1,0 +1,96 @@
+// strongcomp: the strongly connected components of a fixed 8-vertex digraph by two depth-first
+// passes, finishing times first, then the reversed arcs; one key per screen.
+#include "edge_arrow.h"
+#include "kit.h"
+#include "two_passes.h"
+
+namespace {
+
+Uint32 background;
+
+void map_palette() {
+    const SDL_PixelFormat* format = screen->format;
+    background = SDL_MapRGB(format, 255, 255, 255);
+    palette[black] = SDL_MapRGB(format, 0, 0, 0);
+    palette[red] = SDL_MapRGB(format, 255, 0, 0);
+    palette[green] = SDL_MapRGB(format, 0, 250, 0);
+    palette[blue] = SDL_MapRGB(format, 0, 0, 250);
+    palette[yellow] = SDL_MapRGB(format, 255, 255, 0);
+    palette[grey] = SDL_MapRGB(format, 200, 200, 200);
+}
+
+void draw_arc(int i, int w) {
+    draw_edge_arrow(vertex_x[i], vertex_y[i], vertex_x[w], vertex_y[w], palette[black]);
+}
+
+void draw_graph() {
+    for (int i = 0; i < vertex_count; ++i) {
+        fill_disc(vertex_x[i], vertex_y[i], 4, palette[black]);
+        draw_label(vertex_x[i] - 25, vertex_y[i] - 35, " %d", i);
+    }
+    for (int i = 0; i < vertex_count; ++i)
+        for (int j = 0; j < degree[i]; ++j) draw_arc(i, adjacency[i][j]);
+}
+
+// Smaller discs and no numbers, so that the second pass reads as a different picture.
+void draw_transposed_graph() {
+    for (int i = 0; i < vertex_count; ++i) fill_disc(vertex_x[i], vertex_y[i], 2, palette[black]);
+    for (int i = 0; i < vertex_count; ++i)
+        for (int j = 0; j < transposed_degree[i]; ++j) draw_arc(i, transposed[i][j]);
+}
+
+void show() {
+    SDL_Flip(screen);
+    wait_step();
+}
+
+void clear_screen() { SDL_FillRect(screen, nullptr, background); }
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    start_frame(argc, argv, {"strongcomp", "strongly connected components of a digraph in two passes",
+                             /*draws_random_graph=*/false});
+    map_palette();
+    clear_screen();
+    open_labels(25);
+
+    set_up_digraph();
+    build_transposed();
+
+    draw_graph();
+    show();
+
+    for (int i = 0; i < vertex_count; ++i)
+        if (visited[i] == 0) first_pass(i);
+    for (int i = 0; i < vertex_count; ++i) draw_label(30 + 60 * i, 400, " (%d %d)", i, finish_time[i]);
+    order_by_finish();
+    for (int k = 0; k < vertex_count; ++k) draw_label(30 + 60 * k, 450, "%d", finish_order[k]);
+    show();
+
+    clear_screen();
+    draw_transposed_graph();
+    show();
+
+    component_number = 1;
+    for (int i = 0; i < vertex_count; ++i) visited[i] = 0;
+    order_by_finish();
+    for (int k = 0; k < vertex_count; ++k) {
+        const int v = finish_order[k];
+        if (visited[v] == 0) {
+            second_pass(v);
+            component_number += 1;
+        }
+    }
+    show();
+
+    clear_screen();
+    draw_graph();
+    show();
+
+    for (int i = 0; i < vertex_count; ++i) fill_disc(vertex_x[i], vertex_y[i], 10, component_colour[i]);
+    show();
+
+    close_labels();
+    return 0;
+}
