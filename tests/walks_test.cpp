@@ -1,0 +1,288 @@
+// walks: the level tables checked against a brute-force enumeration, and the recorded pages checked
+// cell by cell against the layout of rows and pages.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "recording.h"
+#include "walk_routines.h"
+
+namespace {
+
+using Walk = std::vector<int>;
+
+void build_all_levels() {
+    set_up_first_level();
+    for (int n = 2; n <= last_level; ++n) build_level(n);
+}
+
+// The moves of walk k of level n, first to last, read back through the parents.
+Walk moves_of(int n, int k) {
+    Walk reversed;
+    for (int level = n; level >= 1; --level) {
+        reversed.push_back(last_move(level, k));
+        k = shorter_walk(level, k);
+    }
+    return Walk(reversed.rbegin(), reversed.rend());
+}
+
+// Every sequence of n moves over {right, left, up} without a right-left or left-right pair, in
+// lexicographic order.
+std::vector<Walk> enumerate_walks(int n) {
+    std::vector<Walk> found;
+    Walk walk(n, 0);
+    int total = 1;
+    for (int i = 0; i < n; ++i) total *= 3;
+    for (int code = 0; code < total; ++code) {
+        int rest = code;
+        for (int i = n - 1; i >= 0; --i) {
+            walk[i] = rest % 3;
+            rest /= 3;
+        }
+        bool reverses = false;
+        for (int i = 1; i < n; ++i)
+            if ((walk[i - 1] == move_right && walk[i] == move_left) ||
+                (walk[i - 1] == move_left && walk[i] == move_right))
+                reverses = true;
+        if (!reverses) found.push_back(walk);
+    }
+    return found;
+}
+
+TEST(WalkTable, LevelCountsGrowAsTwiceThePreviousPlusTheOneBefore) {
+    build_all_levels();
+    const int expected[] = {3, 7, 17, 41, 99, 239, 577};
+    for (int n = 1; n <= last_level; ++n) EXPECT_EQ(walks_at_level(n), expected[n - 1]) << "level " << n;
+}
+
+TEST(WalkTable, LevelTwoHoldsItsSevenWalksRightBeforeLeftBeforeUp) {
+    build_all_levels();
+    const std::vector<Walk> expected = {
+        {move_right, move_right}, {move_right, move_up}, {move_left, move_left}, {move_left, move_up},
+        {move_up, move_right},    {move_up, move_left},  {move_up, move_up},
+    };
+    ASSERT_EQ(walks_at_level(2), 7);
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(moves_of(2, k), expected[k]) << "walk " << k;
+}
+
+TEST(WalkTable, EachLevelHoldsEveryNonReversingWalkOnceInLexicographicOrder) {
+    build_all_levels();
+    for (int n = 1; n <= last_level; ++n) {
+        std::vector<Walk> stored;
+        for (int k = 0; k < walks_at_level(n); ++k) stored.push_back(moves_of(n, k));
+        EXPECT_EQ(stored, enumerate_walks(n)) << "level " << n;
+    }
+}
+
+TEST(WalkTable, NoWalkMovesDownOrComesBackToAPoint) {
+    build_all_levels();
+    for (int n = 2; n <= last_level; ++n)
+        for (int k = 0; k < walks_at_level(n); ++k) {
+            std::set<std::pair<int, int>> seen{{0, 0}};
+            int x = 0, y = 0;
+            for (int move : moves_of(n, k)) {
+                ASSERT_TRUE(move == move_right || move == move_left || move == move_up);
+                x += move == move_right ? 1 : move == move_left ? -1 : 0;
+                y -= move == move_up ? 1 : 0;
+                EXPECT_TRUE(seen.insert({x, y}).second) << "level " << n << " walk " << k;
+            }
+        }
+}
+
+TEST(WalkTable, FirstWalkRunsStraightRightAndLastStraightUp) {
+    build_all_levels();
+    for (int n = 1; n <= last_level; ++n) {
+        EXPECT_EQ(moves_of(n, 0), Walk(n, move_right)) << "level " << n;
+        EXPECT_EQ(moves_of(n, walks_at_level(n) - 1), Walk(n, move_up)) << "level " << n;
+    }
+}
+
+TEST(WalkTable, ReadsOutsideTheTablesFindNothing) {
+    build_all_levels();
+    EXPECT_EQ(walks_at_level(0), 0);
+    EXPECT_EQ(walks_at_level(level_capacity), 0);
+    EXPECT_EQ(walks_at_level(-1), 0);
+    EXPECT_EQ(last_move(2, 7), -1);
+    EXPECT_EQ(last_move(2, -1), -1);
+    EXPECT_EQ(last_move(level_capacity, 0), -1);
+    EXPECT_EQ(shorter_walk(1, 0), -1);  // level 1 extends nothing
+    EXPECT_EQ(shorter_walk(3, 0), 0);
+}
+
+TEST(WalkTable, LevelsTooLargeForTheTableAreCutAtItsCapacity) {
+    build_all_levels();
+    build_level(8);  // 1393 walks would not fit
+    build_level(9);
+    build_level(level_capacity);  // no such level: ignored
+    EXPECT_EQ(walks_at_level(8), walks_per_level);
+    EXPECT_EQ(walks_at_level(9), walks_per_level);
+    EXPECT_EQ(walks_at_level(last_level), 577);
+}
+
+// ---- The recorded pages ----------------------------------------------------------------------
+
+struct LevelLayout {
+    int n;
+    int per_row;
+    std::vector<int> pages;  // walks on each page
+};
+
+// Seven rows a page; nine walks a row from five steps on, ten at seven steps.
+const std::vector<LevelLayout> layouts = {
+    {2, 7, {7}},
+    {3, 7, {17}},
+    {4, 7, {41}},
+    {5, 9, {63, 36}},
+    {6, 9, {63, 63, 63, 50}},
+    {7, 10, {70, 70, 70, 70, 70, 70, 70, 70, 17}},
+};
+constexpr int picture_count = 19;  // 18 pages and the closing white screen
+
+int step_of(int n) { return 60 / n; }
+int cell_x(const LevelLayout& level, int slot) {
+    const int n = level.n;
+    return 60 + slot % level.per_row * (n * step_of(n) + (n <= 4 ? 40 : 20));
+}
+int cell_y(const LevelLayout& level, int slot) {
+    const int n = level.n;
+    return 70 + slot / level.per_row * (n * step_of(n) + 15);
+}
+
+bool is_red(const Picture& picture, int x, int y) {
+    return x >= 0 && y >= 0 && x < picture.width && y < picture.height && picture.at(x, y) == red_rgb;
+}
+
+// Each start disc stays one red patch however its walk leaves it.
+int red_patches(const Picture& picture) {
+    std::vector<bool> done(picture.pixels.size(), false);
+    int patches = 0;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            if (!is_red(picture, x, y) || done[y * picture.width + x]) continue;
+            ++patches;
+            std::vector<std::pair<int, int>> pending{{x, y}};
+            done[y * picture.width + x] = true;
+            while (!pending.empty()) {
+                auto [px, py] = pending.back();
+                pending.pop_back();
+                for (int oy = -1; oy <= 1; ++oy)
+                    for (int ox = -1; ox <= 1; ++ox)
+                        if (is_red(picture, px + ox, py + oy) && !done[(py + oy) * picture.width + px + ox]) {
+                            done[(py + oy) * picture.width + px + ox] = true;
+                            pending.push_back({px + ox, py + oy});
+                        }
+            }
+        }
+    return patches;
+}
+
+bool has_black_in(const Picture& picture, int x0, int y0, int x1, int y1) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (picture.at(x, y) == black_rgb) return true;
+    return false;
+}
+
+class WalksPages : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { recording = new Recording(record("walks")); }
+    static void TearDownTestSuite() {
+        delete recording;
+        recording = nullptr;
+    }
+    static const Picture& page(int index) { return recording->steps.at(index); }
+    static Recording* recording;
+};
+Recording* WalksPages::recording = nullptr;
+
+TEST_F(WalksPages, EighteenPagesAndAClosingEmptyWhiteScreen) {
+    EXPECT_EQ(recording->run.exit_status, 0) << recording->run.err;
+    ASSERT_EQ(static_cast<int>(recording->steps.size()), picture_count);
+    const Picture& last = page(picture_count - 1);
+    EXPECT_EQ(last.count(white_rgb), 800 * 600);
+}
+
+TEST_F(WalksPages, OnlyWhiteBlackAndRedAreDrawn) {
+    ASSERT_EQ(static_cast<int>(recording->steps.size()), picture_count);
+    for (int p = 0; p < picture_count; ++p) {
+        const Picture& picture = page(p);
+        EXPECT_EQ(picture.count(white_rgb) + picture.count(black_rgb) + picture.count(red_rgb),
+                  800 * 600)
+            << "picture " << p + 1;
+    }
+}
+
+TEST_F(WalksPages, EachPageShowsOneStartDiscPerWalkInTheRowGrid) {
+    ASSERT_EQ(static_cast<int>(recording->steps.size()), picture_count);
+    int p = 0;
+    for (const LevelLayout& level : layouts)
+        for (int on_page : level.pages) {
+            const Picture& picture = page(p++);
+            EXPECT_EQ(red_patches(picture), on_page) << "level " << level.n << ", picture " << p;
+            for (int slot = 0; slot < on_page; ++slot) {
+                const int x = cell_x(level, slot), y = cell_y(level, slot);
+                // Below the start the walk never goes, so the disc's lower corners stay red.
+                EXPECT_TRUE(is_red(picture, x - 2, y + 2) && is_red(picture, x + 2, y + 2))
+                    << "level " << level.n << ", picture " << p << ", cell " << slot;
+            }
+        }
+}
+
+TEST_F(WalksPages, EveryCellDrawsTheDiscsOfItsOwnWalk) {
+    ASSERT_EQ(static_cast<int>(recording->steps.size()), picture_count);
+    int p = 0;
+    for (const LevelLayout& level : layouts) {
+        const std::vector<Walk> walks = enumerate_walks(level.n);
+        const int step = step_of(level.n);
+        int index = 0;
+        for (int on_page : level.pages) {
+            const Picture& picture = page(p++);
+            for (int slot = 0; slot < on_page; ++slot, ++index) {
+                int x = cell_x(level, slot), y = cell_y(level, slot);
+                for (int move : walks.at(index)) {
+                    const int from_x = x, from_y = y;
+                    x += move == move_right ? step : move == move_left ? -step : 0;
+                    y -= move == move_up ? step : 0;
+                    const int mid_x = (from_x + x) / 2, mid_y = (from_y + y) / 2;
+                    ASSERT_EQ(picture.at(x, y), black_rgb)
+                        << "level " << level.n << " walk " << index << " point " << x << "," << y;
+                    ASSERT_EQ(picture.at(mid_x, mid_y), black_rgb)
+                        << "level " << level.n << " walk " << index << " segment at " << mid_x << "," << mid_y;
+                }
+            }
+        }
+        EXPECT_EQ(index, static_cast<int>(walks.size()));
+    }
+}
+
+TEST_F(WalksPages, FirstCellRunsStraightRightAndTheLevelsLastStraightUp) {
+    ASSERT_EQ(static_cast<int>(recording->steps.size()), picture_count);
+    int p = 0;
+    for (const LevelLayout& level : layouts) {
+        const int n = level.n, reach = n * step_of(n);
+        const Picture& first = page(p);
+        for (int x = 61; x <= 60 + reach + 2; ++x) EXPECT_EQ(first.at(x, 70), black_rgb) << "level " << n;
+        EXPECT_FALSE(has_black_in(first, 57, 70 - reach, 60 + reach + 4, 67)) << "level " << n;
+
+        p += static_cast<int>(level.pages.size());
+        const Picture& last = page(p - 1);
+        const int slot = level.pages.back() - 1;
+        const int x = cell_x(level, slot), y = cell_y(level, slot);
+        for (int up = y - 1; up >= y - reach - 2; --up) EXPECT_EQ(last.at(x, up), black_rgb) << "level " << n;
+        EXPECT_FALSE(has_black_in(last, x + 4, y - reach - 3, x + reach, y + 4)) << "level " << n;
+        EXPECT_FALSE(has_black_in(last, x - reach, y - reach - 3, x - 3, y + 4)) << "level " << n;
+    }
+}
+
+// No walk reaches the top-left corner: it would need more steps than it has.
+TEST_F(WalksPages, LevelNumberStandsInTheCornerOfTheFirstPageOnly) {
+    ASSERT_EQ(static_cast<int>(recording->steps.size()), picture_count);
+    int p = 0;
+    for (const LevelLayout& level : layouts)
+        for (std::size_t k = 0; k < level.pages.size(); ++k, ++p)
+            EXPECT_EQ(has_black_in(page(p), 0, 0, 32, 36), k == 0) << "level " << level.n << ", page " << k + 1;
+}
+
+}  // namespace
