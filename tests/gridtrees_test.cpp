@@ -1,0 +1,136 @@
+// gridtrees: the lattice, the depth-first path and the breadth-first tree, read back from the three
+// recorded pictures. A tree edge is red at its midpoint, where no other band or disc reaches.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <queue>
+#include <vector>
+
+namespace {
+
+constexpr int side = 33;
+constexpr int vertex_count = side * side;
+constexpr int centre = 544;
+constexpr Rgb lattice_blue{0, 0, 255};
+
+int x_of(int v) { return 10 + 18 * (v % side); }
+int y_of(int v) { return 10 + 18 * (v / side); }
+
+// The lattice neighbours, each pair once: right and down.
+std::vector<std::pair<int, int>> lattice_edges() {
+    std::vector<std::pair<int, int>> edges;
+    for (int v = 0; v < vertex_count; ++v) {
+        if (v % side != side - 1) edges.push_back({v, v + 1});
+        if (v / side != side - 1) edges.push_back({v, v + side});
+    }
+    return edges;
+}
+
+Rgb at_midpoint(const Picture& picture, const std::pair<int, int>& edge) {
+    return picture.at((x_of(edge.first) + x_of(edge.second)) / 2, (y_of(edge.first) + y_of(edge.second)) / 2);
+}
+
+// The red edges of a picture as neighbour lists; every other lattice edge must still be blue.
+std::vector<std::vector<int>> red_tree(const Picture& picture, int& edge_count) {
+    std::vector<std::vector<int>> tree(vertex_count);
+    edge_count = 0;
+    for (const auto& edge : lattice_edges()) {
+        const Rgb colour = at_midpoint(picture, edge);
+        if (colour == red_rgb) {
+            tree[edge.first].push_back(edge.second);
+            tree[edge.second].push_back(edge.first);
+            ++edge_count;
+        } else {
+            EXPECT_EQ(colour, lattice_blue) << edge.first << "-" << edge.second;
+        }
+    }
+    return tree;
+}
+
+class GridTrees : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { recording = new Recording(record("gridtrees")); }
+    static void TearDownTestSuite() { delete recording; }
+    static Recording* recording;
+};
+Recording* GridTrees::recording = nullptr;
+
+TEST_F(GridTrees, ThreeWaitedPicturesAndACleanExit) {
+    EXPECT_EQ(recording->run.exit_status, 0) << recording->run.err;
+    EXPECT_EQ(recording->steps.size(), 3u);
+}
+
+TEST_F(GridTrees, LatticeShowsEveryDiscAndAll2112EdgesInBlueAndNothingElse) {
+    ASSERT_GE(recording->steps.size(), 1u);
+    const Picture& lattice = recording->steps[0];
+    EXPECT_EQ(lattice_edges().size(), 2112u);
+    for (const auto& edge : lattice_edges()) EXPECT_EQ(at_midpoint(lattice, edge), lattice_blue);
+    // 21 pixels per radius-2 disc, 13 per edge between two discs: a wrapped or missing edge
+    // would change the count.
+    EXPECT_EQ(lattice.count(lattice_blue), vertex_count * 21 + 2112 * 13);
+    EXPECT_EQ(lattice.count(white_rgb), 800 * 600 - (vertex_count * 21 + 2112 * 13));
+}
+
+TEST_F(GridTrees, DepthFirstTreeIsOnePathStraightUpFromTheCentreThenLeftAlongTheTopRow) {
+    ASSERT_GE(recording->steps.size(), 2u);
+    const Picture& picture = recording->steps[1];
+    int edge_count = 0;
+    const auto tree = red_tree(picture, edge_count);
+    EXPECT_EQ(edge_count, 1088);
+    EXPECT_EQ(picture.at(x_of(centre) + 2, y_of(centre) + 2), red_rgb);  // the radius-3 start disc
+
+    // Follow the path from the centre, which must be one of its two ends.
+    ASSERT_EQ(tree[centre].size(), 1u);
+    std::vector<int> walk{centre};
+    int previous = -1;
+    for (int v = centre;;) {
+        int next = -1;
+        for (int w : tree[v])
+            if (w != previous) next = w;
+        ASSERT_LE(tree[v].size(), 2u) << "branch at " << v;
+        if (next < 0) break;
+        previous = v;
+        v = next;
+        walk.push_back(v);
+        ASSERT_LE(walk.size(), static_cast<std::size_t>(vertex_count));
+    }
+    ASSERT_EQ(walk.size(), static_cast<std::size_t>(vertex_count));
+    for (int k = 0; k <= 16; ++k) EXPECT_EQ(walk[k], centre - side * k);  // 544, 511, ..., 16
+    for (int k = 1; k <= 16; ++k) EXPECT_EQ(walk[16 + k], 16 - k);        // 15, ..., 0
+    EXPECT_EQ(walk[33], side);                                           // then down
+}
+
+TEST_F(GridTrees, BreadthFirstTreeOnAClearedPictureReachesEveryVertexByAShortestPath) {
+    ASSERT_GE(recording->steps.size(), 3u);
+    const Picture& picture = recording->steps[2];
+    int edge_count = 0;
+    const auto tree = red_tree(picture, edge_count);
+    EXPECT_EQ(edge_count, 1088);
+
+    std::vector<int> distance(vertex_count, -1);
+    std::queue<int> queue;
+    distance[centre] = 0;
+    queue.push(centre);
+    while (!queue.empty()) {
+        const int u = queue.front();
+        queue.pop();
+        for (int w : tree[u]) {
+            if (distance[w] >= 0) continue;
+            distance[w] = distance[u] + 1;
+            queue.push(w);
+        }
+    }
+    for (int v = 0; v < vertex_count; ++v)
+        EXPECT_EQ(distance[v], std::abs(v % side - 16) + std::abs(v / side - 16)) << "vertex " << v;
+
+    // The vertex discs are not redrawn: only the red start disc is left.
+    EXPECT_EQ(picture.at(x_of(centre) + 2, y_of(centre) + 2), red_rgb);
+    for (int v = 0; v < vertex_count; ++v) {
+        if (v == centre) continue;
+        EXPECT_NE(picture.at(x_of(v) + 2, y_of(v) + 1), lattice_blue) << "disc on " << v;
+    }
+}
+
+}  // namespace
