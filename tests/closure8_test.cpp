@@ -1,0 +1,368 @@
+// closure8: the digraph that a seed gives is worked out here from the same C library's rand, then
+// read back from the recorded pictures: its arrows, the matrices before and after the passes, the
+// eight pass drawings and their colours.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "digraph.h"
+#include "kit.h"
+#include "recording.h"
+
+namespace {
+
+using Matrix = std::array<std::array<int, vertex_count>, vertex_count>;
+
+// The grid pairs in the order the draws are spent on them: horizontal pairs, then vertical ones.
+constexpr int random_pairs[8][2] = {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
+
+Matrix digraph_from_draws(const std::vector<int>& draws) {
+    Matrix edges{};
+    for (int p = 0; p < 8; p++) {
+        const int a = random_pairs[p][0], b = random_pairs[p][1];
+        if (draws[p] % 2 == 0)
+            edges[a][b] = 1;
+        else
+            edges[b][a] = 1;
+    }
+    for (int v = 0; v < vertex_count; v++) edges[v][v] = 1;
+    edges[1][2] = 1;
+    edges[6][5] = 1;
+    return edges;
+}
+
+std::vector<int> draws_for_seed(unsigned seed, int count) {
+    std::srand(seed);
+    std::vector<int> draws;
+    for (int i = 0; i < count; i++) draws.push_back(std::rand());
+    return draws;
+}
+
+Matrix digraph_for_seed(unsigned seed) { return digraph_from_draws(draws_for_seed(seed, 8)); }
+
+// Who reaches whom when only vertices below `limit` may be passed through: the matrix after pass
+// limit - 1. Found by a search from every vertex rather than by Warshall's rule.
+Matrix reach_through(const Matrix& edges, int limit) {
+    Matrix reach{};
+    for (int s = 0; s < vertex_count; s++) {
+        std::vector<int> stack{s};
+        std::array<bool, vertex_count> expanded{};
+        reach[s][s] = 1;
+        while (!stack.empty()) {
+            const int u = stack.back();
+            stack.pop_back();
+            if (expanded[u]) continue;
+            expanded[u] = true;
+            for (int j = 0; j < vertex_count; j++) {
+                if (edges[u][j] != 1) continue;
+                reach[s][j] = 1;
+                if (j < limit) stack.push_back(j);
+            }
+        }
+    }
+    return reach;
+}
+
+Matrix full_closure(const Matrix& edges) { return reach_through(edges, vertex_count); }
+
+unsigned first_seed_whose_draws_are_all_even(int count) {
+    for (unsigned seed = 1;; seed++) {
+        const std::vector<int> draws = draws_for_seed(seed, count);
+        bool even = true;
+        for (int d : draws) even = even && d % 2 == 0;
+        if (even) return seed;
+    }
+}
+
+// ---- Reading the pictures ------------------------------------------------------------------
+
+constexpr Rgb blue{0, 0, 250};
+
+// The label texts as the font sets them, to hold against what the program drew. Kept for the whole
+// run and given back at exit.
+class RenderedTexts {
+public:
+    RenderedTexts() = default;
+    RenderedTexts(const RenderedTexts&) = delete;
+    RenderedTexts& operator=(const RenderedTexts&) = delete;
+    ~RenderedTexts() {
+        for (auto& entry : texts_) SDL_FreeSurface(entry.second);
+        for (auto& entry : fonts_) TTF_CloseFont(entry.second);
+        if (TTF_WasInit()) TTF_Quit();
+    }
+
+    SDL_Surface* get(const std::string& text, int point_size) {
+        auto found = texts_.find({text, point_size});
+        if (found != texts_.end()) return found->second;
+        if (!TTF_WasInit()) TTF_Init();
+        TTF_Font*& font = fonts_[point_size];
+        if (font == nullptr) font = TTF_OpenFont((std::string(PROGRAM_DIR) + "/times.ttf").c_str(), point_size);
+        if (font == nullptr) return nullptr;
+        SDL_Surface* surface = TTF_RenderText_Solid(font, text.c_str(), SDL_Color{0, 0, 0, 0});
+        texts_[{text, point_size}] = surface;
+        return surface;
+    }
+
+private:
+    std::map<std::pair<std::string, int>, SDL_Surface*> texts_;
+    std::map<int, TTF_Font*> fonts_;
+};
+
+SDL_Surface* rendered(const std::string& text, int point_size) {
+    static RenderedTexts texts;
+    return texts.get(text, point_size);
+}
+
+// Whether `text` in `point_size` type stands with its top-left corner at (x, y): every inked pixel
+// of the text is drawn on (black, or an arrow drawn over it) and nothing else in its box is black.
+bool label_at(const Picture& picture, int x, int y, const std::string& text, int point_size) {
+    SDL_Surface* glyphs = rendered(text, point_size);
+    if (glyphs == nullptr) return false;
+    for (int row = 0; row < glyphs->h; row++) {
+        for (int column = 0; column < glyphs->w; column++) {
+            const int px = x + column, py = y + row;
+            if (px >= picture.width || py >= picture.height) continue;
+            const bool inked = static_cast<Uint8*>(glyphs->pixels)[row * glyphs->pitch + column] != 0;
+            const Rgb seen = picture.at(px, py);
+            if (inked ? seen == white_rgb : seen == black_rgb) return false;
+        }
+    }
+    return true;
+}
+
+// The matrix printed with its cell (0, 0) at (x, y), in 18-point type; -1 marks a cell that is
+// neither a 0 nor a 1.
+Matrix matrix_at(const Picture& picture, int x, int y) {
+    Matrix cells{};
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++) {
+            const int cx = x + 20 * j, cy = y + 20 * i;
+            const bool one = label_at(picture, cx, cy, "1", 18), zero = label_at(picture, cx, cy, "0", 18);
+            cells[i][j] = one == zero ? -1 : one ? 1 : 0;
+        }
+    return cells;
+}
+
+// An 800 x 600 window of our own for the kit to draw the expected arrows on.
+class ExpectedPicture {
+public:
+    ExpectedPicture() {
+        surface_ = SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, 32, 0x00FF0000,
+                                        0x0000FF00, 0x000000FF, 0);
+        SDL_FillRect(surface_, nullptr, 0x00FFFFFF);
+    }
+    ~ExpectedPicture() { SDL_FreeSurface(surface_); }
+    ExpectedPicture(const ExpectedPicture&) = delete;
+    ExpectedPicture& operator=(const ExpectedPicture&) = delete;
+
+    // The arrows i -> j (i != j) of `cells`, vertex v standing at (x + 70 (v mod 4), y + 70 (v div 4)).
+    void arrows(const Matrix& cells, int x, int y, Rgb colour) {
+        SDL_Surface* window = screen;
+        screen = surface_;
+        const Uint32 value = (Uint32{colour.r} << 16) | (Uint32{colour.g} << 8) | colour.b;
+        for (int i = 0; i < vertex_count; i++)
+            for (int j = 0; j < vertex_count; j++)
+                if (cells[i][j] == 1 && i != j)
+                    draw_arrow(x + 70 * (i % 4), y + 70 * (i / 4), x + 70 * (j % 4), y + 70 * (j / 4), value);
+        screen = window;
+    }
+
+    Rgb at(int x, int y) const {
+        const Uint32 p = static_cast<const Uint32*>(surface_->pixels)[x + y * surface_->w];
+        return {Uint8(p >> 16), Uint8(p >> 8), Uint8(p)};
+    }
+
+private:
+    SDL_Surface* surface_;
+};
+
+// Counts the pixels where the picture has `colour` and the expectation has not, or the other way
+// round, and describes the first of them.
+int colour_mismatches(const Picture& picture, const ExpectedPicture& expected, Rgb colour, std::string& first) {
+    int count = 0;
+    for (int y = 0; y < screen_height; y++)
+        for (int x = 0; x < screen_width; x++) {
+            const bool drawn = picture.at(x, y) == colour, wanted = expected.at(x, y) == colour;
+            if (drawn == wanted) continue;
+            if (count++ == 0)
+                first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") " +
+                        (wanted ? "is missing" : "should not be there");
+        }
+    return count;
+}
+
+const Recording& recording_for(unsigned seed) {
+    static std::map<unsigned, Recording> made;
+    auto found = made.find(seed);
+    if (found == made.end()) found = made.emplace(seed, record("closure8", "--seed " + std::to_string(seed))).first;
+    return found->second;
+}
+
+// The pass drawings' top-left vertices, pass 0 first.
+constexpr int pass_origins[8][2] = {{30, 200}, {280, 200}, {530, 200}, {30, 310},
+                                    {280, 310}, {530, 310}, {30, 420}, {280, 420}};
+
+constexpr unsigned sample_seeds[] = {1, 5, 42, 2024, 777777};
+
+// ---- The builder, fed its draws directly ----------------------------------------------------
+
+int given_draws[8];
+int draws_taken;
+int next_given_draw() { return given_draws[draws_taken++ % 8]; }
+
+Matrix built_from(const std::vector<int>& draws) {
+    for (int i = 0; i < 8; i++) given_draws[i] = draws[i];
+    draws_taken = 0;
+    build_digraph(next_given_draw);
+    Matrix built{};
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++) built[i][j] = adjacency[i][j];
+    return built;
+}
+
+TEST(Closure8Digraph, AllEvenDrawsPointEveryRandomPairFromTheSmallerNumber) {
+    const Matrix built = built_from({0, 2, 4, 6, 8, 10, 12, 14});
+    EXPECT_EQ(draws_taken, 8);
+    const int edges[][2] = {{0, 1}, {1, 2}, {2, 3}, {4, 5}, {6, 5}, {6, 7}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
+    Matrix expected{};
+    for (auto& e : edges) expected[e[0]][e[1]] = 1;
+    for (int v = 0; v < vertex_count; v++) expected[v][v] = 1;
+    EXPECT_EQ(built, expected);
+}
+
+TEST(Closure8Digraph, EachDrawTurnsItsOwnPairInDrawOrder) {
+    for (int odd = 0; odd < 8; odd++) {
+        std::vector<int> draws(8, 2);
+        draws[odd] = 7;
+        Matrix expected = digraph_from_draws(std::vector<int>(8, 0));
+        const int a = random_pairs[odd][0], b = random_pairs[odd][1];
+        expected[a][b] = 0;
+        expected[b][a] = 1;
+        EXPECT_EQ(built_from(draws), expected) << "odd draw number " << odd;
+    }
+}
+
+TEST(Closure8Digraph, TenEdgesAlongTheGridSidesAndOnesOnTheDiagonalWhateverTheDraws) {
+    for (int pattern = 0; pattern < 256; pattern++) {
+        std::vector<int> draws;
+        for (int bit = 0; bit < 8; bit++) draws.push_back((pattern >> bit) & 1);
+        const Matrix built = built_from(draws);
+        int edges = 0;
+        for (int i = 0; i < vertex_count; i++) {
+            EXPECT_EQ(built[i][i], 1);
+            for (int j = 0; j < vertex_count; j++) {
+                if (i == j || built[i][j] == 0) continue;
+                edges++;
+                const bool neighbours = (i / 4 == j / 4 && std::abs(i - j) == 1) || std::abs(i - j) == 4;
+                EXPECT_TRUE(neighbours) << i << " -> " << j << " with draw pattern " << pattern;
+                EXPECT_EQ(built[j][i], 0) << "both directions between " << i << " and " << j;
+            }
+        }
+        EXPECT_EQ(edges, 10) << "draw pattern " << pattern;
+    }
+}
+
+TEST(Closure8Passes, EightPassesInPlaceReachWhatASearchReaches) {
+    for (int pattern = 0; pattern < 256; pattern++) {
+        std::vector<int> draws;
+        for (int bit = 0; bit < 8; bit++) draws.push_back((pattern >> bit) & 1);
+        const Matrix edges = built_from(draws);
+        copy_adjacency_to_closure();
+        for (int k = 0; k < vertex_count; k++) {
+            warshall_pass(k);
+            Matrix after{};
+            for (int i = 0; i < vertex_count; i++)
+                for (int j = 0; j < vertex_count; j++) after[i][j] = closure[i][j];
+            ASSERT_EQ(after, reach_through(edges, k + 1)) << "pass " << k << ", draw pattern " << pattern;
+        }
+    }
+}
+
+// ---- The recorded pictures -------------------------------------------------------------------
+
+TEST(Closure8Show, ThreePicturesAndACleanExit) {
+    const Recording& shown = recording_for(5);
+    EXPECT_EQ(shown.run.exit_status, 0) << shown.run.err;
+    EXPECT_EQ(shown.steps.size(), 3u);
+}
+
+TEST(Closure8Show, FirstPictureDrawsExactlyTheSeedsArrowsWithTwentyPointNumbers) {
+    for (unsigned seed : sample_seeds) {
+        const Recording& shown = recording_for(seed);
+        ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
+        const Picture& first = shown.steps[0];
+        ExpectedPicture expected;
+        expected.arrows(digraph_for_seed(seed), 30, 30, red_rgb);
+        std::string where;
+        EXPECT_EQ(colour_mismatches(first, expected, red_rgb, where), 0) << "seed " << seed << ": " << where;
+        EXPECT_EQ(first.count(blue), 0);
+        for (int v = 0; v < vertex_count; v++) {
+            const int x = 30 + 70 * (v % 4), y = 30 + 70 * (v / 4);
+            EXPECT_TRUE(label_at(first, x + 10, y - 2, std::to_string(v), 20)) << "number of vertex " << v;
+            EXPECT_EQ(first.at(x - 1, y - 1), black_rgb) << "dot of vertex " << v;
+        }
+        EXPECT_TRUE(matrix_at(first, 330, 20)[0][0] == -1) << "the matrix shows before its key press";
+    }
+}
+
+TEST(Closure8Show, SecondPictureAddsTheDigraphsMatrixInEighteenPointType) {
+    for (unsigned seed : sample_seeds) {
+        const Recording& shown = recording_for(seed);
+        ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
+        EXPECT_EQ(matrix_at(shown.steps[1], 330, 20), digraph_for_seed(seed)) << "seed " << seed;
+        // Nothing of the first picture is taken away.
+        for (int y = 0; y < 180; y++)
+            for (int x = 0; x < 320; x++)
+                ASSERT_EQ(shown.steps[1].at(x, y), shown.steps[0].at(x, y)) << "(" << x << ", " << y << ")";
+    }
+}
+
+TEST(Closure8Show, LastPictureShowsEachPassInBlueAndTheLastInRed) {
+    for (unsigned seed : sample_seeds) {
+        const Recording& shown = recording_for(seed);
+        ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
+        const Picture& last = shown.steps[2];
+        const Matrix edges = digraph_for_seed(seed);
+        ExpectedPicture expected;
+        expected.arrows(edges, 30, 30, red_rgb);
+        for (int k = 0; k < 8; k++)
+            expected.arrows(reach_through(edges, k + 1), pass_origins[k][0], pass_origins[k][1],
+                            k == 7 ? red_rgb : blue);
+        std::string where;
+        EXPECT_EQ(colour_mismatches(last, expected, blue, where), 0) << "seed " << seed << ": blue " << where;
+        EXPECT_EQ(colour_mismatches(last, expected, red_rgb, where), 0) << "seed " << seed << ": red " << where;
+        for (int k = 0; k < 8; k++)
+            EXPECT_TRUE(label_at(last, pass_origins[k][0], pass_origins[k][1] - 20, std::to_string(k), 18))
+                << "number of pass " << k;
+    }
+}
+
+TEST(Closure8Show, FinalMatrixBesideTheLastPassHoldsTheClosure) {
+    for (unsigned seed : sample_seeds) {
+        const Recording& shown = recording_for(seed);
+        ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
+        const Matrix edges = digraph_for_seed(seed);
+        EXPECT_EQ(matrix_at(shown.steps[2], 580, 410), full_closure(edges)) << "seed " << seed;
+        EXPECT_EQ(matrix_at(shown.steps[2], 330, 20), edges) << "seed " << seed << ": first matrix changed";
+    }
+}
+
+TEST(Closure8Show, AllEvenDrawsLetVertexZeroReachEveryVertex) {
+    const unsigned seed = first_seed_whose_draws_are_all_even(8);
+    const Recording& shown = recording_for(seed);
+    ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
+    const Matrix final_matrix = matrix_at(shown.steps[2], 580, 410);
+    for (int j = 0; j < vertex_count; j++) EXPECT_EQ(final_matrix[0][j], 1) << "seed " << seed << ", column " << j;
+    // 0 -> 1 -> 2 -> 3 -> 7 runs along the top row and down: the first picture points that way.
+    ExpectedPicture expected;
+    expected.arrows(digraph_from_draws(std::vector<int>(8, 0)), 30, 30, red_rgb);
+    std::string where;
+    EXPECT_EQ(colour_mismatches(shown.steps[0], expected, red_rgb, where), 0) << where;
+}
+
+}  // namespace
