@@ -1,0 +1,154 @@
+// orientgrid: the grid and the numbering tables on their own, then the four recorded screens, read
+// edge by edge through the heads of the arrows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "grid_search.h"
+#include "kit.h"
+#include "recording.h"
+
+namespace {
+
+using Edge = std::pair<int, int>;  // directed as the finished orientation has it
+
+// The 19 tree edges, parent to child, then the 9 others, larger number to smaller.
+const std::vector<Edge> tree_edges = {{0, 1},  {6, 2},   {2, 3},   {5, 4},   {1, 5},  {10, 6}, {3, 7},
+                                      {4, 8},  {8, 9},   {14, 10}, {7, 11},  {13, 12}, {9, 13}, {13, 14},
+                                      {11, 15}, {12, 16}, {16, 17}, {19, 18}, {15, 19}};
+const std::vector<Edge> other_edges = {{4, 0}, {6, 5}, {7, 6}, {9, 5}, {11, 10}, {12, 8}, {15, 14}, {17, 13}, {18, 14}};
+
+TEST(OrientgridSearch, GridHoldsItsTwentyEightEdgesBothWaysAndNothingElse) {
+    build_grid();
+    std::set<Edge> expected;
+    for (const auto& edges : {tree_edges, other_edges})
+        for (const Edge& e : edges) expected.insert({std::min(e.first, e.second), std::max(e.first, e.second)});
+    ASSERT_EQ(expected.size(), 28u);
+    for (int i = 0; i < vertex_count; ++i)
+        for (int j = 0; j < vertex_count; ++j) {
+            const int want = i == j ? self : expected.count({std::min(i, j), std::max(i, j)}) ? arc : no_arc;
+            EXPECT_EQ(adjacency[i][j], want) << i << "," << j;
+        }
+}
+
+TEST(OrientgridSearch, NumberingFromOneFollowsLowestNeighbourFirst) {
+    build_grid();
+    std::fill(dfs_number, dfs_number + vertex_count, 0);
+    std::fill(parent, parent + vertex_count, 0);
+    next_number = 1;
+    number_vertices(0);
+    const std::vector<int> numbers = {1, 2, 14, 15, 4, 3, 13, 16, 5, 6, 12, 17, 8, 7, 11, 18, 9, 10, 20, 19};
+    const std::vector<int> parents = {0, 0, 6, 2, 5, 1, 10, 3, 4, 8, 14, 7, 13, 9, 13, 11, 12, 16, 19, 15};
+    EXPECT_EQ(std::vector<int>(dfs_number, dfs_number + vertex_count), numbers);
+    EXPECT_EQ(std::vector<int>(parent, parent + vertex_count), parents);
+    EXPECT_EQ(next_number, 21);
+}
+
+// ---- The recorded show -------------------------------------------------------------------------
+
+class OrientgridScreens : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { show = new Recording(record("orientgrid")); }
+    static void TearDownTestSuite() { delete show; }
+    static const Picture& step(int n) { return show->steps.at(n - 1); }
+    static Recording* show;
+};
+Recording* OrientgridScreens::show = nullptr;
+
+int centre_x(int v) { return (v % 4) * 100 + 50; }
+int centre_y(int v) { return (v / 4) * 100 + 100; }
+
+// The two points beside the shaft, 63 pixels from the tail and 4 to either side, that only a head
+// of this direction covers: its strokes leave the head point (70 along) at 30 degrees.
+bool red_head(const Picture& p, int a, int b) {
+    const int dx = (centre_x(b) - centre_x(a)) / 100, dy = (centre_y(b) - centre_y(a)) / 100;
+    const int x = centre_x(a) + 63 * dx, y = centre_y(a) + 63 * dy;
+    return p.at(x + 4 * dy, y - 4 * dx) == red_rgb && p.at(x - 4 * dy, y + 4 * dx) == red_rgb;
+}
+
+// A thin head, as drawn while the graph is undirected: its stroke ends, give or take a pixel.
+bool black_head(const Picture& p, int a, int b) {
+    const int dx = (centre_x(b) - centre_x(a)) / 100, dy = (centre_y(b) - centre_y(a)) / 100;
+    const int x = centre_x(a) + 61 * dx, y = centre_y(a) + 61 * dy;
+    auto near = [&p](int cx, int cy) {
+        for (int ny = cy - 1; ny <= cy + 1; ++ny)
+            for (int nx = cx - 1; nx <= cx + 1; ++nx)
+                if (p.at(nx, ny) == black_rgb) return true;
+        return false;
+    };
+    return near(x + 5 * dy, y - 5 * dx) && near(x - 5 * dy, y + 5 * dx);
+}
+
+Rgb middle(const Picture& p, const Edge& e) {
+    return p.at((centre_x(e.first) + centre_x(e.second)) / 2, (centre_y(e.first) + centre_y(e.second)) / 2);
+}
+
+TEST_F(OrientgridScreens, FourScreensThenExitsCleanly) {
+    EXPECT_EQ(show->run.exit_status, 0) << show->run.err;
+    ASSERT_EQ(show->steps.size(), 4u);
+}
+
+TEST_F(OrientgridScreens, UndirectedGraphShowsBothHeadsOnEveryEdgeAndNoneElsewhere) {
+    ASSERT_EQ(show->steps.size(), 4u);
+    for (const auto& edges : {tree_edges, other_edges})
+        for (const Edge& e : edges) {
+            EXPECT_TRUE(black_head(step(1), e.first, e.second)) << e.first << "->" << e.second;
+            EXPECT_TRUE(black_head(step(1), e.second, e.first)) << e.second << "->" << e.first;
+        }
+    for (const Edge& missing : {Edge{1, 2}, Edge{9, 10}, Edge{17, 18}}) EXPECT_EQ(middle(step(1), missing), white_rgb);
+    EXPECT_EQ(step(1).count(red_rgb), 0);
+}
+
+TEST_F(OrientgridScreens, SearchTreeIsRedBeforeAnyEdgeIsDirected) {
+    ASSERT_EQ(show->steps.size(), 4u);
+    for (const Edge& e : tree_edges) {
+        EXPECT_EQ(middle(step(2), e), red_rgb) << e.first << "-" << e.second;
+        EXPECT_FALSE(red_head(step(2), e.first, e.second) || red_head(step(2), e.second, e.first));
+    }
+    for (const Edge& e : other_edges) EXPECT_NE(middle(step(2), e), red_rgb) << e.first << "-" << e.second;
+}
+
+TEST_F(OrientgridScreens, TreeEdgesPointDownTheTreeBeforeTheOthersAreDirected) {
+    ASSERT_EQ(show->steps.size(), 4u);
+    for (const Edge& e : tree_edges) {
+        EXPECT_TRUE(red_head(step(3), e.first, e.second)) << e.first << "->" << e.second;
+        EXPECT_FALSE(red_head(step(3), e.second, e.first)) << e.second << "->" << e.first;
+    }
+    for (const Edge& e : other_edges)
+        EXPECT_FALSE(red_head(step(3), e.first, e.second) || red_head(step(3), e.second, e.first));
+}
+
+TEST_F(OrientgridScreens, EveryEdgeEndsAsExactlyOneRedArrowUnderTheCaption) {
+    ASSERT_EQ(show->steps.size(), 4u);
+    const Picture& p = step(4);
+    for (const auto& edges : {tree_edges, other_edges})
+        for (const Edge& e : edges) {
+            EXPECT_TRUE(red_head(p, e.first, e.second)) << e.first << "->" << e.second;
+            EXPECT_FALSE(red_head(p, e.second, e.first)) << e.second << "->" << e.first;
+        }
+    for (int v = 0; v < vertex_count; ++v) EXPECT_EQ(p.at(centre_x(v) + 5, centre_y(v)), green_rgb) << v;
+
+    // Above the top row there is nothing but the caption.
+    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    SDL_FillRect(screen, nullptr, 0xFFFFFF);
+    open_labels(20);
+    draw_label(400, 50, "STRONGLY CONNECTED GRAPH");
+    close_labels();
+    int differing = 0, inked = 0;
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < screen_width; ++x) {
+            const Uint32 pixel = get_pixel(x, y);
+            inked += pixel == 0;
+            differing += Rgb{Uint8(pixel >> 16), Uint8(pixel >> 8), Uint8(pixel)} != p.at(x, y);
+        }
+    SDL_FreeSurface(screen);
+    screen = nullptr;
+    EXPECT_GT(inked, 100);
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(step(3).count(green_rgb), 0);
+}
+
+}  // namespace
