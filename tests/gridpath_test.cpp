@@ -1,0 +1,181 @@
+// gridpath: the random lattice graph and the search driven directly on a dummy screen, checked
+// against an ordinary breadth-first search, and the recorded final picture of the same seeds.
+#include "grid_search.h"
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <queue>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace gridpath;
+using Graph = std::vector<std::vector<int>>;
+
+// Builds the graph of a seed with the same rand() sequence that `gridpath --seed N` draws.
+Graph graph_of_seed(unsigned int seed) {
+    std::srand(seed);
+    build_graph();
+    Graph graph(vertex_count);
+    for (int v = 0; v < vertex_count; ++v) {
+        const int* row = neighbour_row(v);
+        for (int k = 0; row[k] != NIL; ++k) {
+            graph[v].push_back(row[k]);
+            if (k > 8) {
+                ADD_FAILURE() << "row " << v << " has no NIL after eight neighbours";
+                break;
+            }
+        }
+    }
+    return graph;
+}
+
+struct Search {
+    std::vector<int> distance, parent;
+};
+
+Search ordinary_search(const Graph& graph, int start) {
+    Search search{std::vector<int>(vertex_count, -1), std::vector<int>(vertex_count, NIL)};
+    std::queue<int> queue;
+    search.distance[start] = 0;
+    queue.push(start);
+    while (!queue.empty()) {
+        const int u = queue.front();
+        queue.pop();
+        for (int w : graph[u]) {
+            if (search.distance[w] >= 0) continue;
+            search.distance[w] = search.distance[u] + 1;
+            search.parent[w] = u;
+            queue.push(w);
+        }
+    }
+    return search;
+}
+
+// The first seed from 1 on whose corner 1599 is (or is not) reachable from 0.
+unsigned int seed_where_corner_reached(bool reached) {
+    for (unsigned int seed = 1;; ++seed)
+        if ((ordinary_search(graph_of_seed(seed), 0).distance[vertex_count - 1] >= 0) == reached) return seed;
+}
+
+class GridPath : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        screen = SDL_SetVideoMode(screen_width, screen_height, 32, SDL_SWSURFACE);
+        ASSERT_NE(screen, nullptr) << SDL_GetError();
+        map_colours();
+        use_line_routine(LineRoutine::unclipped);
+    }
+    static void TearDownTestSuite() { SDL_Quit(); }
+};
+
+TEST_F(GridPath, EdgesJoinOnlyLatticeNeighboursAndStandInBothAscendingRows) {
+    for (unsigned int seed = 1; seed <= 5; ++seed) {
+        const Graph graph = graph_of_seed(seed);
+        int kinds[4] = {};  // right, down-left, down, down-right
+        for (int v = 0; v < vertex_count; ++v) {
+            for (std::size_t k = 0; k < graph[v].size(); ++k) {
+                const int w = graph[v][k];
+                if (k > 0) {
+                    EXPECT_LT(graph[v][k - 1], w) << "row " << v;
+                }
+                const int column_step = w % columns - v % columns, row_step = w / columns - v / columns;
+                EXPECT_TRUE(std::abs(column_step) <= 1 && std::abs(row_step) <= 1 && w != v) << v << "-" << w;
+                int mirrors = 0;
+                for (int u : graph[w]) mirrors += u == v;
+                EXPECT_EQ(mirrors, 1) << v << "-" << w;
+                if (w == v + 1) ++kinds[0];
+                if (w == v + columns - 1) ++kinds[1];
+                if (w == v + columns) ++kinds[2];
+                if (w == v + columns + 1) ++kinds[3];
+            }
+        }
+        // Each kind is a fair coin per possible edge (about 1500 each): a kind that never or
+        // always appears was drawn from the wrong cell.
+        for (int count : kinds) {
+            EXPECT_GT(count, 600) << "seed " << seed;
+            EXPECT_LT(count, 900) << "seed " << seed;
+        }
+    }
+}
+
+TEST_F(GridPath, FixedCellsCutVertex20AndJoinOnlyVertex1ToTheStart) {
+    for (unsigned int seed = 1; seed <= 20; ++seed) {
+        const Graph graph = graph_of_seed(seed);
+        EXPECT_TRUE(graph[20].empty()) << "seed " << seed;
+        EXPECT_EQ(graph[0], std::vector<int>{1}) << "seed " << seed;
+        for (int top : {10, 30}) {
+            for (int w : graph[top]) EXPECT_EQ(w / columns, 1) << top << "-" << w << ", seed " << seed;
+        }
+    }
+}
+
+TEST_F(GridPath, SearchAndPathAgreeWithAnOrdinaryBreadthFirstSearch) {
+    for (unsigned int seed : {seed_where_corner_reached(true), seed_where_corner_reached(false), 7u, 8u}) {
+        const Search expected = ordinary_search(graph_of_seed(seed), 0);
+        breadth_first_search(0);
+        for (int v = 0; v < vertex_count; ++v) ASSERT_EQ(parent_of(v), expected.parent[v]) << v << ", seed " << seed;
+
+        draw_path(0, vertex_count - 1);
+        const int target = vertex_count - 1;
+        ASSERT_EQ(found_path_length(), expected.distance[target] + 1) << "seed " << seed;
+        if (found_path_length() == 0) continue;
+        EXPECT_EQ(path_vertex(0), 0);
+        EXPECT_EQ(path_vertex(found_path_length() - 1), target);
+        for (int k = 0; k + 1 < found_path_length(); ++k)
+            EXPECT_EQ(parent_of(path_vertex(k + 1)), path_vertex(k)) << "seed " << seed;
+    }
+}
+
+TEST_F(GridPath, FinalPictureShowsReachedVerticesRedUnreachedBlackAndThePathBlue) {
+    const unsigned int seed = seed_where_corner_reached(true);
+    const Search search = ordinary_search(graph_of_seed(seed), 0);
+    const Recording recording = record("gridpath", "--seed " + std::to_string(seed));
+    EXPECT_EQ(recording.run.exit_status, 0) << recording.run.err;
+    ASSERT_EQ(recording.steps.size(), 1u);
+    const Picture& picture = recording.steps[0];
+
+    std::vector<bool> on_path(vertex_count);
+    for (int v = vertex_count - 1; v != NIL; v = search.parent[v]) on_path[v] = true;
+    for (int v = 0; v < vertex_count; ++v) {
+        const Rgb expected = on_path[v] ? blue_rgb : search.distance[v] >= 0 ? red_rgb : black_rgb;
+        EXPECT_EQ(picture.at(vertex_x(v), vertex_y(v)), expected) << "vertex " << v;
+    }
+    EXPECT_EQ(picture.at(vertex_x(20), vertex_y(20)), black_rgb);
+    // Halfway between two consecutive path vertices lies on the blue band.
+    for (int v = vertex_count - 1; search.parent[v] != NIL; v = search.parent[v]) {
+        const int u = search.parent[v];
+        EXPECT_EQ(picture.at((vertex_x(u) + vertex_x(v)) / 2, (vertex_y(u) + vertex_y(v)) / 2), blue_rgb);
+    }
+    EXPECT_EQ(picture.count(green_rgb), 0);
+}
+
+TEST_F(GridPath, UnreachableCornerShowsTheGreenMarkerAndTheTwoEndCirclesOnly) {
+    const unsigned int seed = seed_where_corner_reached(false);
+    const Recording recording = record("gridpath", "--seed " + std::to_string(seed));
+    EXPECT_EQ(recording.run.exit_status, 0) << recording.run.err;
+    ASSERT_EQ(recording.steps.size(), 1u);
+    const Picture& picture = recording.steps[0];
+
+    EXPECT_EQ(picture.at(10, 10), green_rgb);
+    int green = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x) green += picture.at(x, y) == green_rgb;
+    EXPECT_EQ(green, picture.count(green_rgb));  // all of it in the corner
+    EXPECT_GT(green, 60);
+
+    // Two radius-1 rings, five pixels each, and no path.
+    EXPECT_EQ(picture.count(blue_rgb), 10);
+    for (int v : {0, vertex_count - 1}) {
+        EXPECT_EQ(picture.at(vertex_x(v), vertex_y(v)), blue_rgb);
+        EXPECT_EQ(picture.at(vertex_x(v) + 1, vertex_y(v)), blue_rgb);
+        EXPECT_EQ(picture.at(vertex_x(v), vertex_y(v) - 1), blue_rgb);
+    }
+}
+
+}  // namespace
