@@ -31,7 +31,8 @@ BENCHMARK(wide_band)->ArgNames({"unclipped", "diagonal"})->ArgsProduct({{0, 1}, 
 void lattice_edge_band(benchmark::State& state) {
     use_line_routine(LineRoutine::unclipped);
     const bool vertical = state.range(0) == 1;
-    for (auto _ : state) draw_thick_line(298, 298, vertical ? 298 : 316, vertical ? 316 : 298, 1, band_colour);
+    for (auto _ : state)
+        draw_thick_line(298, 298, vertical ? 298 : 316, vertical ? 316 : 298, 1, band_colour);
     benchmark::ClobberMemory();
 }
 BENCHMARK(lattice_edge_band)->ArgName("vertical")->Arg(0)->Arg(1);
@@ -55,8 +56,8 @@ BENCHMARK(line)->ArgName("steep")->Arg(0)->Arg(1);
 // Wall-clock time, since the work is done in the child.
 void recorded_run(benchmark::State& state, const char* program, const char* arguments) {
     const std::string folder = record_root + "/" + program;
-    const std::string command =
-        std::string(PROGRAM_DIR) + "/" + program + " --record " + folder + " " + arguments + " >/dev/null";
+    const std::string command = std::string(PROGRAM_DIR) + "/" + program + " --record " + folder +
+                                " " + arguments + " >/dev/null";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) {
             state.SkipWithError("the program did not finish cleanly");
@@ -64,8 +65,12 @@ void recorded_run(benchmark::State& state, const char* program, const char* argu
         }
     }
 }
-BENCHMARK_CAPTURE(recorded_run, gridtrees, "gridtrees", "")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(recorded_run, gridpath, "gridpath", "--seed 1")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(recorded_run, gridtrees, "gridtrees", "")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(recorded_run, gridpath, "gridpath", "--seed 1")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 
@@ -74,10 +79,11 @@ int main(int argc, char* argv[]) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
     // The rasterisers draw into a plain surface in memory; no window is needed.
-    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, 32, 0x00FF0000, 0x0000FF00,
-                                  0x000000FF, 0);
+    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, 32, 0x00FF0000,
+                                  0x0000FF00, 0x000000FF, 0);
     if (screen == nullptr) {
-        std::fprintf(stderr, "lattice_bench: cannot make an 800 x 600 surface: %s\n", SDL_GetError());
+        std::fprintf(stderr, "lattice_bench: cannot make an 800 x 600 surface: %s\n",
+                     SDL_GetError());
         return 1;
     }
     char folder[] = "/tmp/lattice_bench.XXXXXX";

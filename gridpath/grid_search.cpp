@@ -15,7 +15,9 @@ int queue[vertex_count + 1];
 int path[vertex_count];
 int path_length;
 
-void random_cell(int cell_row, int cell_column) { adjacency[cell_row][cell_column] = std::rand() % 2; }
+void random_cell(int cell_row, int cell_column) {
+    adjacency[cell_row][cell_column] = std::rand() % 2;
+}
 
 void enqueue(int v) {
     int k = 0;
@@ -112,7 +114,8 @@ void build_graph() {
 void draw_grid() {
     for (int v = 0; v < vertex_count; ++v) fill_disc(vertex_x(v), vertex_y(v), 0, palette[black]);
     for (int v = 0; v < vertex_count; ++v)
-        for (const int* w = neighbours[v]; *w != NIL; ++w) thick_line_between(v, *w, 0, palette[black]);
+        for (const int* w = neighbours[v]; *w != NIL; ++w)
+            thick_line_between(v, *w, 0, palette[black]);
 }
 
 // One flip per expanded vertex and no event read: a key pressed meanwhile waits for the end.
@@ -152,8 +155,10 @@ void draw_path(int start, int target) {
     // The end circles are drawn even when there is no path, beside the green marker.
     draw_circle(vertex_x(start), vertex_y(start), 1, palette[blue]);
     draw_circle(vertex_x(target), vertex_y(target), 1, palette[blue]);
-    for (int k = 0; k + 1 < path_length; ++k) thick_line_between(path[k], path[k + 1], 1, palette[blue]);
-    for (int k = 0; k < path_length; ++k) fill_disc(vertex_x(path[k]), vertex_y(path[k]), 1, palette[blue]);
+    for (int k = 0; k + 1 < path_length; ++k)
+        thick_line_between(path[k], path[k + 1], 1, palette[blue]);
+    for (int k = 0; k < path_length; ++k)
+        fill_disc(vertex_x(path[k]), vertex_y(path[k]), 1, palette[blue]);
 }
 
 const int* neighbour_row(int v) { return neighbours[v]; }

@@ -6,8 +6,9 @@
 
 int main(int argc, char* argv[]) {
     using namespace gridpath;
-    start_frame(argc, argv, {"gridpath", "breadth-first search and path on a random 40 x 40 lattice",
-                             /*draws_random_graph=*/true});
+    start_frame(argc, argv,
+                {"gridpath", "breadth-first search and path on a random 40 x 40 lattice",
+                 /*draws_random_graph=*/true});
     map_colours();
     SDL_FillRect(screen, nullptr, palette[background]);
     use_line_routine(LineRoutine::unclipped);

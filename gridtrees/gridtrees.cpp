@@ -76,7 +76,8 @@ void breadth_first_search(int start) {
             if (visited[w] == 0) {
                 queue[queue_length++] = w;
                 visited[w] = 1;
-                draw_thick_line(vertex_x[u], vertex_y[u], vertex_x[w], vertex_y[w], 1, palette[red]);
+                draw_thick_line(vertex_x[u], vertex_y[u], vertex_x[w], vertex_y[w], 1,
+                                palette[red]);
             }
         }
         for (int i = 1; i < queue_length; ++i) queue[i - 1] = queue[i];
@@ -88,8 +89,9 @@ void breadth_first_search(int start) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    start_frame(argc, argv, {"gridtrees", "depth-first and breadth-first trees of a 33 x 33 lattice",
-                             /*draws_random_graph=*/false});
+    start_frame(argc, argv,
+                {"gridtrees", "depth-first and breadth-first trees of a 33 x 33 lattice",
+                 /*draws_random_graph=*/false});
     palette[white] = SDL_MapRGB(screen->format, 255, 255, 255);
     palette[red] = SDL_MapRGB(screen->format, 255, 0, 0);
     palette[blue] = SDL_MapRGB(screen->format, 0, 0, 255);

@@ -58,7 +58,8 @@ Search ordinary_search(const Graph& graph, int start) {
 // The first seed from 1 on whose corner 1599 is (or is not) reachable from 0.
 unsigned int seed_where_corner_reached(bool reached) {
     for (unsigned int seed = 1;; ++seed)
-        if ((ordinary_search(graph_of_seed(seed), 0).distance[vertex_count - 1] >= 0) == reached) return seed;
+        if ((ordinary_search(graph_of_seed(seed), 0).distance[vertex_count - 1] >= 0) == reached)
+            return seed;
 }
 
 class GridPath : public ::testing::Test {
@@ -84,8 +85,10 @@ TEST_F(GridPath, EdgesJoinOnlyLatticeNeighboursAndStandInBothAscendingRows) {
                 if (k > 0) {
                     EXPECT_LT(graph[v][k - 1], w) << "row " << v;
                 }
-                const int column_step = w % columns - v % columns, row_step = w / columns - v / columns;
-                EXPECT_TRUE(std::abs(column_step) <= 1 && std::abs(row_step) <= 1 && w != v) << v << "-" << w;
+                const int column_step = w % columns - v % columns,
+                          row_step = w / columns - v / columns;
+                EXPECT_TRUE(std::abs(column_step) <= 1 && std::abs(row_step) <= 1 && w != v)
+                    << v << "-" << w;
                 int mirrors = 0;
                 for (int u : graph[w]) mirrors += u == v;
                 EXPECT_EQ(mirrors, 1) << v << "-" << w;
@@ -110,16 +113,19 @@ TEST_F(GridPath, FixedCellsCutVertex20AndJoinOnlyVertex1ToTheStart) {
         EXPECT_TRUE(graph[20].empty()) << "seed " << seed;
         EXPECT_EQ(graph[0], std::vector<int>{1}) << "seed " << seed;
         for (int top : {10, 30}) {
-            for (int w : graph[top]) EXPECT_EQ(w / columns, 1) << top << "-" << w << ", seed " << seed;
+            for (int w : graph[top])
+                EXPECT_EQ(w / columns, 1) << top << "-" << w << ", seed " << seed;
         }
     }
 }
 
 TEST_F(GridPath, SearchAndPathAgreeWithAnOrdinaryBreadthFirstSearch) {
-    for (unsigned int seed : {seed_where_corner_reached(true), seed_where_corner_reached(false), 7u, 8u}) {
+    for (unsigned int seed :
+         {seed_where_corner_reached(true), seed_where_corner_reached(false), 7u, 8u}) {
         const Search expected = ordinary_search(graph_of_seed(seed), 0);
         breadth_first_search(0);
-        for (int v = 0; v < vertex_count; ++v) ASSERT_EQ(parent_of(v), expected.parent[v]) << v << ", seed " << seed;
+        for (int v = 0; v < vertex_count; ++v)
+            ASSERT_EQ(parent_of(v), expected.parent[v]) << v << ", seed " << seed;
 
         draw_path(0, vertex_count - 1);
         const int target = vertex_count - 1;
@@ -150,7 +156,8 @@ TEST_F(GridPath, FinalPictureShowsReachedVerticesRedUnreachedBlackAndThePathBlue
     // Halfway between two consecutive path vertices lies on the blue band.
     for (int v = vertex_count - 1; search.parent[v] != NIL; v = search.parent[v]) {
         const int u = search.parent[v];
-        EXPECT_EQ(picture.at((vertex_x(u) + vertex_x(v)) / 2, (vertex_y(u) + vertex_y(v)) / 2), blue_rgb);
+        EXPECT_EQ(picture.at((vertex_x(u) + vertex_x(v)) / 2, (vertex_y(u) + vertex_y(v)) / 2),
+                  blue_rgb);
     }
     EXPECT_EQ(picture.count(green_rgb), 0);
 }

@@ -29,7 +29,8 @@ std::vector<std::pair<int, int>> lattice_edges() {
 }
 
 Rgb at_midpoint(const Picture& picture, const std::pair<int, int>& edge) {
-    return picture.at((x_of(edge.first) + x_of(edge.second)) / 2, (y_of(edge.first) + y_of(edge.second)) / 2);
+    return picture.at((x_of(edge.first) + x_of(edge.second)) / 2,
+                      (y_of(edge.first) + y_of(edge.second)) / 2);
 }
 
 // The red edges of a picture as neighbour lists; every other lattice edge must still be blue.
@@ -99,7 +100,7 @@ TEST_F(GridTrees, DepthFirstTreeIsOnePathStraightUpFromTheCentreThenLeftAlongThe
     ASSERT_EQ(walk.size(), static_cast<std::size_t>(vertex_count));
     for (int k = 0; k <= 16; ++k) EXPECT_EQ(walk[k], centre - side * k);  // 544, 511, ..., 16
     for (int k = 1; k <= 16; ++k) EXPECT_EQ(walk[16 + k], 16 - k);        // 15, ..., 0
-    EXPECT_EQ(walk[33], side);                                           // then down
+    EXPECT_EQ(walk[33], side);                                            // then down
 }
 
 TEST_F(GridTrees, BreadthFirstTreeOnAClearedPictureReachesEveryVertexByAShortestPath) {
