@@ -67,7 +67,7 @@ Arrow arrow(int u, int v) {
 Point head_stroke_middle(const Arrow& a, int side) {
     const Point h = a.along(0.7);
     const Point u = a.unit();
-    const double back = 10 * std::cos(M_PI / 6), across = 10 * std::sin(M_PI / 6) * side;
+    const double back = 10 * std::sqrt(3.0) / 2, across = 10 * 0.5 * side;
     return {h.x - back * u.x - across * u.y, h.y - back * u.y + across * u.x};
 }
 
