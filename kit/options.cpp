@@ -66,6 +66,17 @@ void read_arguments(int argc, char* argv[], const ProgramInfo& program) {
     }
 }
 
+// Without a display SDL falls back to drawing the window as coloured characters in the terminal,
+// which is no picture at all. A driver named in SDL_VIDEODRIVER (a framebuffer, say) is taken at
+// its word.
+bool has_display() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && value[0] != '\0') return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 const char* program_name = "graphsteps";
@@ -77,6 +88,12 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         prepare_record_folder();
         // No window: SDL draws into a plain surface in memory, and nothing reads the keyboard.
         setenv("SDL_VIDEODRIVER", "dummy", 1);
+    } else if (!has_display()) {
+        std::fprintf(stderr,
+                     "%s: no display to open a window on (DISPLAY is not set); run it on a desktop, "
+                     "or write the pictures with --record DIR\n",
+                     program.name);
+        std::exit(1);
     }
 
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {

@@ -59,11 +59,11 @@ std::string make_temp_folder() {
     return pattern;
 }
 
-Run run_in(const std::string& directory, const std::string& command) {
+ProgramRun run_in(const std::string& directory, const std::string& command) {
     const std::string out = make_temp_folder();
     const std::string full = "cd '" + directory + "' && " + command + " >'" + out + "/stdout' 2>'" + out + "/stderr' </dev/null";
     const int status = std::system(full.c_str());
-    Run run;
+    ProgramRun run;
     run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = slurp(out + "/stdout");
     run.err = slurp(out + "/stderr");

@@ -29,14 +29,14 @@ struct Picture {
 // Reads an 8-bit RGB PNG; fails the calling test (and returns an empty picture) when it cannot.
 Picture read_png(const std::string& path);
 
-struct Run {
+struct ProgramRun {
     int exit_status = -1;  // the program's exit status, or -1 when it did not exit normally
     std::string out;       // what it printed on stdout
     std::string err;       // what it printed on stderr
 };
 
 // Runs `command` through the shell with `directory` as the working folder.
-Run run_in(const std::string& directory, const std::string& command);
+ProgramRun run_in(const std::string& directory, const std::string& command);
 
 // The path of a built program of the suite.
 std::string program_path(const std::string& name);
@@ -45,7 +45,7 @@ std::string program_path(const std::string& name);
 std::string make_temp_folder();
 
 struct Recording {
-    Run run;
+    ProgramRun run;
     std::vector<Picture> steps;  // step-001.png, step-002.png, ... in order
 };
 

@@ -1,0 +1,103 @@
+// What every program shares around its pictures: the command line, and a clear message with the
+// right exit status whenever it cannot do what it was asked. ProgramRun on `components`.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+std::string components() { return "'" + program_path("components") + "'"; }
+
+TEST(ProgramOptions, HelpPrintsTheUsageAndSucceeds) {
+    const ProgramRun run = run_in("/tmp", components() + " --help");
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_NE(run.out.find("usage: components [--record DIR]"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("--seed"), std::string::npos);  // no random graph, no seed
+}
+
+TEST(ProgramOptions, BadArgumentsAreUsageErrorsWithStatusTwo) {
+    for (const char* arguments : {"--frobnicate", "extra", "--record", "--seed 5", "--record ''"}) {
+        const ProgramRun run = run_in("/tmp", components() + " " + arguments);
+        EXPECT_EQ(run.exit_status, 2) << arguments;
+        EXPECT_NE(run.err.find("usage: components"), std::string::npos) << arguments << ": " << run.err;
+    }
+    EXPECT_NE(run_in("/tmp", components() + " --seed 5").err.find("draws no random graph"), std::string::npos);
+}
+
+TEST(ProgramFailures, RecordFolderThatCannotBeMadeStopsBeforeDrawing) {
+    const std::string folder = make_temp_folder();
+    std::ofstream(folder + "/plain-file") << "not a folder";
+    const ProgramRun run = run_in(folder, components() + " --record plain-file/pictures");
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.err.find("cannot make the record folder"), std::string::npos) << run.err;
+}
+
+TEST(ProgramFailures, PictureThatCannotBeWrittenIsNotReportedAsSuccess) {
+    const std::string folder = make_temp_folder();
+    ASSERT_EQ(mkdir((folder + "/pictures").c_str(), 0777), 0);
+    ASSERT_EQ(mkdir((folder + "/pictures/step-002.png").c_str(), 0777), 0);  // in the way
+    const ProgramRun run = run_in(folder, components() + " --record pictures");
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.err.find("cannot write the picture pictures/step-002.png"), std::string::npos) << run.err;
+    struct stat info;
+    EXPECT_EQ(stat((folder + "/pictures/step-001.png").c_str(), &info), 0);
+    EXPECT_NE(stat((folder + "/pictures/step-003.png").c_str(), &info), 0);  // stopped at the failure
+}
+
+// A copy of the program in a folder of its own, so that the font beside the built programs is out
+// of reach.
+std::string lone_copy(const std::string& folder) {
+    const ProgramRun copy = run_in(folder, "mkdir bin work && cp " + components() + " bin/");
+    EXPECT_EQ(copy.exit_status, 0) << copy.err;
+    return folder + "/bin/components";
+}
+
+bool installed_font_exists() {
+    struct stat info;
+    return stat(FONT_INSTALL_DIR "/times.ttf", &info) == 0;
+}
+
+TEST(ProgramFailures, NoFontAnywhereSaysWhereItLookedAndHowToGetIt) {
+    if (installed_font_exists()) GTEST_SKIP() << "a font is installed in " FONT_INSTALL_DIR;
+    const std::string folder = make_temp_folder();
+    const std::string program = lone_copy(folder);
+    const ProgramRun run = run_in(folder + "/work", "'" + program + "' --record pictures");
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.err.find("cannot load the font times.ttf"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(folder + "/bin/times.ttf"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(FONT_INSTALL_DIR "/times.ttf"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("fonts-liberation"), std::string::npos) << run.err;
+}
+
+TEST(ProgramFailures, FontFileThatWillNotLoadIsAnErrorNotACrash) {
+    if (installed_font_exists()) GTEST_SKIP() << "a font is installed in " FONT_INSTALL_DIR;
+    const std::string folder = make_temp_folder();
+    const std::string program = lone_copy(folder);
+    std::ofstream(folder + "/work/times.ttf") << "this is not a TrueType font";
+    std::ofstream(folder + "/bin/times.ttf") << "nor is this";
+    const ProgramRun run = run_in(folder + "/work", "'" + program + "' --record pictures");
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.err.find("cannot load the font"), std::string::npos) << run.err;
+}
+
+TEST(ProgramFailures, FontInTheWorkingFolderIsFoundFirst) {
+    const std::string folder = make_temp_folder();
+    const std::string program = lone_copy(folder);
+    const ProgramRun copy = run_in(folder, "cp '" + program_path("times.ttf") + "' work/times.ttf");
+    ASSERT_EQ(copy.exit_status, 0) << copy.err;
+    const ProgramRun run = run_in(folder + "/work", "'" + program + "' --record pictures");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+}
+
+TEST(ProgramFailures, NoDisplayIsOneClearLineAndStatusOne) {
+    const ProgramRun run = run_in("/tmp", "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + components());
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.err.find("no display"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("--record"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+}
+
+}  // namespace
