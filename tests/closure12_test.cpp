@@ -1,22 +1,15 @@
 // closure12: the digraph that a seed gives is worked out here from the same C library's rand, then
 // read back from the recorded pictures: the twelve walks, the digraph and its matrix, one picture
 // per pass, and the closure drawn in black at the end.
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "digraph.h"
-#include "kit.h"
-#include "recording.h"
+#include "closure_pictures.h"
 
 namespace {
-
-using Matrix = std::array<std::array<int, vertex_count>, vertex_count>;
 
 constexpr int draw_count = 14;
 // The grid pairs in the order the draws are spent on them: horizontal pairs, then vertical ones.
@@ -46,31 +39,6 @@ std::vector<int> draws_for_seed(unsigned seed) {
 }
 
 Matrix digraph_for_seed(unsigned seed) { return digraph_from_draws(draws_for_seed(seed)); }
-
-// Who reaches whom when only vertices below `limit` may be passed through: the matrix after pass
-// limit - 1. Found by a search from every vertex rather than by Warshall's rule.
-Matrix reach_through(const Matrix& edges, int limit) {
-    Matrix reach{};
-    for (int s = 0; s < vertex_count; s++) {
-        std::vector<int> stack{s};
-        std::array<bool, vertex_count> expanded{};
-        reach[s][s] = 1;
-        while (!stack.empty()) {
-            const int u = stack.back();
-            stack.pop_back();
-            if (expanded[u]) continue;
-            expanded[u] = true;
-            for (int j = 0; j < vertex_count; j++) {
-                if (edges[u][j] != 1) continue;
-                reach[s][j] = 1;
-                if (j < limit) stack.push_back(j);
-            }
-        }
-    }
-    return reach;
-}
-
-Matrix full_closure(const Matrix& edges) { return reach_through(edges, vertex_count); }
 
 bool has_out_edge(const Matrix& edges, int v) {
     for (int j = 0; j < vertex_count; j++)
@@ -103,140 +71,10 @@ unsigned first_seed_where(Wanted wanted) {
 
 // ---- Reading the pictures ------------------------------------------------------------------
 
-// The label texts as the font sets them, to hold against what the program drew. Kept for the whole
-// run and given back at exit.
-class RenderedTexts {
-public:
-    RenderedTexts() = default;
-    RenderedTexts(const RenderedTexts&) = delete;
-    RenderedTexts& operator=(const RenderedTexts&) = delete;
-    ~RenderedTexts() {
-        for (auto& entry : texts_) SDL_FreeSurface(entry.second);
-        for (auto& entry : fonts_) TTF_CloseFont(entry.second);
-        if (TTF_WasInit()) TTF_Quit();
-    }
+// Every matrix of closure12 is printed with its cell (0, 0) at (330, 20).
+Matrix matrix_in(const Picture& picture) { return matrix_at(picture, 330, 20); }
 
-    SDL_Surface* get(const std::string& text, int point_size) {
-        auto found = texts_.find({text, point_size});
-        if (found != texts_.end()) return found->second;
-        if (!TTF_WasInit()) TTF_Init();
-        TTF_Font*& font = fonts_[point_size];
-        if (font == nullptr) font = TTF_OpenFont((std::string(PROGRAM_DIR) + "/times.ttf").c_str(), point_size);
-        if (font == nullptr) return nullptr;
-        SDL_Surface* surface = TTF_RenderText_Solid(font, text.c_str(), SDL_Color{0, 0, 0, 0});
-        texts_[{text, point_size}] = surface;
-        return surface;
-    }
-
-private:
-    std::map<std::pair<std::string, int>, SDL_Surface*> texts_;
-    std::map<int, TTF_Font*> fonts_;
-};
-
-SDL_Surface* rendered(const std::string& text, int point_size) {
-    static RenderedTexts texts;
-    return texts.get(text, point_size);
-}
-
-// Whether `text` in `point_size` type stands with its top-left corner at (x, y): every inked pixel
-// of the text is drawn on (black, or something drawn over it) and nothing else in its box is black.
-bool label_at(const Picture& picture, int x, int y, const std::string& text, int point_size) {
-    SDL_Surface* glyphs = rendered(text, point_size);
-    if (glyphs == nullptr) return false;
-    for (int row = 0; row < glyphs->h; row++) {
-        for (int column = 0; column < glyphs->w; column++) {
-            const int px = x + column, py = y + row;
-            if (px >= picture.width || py >= picture.height) continue;
-            const bool inked = static_cast<Uint8*>(glyphs->pixels)[row * glyphs->pitch + column] != 0;
-            const Rgb seen = picture.at(px, py);
-            if (inked ? seen == white_rgb : seen == black_rgb) return false;
-        }
-    }
-    return true;
-}
-
-// The matrix printed with its cell (0, 0) at (330, 20), in 18-point type; -1 marks a cell that is
-// neither a 0 nor a 1.
-Matrix matrix_in(const Picture& picture) {
-    Matrix cells{};
-    for (int i = 0; i < vertex_count; i++)
-        for (int j = 0; j < vertex_count; j++) {
-            const int cx = 330 + 20 * j, cy = 20 + 20 * i;
-            const bool one = label_at(picture, cx, cy, "1", 18), zero = label_at(picture, cx, cy, "0", 18);
-            cells[i][j] = one == zero ? -1 : one ? 1 : 0;
-        }
-    return cells;
-}
-
-struct Area {
-    int left, top, right, bottom;  // right and bottom excluded
-};
-constexpr Area whole_window{0, 0, screen_width, screen_height};
-
-// An 800 x 600 window of our own for the kit to draw the expected arrows and rings on.
-class ExpectedPicture {
-public:
-    ExpectedPicture() {
-        surface_ = SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, 32, 0x00FF0000,
-                                        0x0000FF00, 0x000000FF, 0);
-        SDL_FillRect(surface_, nullptr, 0x00FFFFFF);
-    }
-    ~ExpectedPicture() { SDL_FreeSurface(surface_); }
-    ExpectedPicture(const ExpectedPicture&) = delete;
-    ExpectedPicture& operator=(const ExpectedPicture&) = delete;
-
-    // The arrows i -> j (i != j) of `cells`, vertex v standing at (x, y) + spacing (v mod 4, v div 4).
-    void arrows(const Matrix& cells, int x, int y, int spacing, Rgb colour) {
-        SDL_Surface* window = screen;
-        screen = surface_;
-        for (int i = 0; i < vertex_count; i++)
-            for (int j = 0; j < vertex_count; j++)
-                if (cells[i][j] == 1 && i != j)
-                    draw_arrow(x + spacing * (i % 4), y + spacing * (i / 4), x + spacing * (j % 4),
-                               y + spacing * (j / 4), value(colour));
-        screen = window;
-    }
-
-    void ring(int cx, int cy, int r, Rgb colour) {
-        SDL_Surface* window = screen;
-        screen = surface_;
-        draw_circle(cx, cy, r, value(colour));
-        screen = window;
-    }
-
-    Rgb at(int x, int y) const {
-        const Uint32 p = static_cast<const Uint32*>(surface_->pixels)[x + y * surface_->w];
-        return {Uint8(p >> 16), Uint8(p >> 8), Uint8(p)};
-    }
-
-private:
-    static Uint32 value(Rgb colour) { return (Uint32{colour.r} << 16) | (Uint32{colour.g} << 8) | colour.b; }
-    SDL_Surface* surface_;
-};
-
-// Counts the pixels of the area where the picture has `colour` and the expectation has not, or the
-// other way round, and describes the first of them. With `only_missing`, extra pixels of the
-// colour in the picture are allowed.
-int colour_mismatches(const Picture& picture, const ExpectedPicture& expected, Rgb colour, Area area,
-                      std::string& first, bool only_missing = false) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; y++)
-        for (int x = area.left; x < area.right; x++) {
-            const bool drawn = picture.at(x, y) == colour, wanted = expected.at(x, y) == colour;
-            if (drawn == wanted || (only_missing && drawn)) continue;
-            if (count++ == 0)
-                first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") " +
-                        (wanted ? "is missing" : "should not be there");
-        }
-    return count;
-}
-
-const Recording& recording_for(unsigned seed) {
-    static std::map<unsigned, Recording> made;
-    auto found = made.find(seed);
-    if (found == made.end()) found = made.emplace(seed, record("closure12", "--seed " + std::to_string(seed))).first;
-    return found->second;
-}
+const Recording& recording_for(unsigned seed) { return ::recording_for("closure12", seed); }
 
 constexpr unsigned sample_seeds[] = {1, 5, 42, 2024, 777777};
 constexpr int picture_count = 15;

@@ -1,22 +1,13 @@
 // closure8: the digraph that a seed gives is worked out here from the same C library's rand, then
 // read back from the recorded pictures: its arrows, the matrices before and after the passes, the
 // eight pass drawings and their colours.
-#include <gtest/gtest.h>
-
-#include <array>
 #include <cstdlib>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "digraph.h"
-#include "kit.h"
-#include "recording.h"
+#include "closure_pictures.h"
 
 namespace {
-
-using Matrix = std::array<std::array<int, vertex_count>, vertex_count>;
 
 // The grid pairs in the order the draws are spent on them: horizontal pairs, then vertical ones.
 constexpr int random_pairs[8][2] = {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
@@ -45,31 +36,6 @@ std::vector<int> draws_for_seed(unsigned seed, int count) {
 
 Matrix digraph_for_seed(unsigned seed) { return digraph_from_draws(draws_for_seed(seed, 8)); }
 
-// Who reaches whom when only vertices below `limit` may be passed through: the matrix after pass
-// limit - 1. Found by a search from every vertex rather than by Warshall's rule.
-Matrix reach_through(const Matrix& edges, int limit) {
-    Matrix reach{};
-    for (int s = 0; s < vertex_count; s++) {
-        std::vector<int> stack{s};
-        std::array<bool, vertex_count> expanded{};
-        reach[s][s] = 1;
-        while (!stack.empty()) {
-            const int u = stack.back();
-            stack.pop_back();
-            if (expanded[u]) continue;
-            expanded[u] = true;
-            for (int j = 0; j < vertex_count; j++) {
-                if (edges[u][j] != 1) continue;
-                reach[s][j] = 1;
-                if (j < limit) stack.push_back(j);
-            }
-        }
-    }
-    return reach;
-}
-
-Matrix full_closure(const Matrix& edges) { return reach_through(edges, vertex_count); }
-
 unsigned first_seed_whose_draws_are_all_even(int count) {
     for (unsigned seed = 1;; seed++) {
         const std::vector<int> draws = draws_for_seed(seed, count);
@@ -81,127 +47,10 @@ unsigned first_seed_whose_draws_are_all_even(int count) {
 
 // ---- Reading the pictures ------------------------------------------------------------------
 
-constexpr Rgb blue{0, 0, 250};
+const Recording& recording_for(unsigned seed) { return ::recording_for("closure8", seed); }
 
-// The label texts as the font sets them, to hold against what the program drew. Kept for the whole
-// run and given back at exit.
-class RenderedTexts {
-public:
-    RenderedTexts() = default;
-    RenderedTexts(const RenderedTexts&) = delete;
-    RenderedTexts& operator=(const RenderedTexts&) = delete;
-    ~RenderedTexts() {
-        for (auto& entry : texts_) SDL_FreeSurface(entry.second);
-        for (auto& entry : fonts_) TTF_CloseFont(entry.second);
-        if (TTF_WasInit()) TTF_Quit();
-    }
-
-    SDL_Surface* get(const std::string& text, int point_size) {
-        auto found = texts_.find({text, point_size});
-        if (found != texts_.end()) return found->second;
-        if (!TTF_WasInit()) TTF_Init();
-        TTF_Font*& font = fonts_[point_size];
-        if (font == nullptr) font = TTF_OpenFont((std::string(PROGRAM_DIR) + "/times.ttf").c_str(), point_size);
-        if (font == nullptr) return nullptr;
-        SDL_Surface* surface = TTF_RenderText_Solid(font, text.c_str(), SDL_Color{0, 0, 0, 0});
-        texts_[{text, point_size}] = surface;
-        return surface;
-    }
-
-private:
-    std::map<std::pair<std::string, int>, SDL_Surface*> texts_;
-    std::map<int, TTF_Font*> fonts_;
-};
-
-SDL_Surface* rendered(const std::string& text, int point_size) {
-    static RenderedTexts texts;
-    return texts.get(text, point_size);
-}
-
-// Whether `text` in `point_size` type stands with its top-left corner at (x, y): every inked pixel
-// of the text is drawn on (black, or an arrow drawn over it) and nothing else in its box is black.
-bool label_at(const Picture& picture, int x, int y, const std::string& text, int point_size) {
-    SDL_Surface* glyphs = rendered(text, point_size);
-    if (glyphs == nullptr) return false;
-    for (int row = 0; row < glyphs->h; row++) {
-        for (int column = 0; column < glyphs->w; column++) {
-            const int px = x + column, py = y + row;
-            if (px >= picture.width || py >= picture.height) continue;
-            const bool inked = static_cast<Uint8*>(glyphs->pixels)[row * glyphs->pitch + column] != 0;
-            const Rgb seen = picture.at(px, py);
-            if (inked ? seen == white_rgb : seen == black_rgb) return false;
-        }
-    }
-    return true;
-}
-
-// The matrix printed with its cell (0, 0) at (x, y), in 18-point type; -1 marks a cell that is
-// neither a 0 nor a 1.
-Matrix matrix_at(const Picture& picture, int x, int y) {
-    Matrix cells{};
-    for (int i = 0; i < vertex_count; i++)
-        for (int j = 0; j < vertex_count; j++) {
-            const int cx = x + 20 * j, cy = y + 20 * i;
-            const bool one = label_at(picture, cx, cy, "1", 18), zero = label_at(picture, cx, cy, "0", 18);
-            cells[i][j] = one == zero ? -1 : one ? 1 : 0;
-        }
-    return cells;
-}
-
-// An 800 x 600 window of our own for the kit to draw the expected arrows on.
-class ExpectedPicture {
-public:
-    ExpectedPicture() {
-        surface_ = SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, 32, 0x00FF0000,
-                                        0x0000FF00, 0x000000FF, 0);
-        SDL_FillRect(surface_, nullptr, 0x00FFFFFF);
-    }
-    ~ExpectedPicture() { SDL_FreeSurface(surface_); }
-    ExpectedPicture(const ExpectedPicture&) = delete;
-    ExpectedPicture& operator=(const ExpectedPicture&) = delete;
-
-    // The arrows i -> j (i != j) of `cells`, vertex v standing at (x + 70 (v mod 4), y + 70 (v div 4)).
-    void arrows(const Matrix& cells, int x, int y, Rgb colour) {
-        SDL_Surface* window = screen;
-        screen = surface_;
-        const Uint32 value = (Uint32{colour.r} << 16) | (Uint32{colour.g} << 8) | colour.b;
-        for (int i = 0; i < vertex_count; i++)
-            for (int j = 0; j < vertex_count; j++)
-                if (cells[i][j] == 1 && i != j)
-                    draw_arrow(x + 70 * (i % 4), y + 70 * (i / 4), x + 70 * (j % 4), y + 70 * (j / 4), value);
-        screen = window;
-    }
-
-    Rgb at(int x, int y) const {
-        const Uint32 p = static_cast<const Uint32*>(surface_->pixels)[x + y * surface_->w];
-        return {Uint8(p >> 16), Uint8(p >> 8), Uint8(p)};
-    }
-
-private:
-    SDL_Surface* surface_;
-};
-
-// Counts the pixels where the picture has `colour` and the expectation has not, or the other way
-// round, and describes the first of them.
-int colour_mismatches(const Picture& picture, const ExpectedPicture& expected, Rgb colour, std::string& first) {
-    int count = 0;
-    for (int y = 0; y < screen_height; y++)
-        for (int x = 0; x < screen_width; x++) {
-            const bool drawn = picture.at(x, y) == colour, wanted = expected.at(x, y) == colour;
-            if (drawn == wanted) continue;
-            if (count++ == 0)
-                first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") " +
-                        (wanted ? "is missing" : "should not be there");
-        }
-    return count;
-}
-
-const Recording& recording_for(unsigned seed) {
-    static std::map<unsigned, Recording> made;
-    auto found = made.find(seed);
-    if (found == made.end()) found = made.emplace(seed, record("closure8", "--seed " + std::to_string(seed))).first;
-    return found->second;
-}
+// Every drawing of closure8 stands on the same grid spacing.
+constexpr int spacing = 70;
 
 // The pass drawings' top-left vertices, pass 0 first.
 constexpr int pass_origins[8][2] = {{30, 200}, {280, 200}, {530, 200}, {30, 310},
@@ -297,10 +146,11 @@ TEST(Closure8Show, FirstPictureDrawsExactlyTheSeedsArrowsWithTwentyPointNumbers)
         ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
         const Picture& first = shown.steps[0];
         ExpectedPicture expected;
-        expected.arrows(digraph_for_seed(seed), 30, 30, red_rgb);
+        expected.arrows(digraph_for_seed(seed), 30, 30, spacing, red_rgb);
         std::string where;
-        EXPECT_EQ(colour_mismatches(first, expected, red_rgb, where), 0) << "seed " << seed << ": " << where;
-        EXPECT_EQ(first.count(blue), 0);
+        EXPECT_EQ(colour_mismatches(first, expected, red_rgb, whole_window, where), 0)
+            << "seed " << seed << ": " << where;
+        EXPECT_EQ(first.count(blue_rgb), 0);
         for (int v = 0; v < vertex_count; v++) {
             const int x = 30 + 70 * (v % 4), y = 30 + 70 * (v / 4);
             EXPECT_TRUE(label_at(first, x + 10, y - 2, std::to_string(v), 20)) << "number of vertex " << v;
@@ -329,13 +179,15 @@ TEST(Closure8Show, LastPictureShowsEachPassInBlueAndTheLastInRed) {
         const Picture& last = shown.steps[2];
         const Matrix edges = digraph_for_seed(seed);
         ExpectedPicture expected;
-        expected.arrows(edges, 30, 30, red_rgb);
+        expected.arrows(edges, 30, 30, spacing, red_rgb);
         for (int k = 0; k < 8; k++)
-            expected.arrows(reach_through(edges, k + 1), pass_origins[k][0], pass_origins[k][1],
-                            k == 7 ? red_rgb : blue);
+            expected.arrows(reach_through(edges, k + 1), pass_origins[k][0], pass_origins[k][1], spacing,
+                            k == 7 ? red_rgb : blue_rgb);
         std::string where;
-        EXPECT_EQ(colour_mismatches(last, expected, blue, where), 0) << "seed " << seed << ": blue " << where;
-        EXPECT_EQ(colour_mismatches(last, expected, red_rgb, where), 0) << "seed " << seed << ": red " << where;
+        EXPECT_EQ(colour_mismatches(last, expected, blue_rgb, whole_window, where), 0)
+            << "seed " << seed << ": blue " << where;
+        EXPECT_EQ(colour_mismatches(last, expected, red_rgb, whole_window, where), 0)
+            << "seed " << seed << ": red " << where;
         for (int k = 0; k < 8; k++)
             EXPECT_TRUE(label_at(last, pass_origins[k][0], pass_origins[k][1] - 20, std::to_string(k), 18))
                 << "number of pass " << k;
@@ -360,9 +212,9 @@ TEST(Closure8Show, AllEvenDrawsLetVertexZeroReachEveryVertex) {
     for (int j = 0; j < vertex_count; j++) EXPECT_EQ(final_matrix[0][j], 1) << "seed " << seed << ", column " << j;
     // 0 -> 1 -> 2 -> 3 -> 7 runs along the top row and down: the first picture points that way.
     ExpectedPicture expected;
-    expected.arrows(digraph_from_draws(std::vector<int>(8, 0)), 30, 30, red_rgb);
+    expected.arrows(digraph_from_draws(std::vector<int>(8, 0)), 30, 30, spacing, red_rgb);
     std::string where;
-    EXPECT_EQ(colour_mismatches(shown.steps[0], expected, red_rgb, where), 0) << where;
+    EXPECT_EQ(colour_mismatches(shown.steps[0], expected, red_rgb, whole_window, where), 0) << where;
 }
 
 }  // namespace
