@@ -47,7 +47,7 @@ void draw_graph() {
                 draw_arrow(point_x(i), point_y(i), point_x(j), point_y(j), palette[standard::red]);
 }
 
-// Every matrix is set in 18-point type, and so is every label after the first one.
+// Every matrix is set in 18-point type, and so is every label drawn after the first matrix.
 void draw_matrix() {
     change_label_size(matrix_point_size);
     for (int i = 0; i < vertex_count; i++)
