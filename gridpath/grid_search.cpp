@@ -145,6 +145,7 @@ void breadth_first_search(int start) {
         fill_disc(vertex_x(u), vertex_y(u), 2, palette[red]);
         SDL_Flip(screen);
         SDL_Delay(0);
+        pace_frame();
         u = queue[0];
     }
 }

@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     using namespace gridpath;
     start_frame(argc, argv,
                 {"gridpath", "breadth-first search and path on a random 40 x 40 lattice",
-                 /*draws_random_graph=*/true});
+                 /*draws_random_graph=*/true, /*animates=*/true});
     map_colours();
     SDL_FillRect(screen, nullptr, palette[background]);
     use_line_routine(LineRoutine::unclipped);

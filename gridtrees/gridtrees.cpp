@@ -58,6 +58,7 @@ void depth_first_search(int v) {
         if (visited[w] == 0) {
             draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 1, palette[red]);
             SDL_Flip(screen);
+            pace_frame();
             depth_first_search(w);
         }
     }
@@ -83,6 +84,7 @@ void breadth_first_search(int start) {
         for (int i = 1; i < queue_length; ++i) queue[i - 1] = queue[i];
         --queue_length;
         SDL_Flip(screen);
+        pace_frame();
     }
 }
 
@@ -91,7 +93,7 @@ void breadth_first_search(int start) {
 int main(int argc, char* argv[]) {
     start_frame(argc, argv,
                 {"gridtrees", "depth-first and breadth-first trees of a 33 x 33 lattice",
-                 /*draws_random_graph=*/false});
+                 /*draws_random_graph=*/false, /*animates=*/true});
     palette[white] = SDL_MapRGB(screen->format, 255, 255, 255);
     palette[red] = SDL_MapRGB(screen->format, 255, 0, 0);
     palette[blue] = SDL_MapRGB(screen->format, 0, 0, 255);

@@ -55,6 +55,7 @@ void draw_label(int x, int y, const char* format, ...) {
 }
 
 int wait_step() {
+    end_stage(animation_pacing);
     if (!record_folder.empty()) {
         record_step();
         return 0;

@@ -2,6 +2,8 @@
 // programs include.
 #pragma once
 
+#include "pacing.h"
+
 #include <string>
 
 // The running program's name, for its messages.
@@ -20,3 +22,6 @@ void record_step();
 // Writes screen's 800 x 600 pixels as an 8-bit RGB PNG. Returns false, with errno-style reason in
 // `why`, when the file cannot be written completely.
 bool write_screen_png(const std::string& path, std::string& why);
+
+// The pacing of the animated stages; wait_step ends a stage.
+extern Pacing animation_pacing;

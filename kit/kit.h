@@ -39,12 +39,19 @@ struct ProgramInfo {
     const char* name;         // "components"
     const char* summary;      // one line for --help
     bool draws_random_graph;  // accepts --seed
+    bool animates = false;    // has animated stages: accepts --fps
 };
 
-// Reads the command line (--record DIR, --seed N, --help), then starts SDL's video and opens the
+// Reads the command line (--record DIR, --seed N, --fps N, --help), then starts SDL's video and opens the
 // 800 x 600 x 32 window. Bad arguments print the usage and exit 2; a window that cannot be opened
 // is one line on stderr and exit 1. With --record the window is SDL's dummy (no display needed).
 void start_frame(int argc, char* argv[], const ProgramInfo& program);
+
+// Called after each flip of an animated stage: holds the animation to --fps frames per second (60
+// unless told otherwise; 0 or --record: unpaced), as a flip synchronised to the display would.
+// Reads no event; once a key press is waiting, the rest of the stage runs unpaced and the key
+// ends the wait that follows.
+void pace_frame();
 
 // The seed a random program passes to srand: --seed N when given, else time(NULL).
 unsigned int random_seed();

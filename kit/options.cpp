@@ -12,18 +12,25 @@
 
 namespace {
 
+constexpr int max_frames_per_second = 1000;
+
+int frames_per_second = 60;
 bool seed_given = false;
 unsigned int given_seed = 0;
 
 void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "%s: %s\n\n", program.name, program.summary);
-    std::fprintf(out, "usage: %s [--record DIR]%s\n\n", program.name,
-                 program.draws_random_graph ? " [--seed N]" : "");
+    std::fprintf(out, "usage: %s [--record DIR]%s%s\n\n", program.name,
+                 program.draws_random_graph ? " [--seed N]" : "", program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
     std::fprintf(out, "  --record DIR  no window: write each step's picture as DIR/step-001.png, ...\n");
     if (program.draws_random_graph)
         std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
+    if (program.animates)
+        std::fprintf(out, "  --fps N       animation frames per second, %d to %d (default 60; 0: as fast as\n"
+                          "                it goes); a key during an animation skips to its end\n",
+                     0, max_frames_per_second);
     std::fprintf(out, "  --help        show this text\n");
 }
 
@@ -33,14 +40,14 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::exit(2);
 }
 
-// Accepts only a whole decimal number that fits an unsigned int.
-bool parse_seed(const char* text, unsigned int& seed) {
+// Accepts only a whole decimal number from 0 to `largest`.
+bool parse_number(const char* text, unsigned long long largest, unsigned long long& number) {
     if (text[0] < '0' || text[0] > '9') return false;
     errno = 0;
     char* end = nullptr;
     const unsigned long long value = std::strtoull(text, &end, 10);
-    if (errno != 0 || *end != '\0' || value > 0xFFFFFFFFull) return false;
-    seed = static_cast<unsigned int>(value);
+    if (errno != 0 || *end != '\0' || value > largest) return false;
+    number = value;
     return true;
 }
 
@@ -56,9 +63,19 @@ void read_arguments(int argc, char* argv[], const ProgramInfo& program) {
         } else if (argument == "--seed") {
             if (!program.draws_random_graph)
                 usage_error(program, "--seed: this program draws no random graph");
-            if (i + 1 >= argc || !parse_seed(argv[i + 1], given_seed))
+            unsigned long long seed = 0;
+            if (i + 1 >= argc || !parse_number(argv[i + 1], 0xFFFFFFFFull, seed))
                 usage_error(program, "--seed needs a whole number from 0 to 4294967295");
+            given_seed = static_cast<unsigned int>(seed);
             seed_given = true;
+            ++i;
+        } else if (argument == "--fps") {
+            if (!program.animates) usage_error(program, "--fps: this program has no animation");
+            unsigned long long rate = 0;
+            if (i + 1 >= argc || !parse_number(argv[i + 1], max_frames_per_second, rate))
+                usage_error(program, "--fps needs a whole number from 0 to " +
+                                         std::to_string(max_frames_per_second));
+            frames_per_second = static_cast<int>(rate);
             ++i;
         } else {
             usage_error(program, "unknown argument '" + argument + "'");
@@ -101,8 +118,14 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
                      SDL_GetError());
         std::exit(1);
     }
+    // Only a window is paced: recorded pictures are written as fast as they are drawn.
+    animation_pacing.frames_per_second = record_folder.empty() ? frames_per_second : 0;
+
     // SDL 1.2 has no main wrapper on this platform to shut it down at exit.
     std::atexit(SDL_Quit);
+    // Mouse motion never steps a show; left in the queue it could fill it during an animation and
+    // crowd out the key press that should end the next wait.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
 
     screen = SDL_SetVideoMode(screen_width, screen_height, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
     if (screen == nullptr) {

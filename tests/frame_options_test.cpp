@@ -27,6 +27,22 @@ TEST(ProgramOptions, BadArgumentsAreUsageErrorsWithStatusTwo) {
     EXPECT_NE(run_in("/tmp", components() + " --seed 5").err.find("draws no random graph"), std::string::npos);
 }
 
+TEST(ProgramOptions, FrameRateIsForAnimatedProgramsAndMustBeAWholeNumber) {
+    const std::string gridtrees = "'" + program_path("gridtrees") + "'";
+    for (const char* rate : {"-1", "abc", "1001", "60fps", "", "2.5"}) {
+        const ProgramRun run = run_in("/tmp", gridtrees + " --fps '" + rate + "'");
+        EXPECT_EQ(run.exit_status, 2) << rate;
+        EXPECT_NE(run.err.find("--fps needs a whole number from 0 to 1000"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(run_in("/tmp", gridtrees + " --fps").exit_status, 2);
+    const ProgramRun refused = run_in("/tmp", components() + " --fps 30");
+    EXPECT_EQ(refused.exit_status, 2);
+    EXPECT_NE(refused.err.find("no animation"), std::string::npos) << refused.err;
+    // A rate with --record is accepted and ignored: recording is never paced.
+    const std::string folder = make_temp_folder();
+    EXPECT_EQ(run_in(folder, gridtrees + " --fps 1 --record pictures").exit_status, 0);
+}
+
 TEST(ProgramFailures, RecordFolderThatCannotBeMadeStopsBeforeDrawing) {
     const std::string folder = make_temp_folder();
     std::ofstream(folder + "/plain-file") << "not a folder";
