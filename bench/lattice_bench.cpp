@@ -1,5 +1,7 @@
 // Timings of the rasterisers that the lattice programs lean on (the wide band, the short bands of
-// the lattice trees, discs and lines) and of whole recorded runs of gridtrees and gridpath.
+// the lattice trees, discs and lines), of whole recorded runs of gridtrees and gridpath, and the
+// frame rate that a paced animation stage achieves.
+#include "frame_state.h"
 #include "kit.h"
 
 #include <benchmark/benchmark.h>
@@ -51,6 +53,23 @@ void line(benchmark::State& state) {
     benchmark::ClobberMemory();
 }
 BENCHMARK(line)->ArgName("steep")->Arg(0)->Arg(1);
+
+// A paced stage of gridtrees: each frame draws one tree edge and is paced as in a window at 60
+// frames per second. The "frames_per_second" counter is the rate the stage achieves.
+void paced_tree_stage(benchmark::State& state) {
+    use_line_routine(LineRoutine::unclipped);
+    animation_pacing = Pacing{60};
+    int edge = 0;
+    for (auto _ : state) {
+        const int y = 10 + (edge++ % 32) * 18;
+        draw_thick_line(10, y, 28, y, 1, band_colour);
+        pace_frame();
+    }
+    animation_pacing = Pacing{0};
+    state.counters["frames_per_second"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(paced_tree_stage)->Iterations(300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A whole run as a child process, without a window: start-up, every animation frame, the PNGs.
 // Wall-clock time, since the work is done in the child.
