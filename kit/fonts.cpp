@@ -1,5 +1,5 @@
 // The label font: "times.ttf", looked for in the working directory first, then beside the program,
-// then where `cmake --install` puts it.
+// then where `cmake --install` puts it (by absolute path, then relative to the program).
 #include "frame_state.h"
 #include "kit.h"
 
@@ -29,6 +29,8 @@ std::vector<std::string> font_places() {
     const std::string beside = executable_folder();
     if (!beside.empty()) places.push_back(beside + "/" + font_name);
     places.push_back(std::string(FONT_INSTALL_DIR) + "/" + font_name);
+    // An installation moved to another prefix keeps the font at the same place relative to bin/.
+    if (!beside.empty()) places.push_back(beside + "/../" + FONT_DATA_FOLDER + "/" + font_name);
     return places;
 }
 

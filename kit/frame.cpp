@@ -54,12 +54,32 @@ void draw_label(int x, int y, const char* format, ...) {
     SDL_FreeSurface(text);
 }
 
+int steps_shown = 0;
+
+namespace {
+
+// The window's title bar names the program and the step, and the seed of a random graph, so that
+// `--seed` can show the same graph again.
+void show_step_in_caption() {
+    char caption[160];
+    if (seed_in_use)
+        std::snprintf(caption, sizeof caption, "%s - step %d - seed %u - any key: next", program_name,
+                      steps_shown, seed_used);
+    else
+        std::snprintf(caption, sizeof caption, "%s - step %d - any key: next", program_name, steps_shown);
+    SDL_WM_SetCaption(caption, program_name);
+}
+
+}  // namespace
+
 int wait_step() {
     end_stage(animation_pacing);
-    if (!record_folder.empty()) {
-        record_step();
-        return 0;
-    }
+    ++steps_shown;
+    show_step_in_caption();
+    if (!gif_path.empty()) gif_add_step();
+    if (!record_folder.empty()) record_step();
+    if (!record_folder.empty() || !gif_path.empty()) return 0;  // unattended: as if a key were pressed
+
     SDL_Event event;
     for (;;) {
         // An error would return at once, again and again: count it as the window going away.

@@ -20,11 +20,13 @@ unsigned int given_seed = 0;
 
 void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "%s: %s\n\n", program.name, program.summary);
-    std::fprintf(out, "usage: %s [--record DIR]%s%s\n\n", program.name,
+    std::fprintf(out, "usage: %s [--record DIR] [--gif FILE]%s%s\n\n", program.name,
                  program.draws_random_graph ? " [--seed N]" : "", program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
-    std::fprintf(out, "  --record DIR  no window: write each step's picture as DIR/step-001.png, ...\n");
+    std::fprintf(out, "  --record DIR  no window: write each step's picture as DIR/step-001.png, ...,\n"
+                      "                and DIR/index.html to page through them in a browser\n");
+    std::fprintf(out, "  --gif FILE    no window: write the whole show as an animated GIF\n");
     if (program.draws_random_graph)
         std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
     if (program.animates)
@@ -60,6 +62,9 @@ void read_arguments(int argc, char* argv[], const ProgramInfo& program) {
         } else if (argument == "--record") {
             if (i + 1 >= argc || argv[i + 1][0] == '\0') usage_error(program, "--record needs a folder");
             record_folder = argv[++i];
+        } else if (argument == "--gif") {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0') usage_error(program, "--gif needs a file name");
+            gif_path = argv[++i];
         } else if (argument == "--seed") {
             if (!program.draws_random_graph)
                 usage_error(program, "--seed: this program draws no random graph");
@@ -101,8 +106,10 @@ const char* program_name = "graphsteps";
 void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     program_name = program.name;
     read_arguments(argc, argv, program);
-    if (!record_folder.empty()) {
-        prepare_record_folder();
+    const bool unattended = !record_folder.empty() || !gif_path.empty();
+    if (!record_folder.empty()) prepare_record_folder();
+    if (!gif_path.empty()) gif_start();
+    if (unattended) {
         // No window: SDL draws into a plain surface in memory, and nothing reads the keyboard.
         setenv("SDL_VIDEODRIVER", "dummy", 1);
     } else if (!has_display()) {
@@ -119,10 +126,12 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         std::exit(1);
     }
     // Only a window is paced: recorded pictures are written as fast as they are drawn.
-    animation_pacing.frames_per_second = record_folder.empty() ? frames_per_second : 0;
+    animation_pacing.frames_per_second = unattended ? 0 : frames_per_second;
 
     // SDL 1.2 has no main wrapper on this platform to shut it down at exit.
     std::atexit(SDL_Quit);
+    // Runs before SDL_Quit: handlers run in reverse order.
+    if (!gif_path.empty()) std::atexit(gif_finish);
     // Mouse motion never steps a show; left in the queue it could fill it during an animation and
     // crowd out the key press that should end the next wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
@@ -141,8 +150,14 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
                      screen_height);
         std::exit(1);
     }
+    SDL_WM_SetCaption(program.name, program.name);
 }
 
+bool seed_in_use = false;
+unsigned int seed_used = 0;
+
 unsigned int random_seed() {
-    return seed_given ? given_seed : static_cast<unsigned int>(std::time(nullptr));
+    seed_used = seed_given ? given_seed : static_cast<unsigned int>(std::time(nullptr));
+    seed_in_use = true;
+    return seed_used;
 }

@@ -56,4 +56,7 @@ constexpr PacingClock real_clock{steady_now_us, sleep_for_us, key_press_waiting}
 // Unpaced until start_frame opens a window.
 Pacing animation_pacing{0};
 
-void pace_frame() { pace(animation_pacing, real_clock); }
+void pace_frame() {
+    if (!gif_path.empty()) gif_add_animation_frame();
+    pace(animation_pacing, real_clock);
+}

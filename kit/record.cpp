@@ -17,8 +17,6 @@ std::string record_folder;
 
 namespace {
 
-int steps_recorded = 0;
-
 // mkdir -p: every missing folder on the way is made.
 bool make_folders(const std::string& path, std::string& why) {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
@@ -106,12 +104,17 @@ bool write_screen_png(const std::string& path, std::string& why) {
 
 void record_step() {
     char name[32];
-    std::snprintf(name, sizeof name, "/step-%03d.png", ++steps_recorded);
+    std::snprintf(name, sizeof name, "/step-%03d.png", steps_shown);
     const std::string path = record_folder + name;
     std::string why;
     if (!write_screen_png(path, why)) {
         std::fprintf(stderr, "%s: cannot write the picture %s: %s\n", program_name, path.c_str(),
                      why.c_str());
+        std::exit(1);
+    }
+    if (!write_gallery_page(why)) {
+        std::fprintf(stderr, "%s: cannot write the gallery page %s/index.html: %s\n", program_name,
+                     record_folder.c_str(), why.c_str());
         std::exit(1);
     }
 }

@@ -1,6 +1,7 @@
 # Shared by ./demo and ./run-tests: the Debian packages the suite needs, installed when missing.
 
-packages_needed=(cmake g++ make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libpng-dev fonts-liberation)
+packages_needed=(cmake g++ make pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libpng-dev libgif-dev
+                 fonts-liberation)
 
 # Installs whatever of the given packages is missing: as root with apt-get, else through sudo,
 # else prints the exact command to run and fails.
