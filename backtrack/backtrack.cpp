@@ -17,16 +17,7 @@ constexpr int finish_radius = 8;
 
 void map_palette() {
     using namespace standard;
-    palette[white] = SDL_MapRGB(screen->format, 255, 255, 255);
-    palette[black] = SDL_MapRGB(screen->format, 0, 0, 0);
-    palette[red] = SDL_MapRGB(screen->format, 255, 0, 0);
-    palette[purple] = SDL_MapRGB(screen->format, 150, 50, 150);
-    palette[green] = SDL_MapRGB(screen->format, 0, 250, 0);
-    palette[pale_green] = SDL_MapRGB(screen->format, 150, 200, 150);
-    palette[blue] = SDL_MapRGB(screen->format, 0, 0, 250);
-    palette[pale_blue] = SDL_MapRGB(screen->format, 150, 150, 200);
-    palette[yellow] = SDL_MapRGB(screen->format, 255, 255, 0);
-    palette[grey] = SDL_MapRGB(screen->format, 200, 200, 200);
+    map_standard_palette({white, black, red, purple, green, pale_green, blue, pale_blue, yellow, grey});
 }
 
 // Every edge is drawn twice, once from each end, and a vertex's number goes on before the edges of

@@ -23,11 +23,16 @@ constexpr Colour standard_colours[standard::slot_count] = {
 };
 }  // namespace
 
-void map_standard_palette() {
-    for (int slot = 0; slot < standard::slot_count; ++slot) {
+void map_standard_palette(std::initializer_list<standard::Slot> order) {
+    for (const standard::Slot slot : order) {
         const Colour& c = standard_colours[slot];
         palette[slot] = SDL_MapRGB(screen->format, c.r, c.g, c.b);
     }
+}
+
+void map_standard_palette() {
+    using namespace standard;
+    map_standard_palette({black, red, green, blue, purple, pale_green, pale_blue, yellow, grey, white});
 }
 
 void put_pixel(int x, int y, Uint32 colour) {

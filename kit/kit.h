@@ -12,6 +12,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <initializer_list>
+
 // ---- The frame -------------------------------------------------------------------------------
 
 constexpr int screen_width = 800;
@@ -26,8 +28,10 @@ extern Uint32 palette[palette_capacity];  // each program maps its own entries a
 namespace standard {
 enum Slot { black, red, green, blue, purple, pale_green, pale_blue, yellow, grey, white, slot_count };
 }
-// Maps the ten shared colours into palette[0..9] in the index order above.
+// Maps the ten shared colours into palette[0..9] in the index order above, or only the listed slots
+// in the listed order.
 void map_standard_palette();
+void map_standard_palette(std::initializer_list<standard::Slot> order);
 
 extern TTF_Font* label_font;
 extern const SDL_Color text_colour;  // black: every label of the suite is black

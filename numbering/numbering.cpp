@@ -24,17 +24,8 @@ int colour_index;
 // White first, then the rest; every colour still lands in its shared slot, which matters because
 // the tree edges pick their slot by a running index.
 void map_palette() {
-    const SDL_PixelFormat* format = screen->format;
-    palette[standard::white] = SDL_MapRGB(format, 255, 255, 255);
-    palette[standard::black] = SDL_MapRGB(format, 0, 0, 0);
-    palette[standard::red] = SDL_MapRGB(format, 255, 0, 0);
-    palette[standard::purple] = SDL_MapRGB(format, 150, 50, 150);
-    palette[standard::green] = SDL_MapRGB(format, 0, 250, 0);
-    palette[standard::pale_green] = SDL_MapRGB(format, 150, 200, 150);
-    palette[standard::blue] = SDL_MapRGB(format, 0, 0, 250);
-    palette[standard::pale_blue] = SDL_MapRGB(format, 150, 150, 200);
-    palette[standard::yellow] = SDL_MapRGB(format, 255, 255, 0);
-    palette[standard::grey] = SDL_MapRGB(format, 200, 200, 200);
+    using namespace standard;
+    map_standard_palette({white, black, red, purple, green, pale_green, blue, pale_blue, yellow, grey});
 }
 
 void show_step() {
