@@ -54,14 +54,18 @@ class Installed : public testing::Test {
 protected:
     // One install for all the tests: it copies every program.
     static void SetUpTestSuite() {
+        folder = make_temp_folder();
         // A space and a dollar in the prefix: the menu entries must quote and escape the path.
-        prefix = make_temp_folder() + "/pre fix$";
+        prefix = folder + "/pre fix$";
         install = run_in(BUILD_DIR, "cmake --install . --prefix '" + prefix + "'");
     }
+    // The copied programs are large; leave no install behind.
+    static void TearDownTestSuite() { run_in("/tmp", "rm -rf '" + folder + "'"); }
     void SetUp() override { ASSERT_EQ(install.exit_status, 0) << install.out << install.err; }
 
     static std::string applications() { return prefix + "/share/applications"; }
 
+    static inline std::string folder;
     static inline std::string prefix;
     static inline ProgramRun install;
 };
