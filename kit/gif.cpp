@@ -1,9 +1,326 @@
-// --gif: the whole show as one animated GIF.
+// --gif: the whole show as one animated GIF that loops forever. Each frame carries only the
+// rectangle that changed since the frame before, with a colour map of exactly the colours in it,
+// so the colours are the screen's own and a step that adds one arc costs a few hundred bytes.
 #include "frame_state.h"
+#include "kit.h"
+
+#include <gif_lib.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::string gif_path;
 
-void gif_start() {}
-void gif_add_step() {}
-void gif_add_animation_frame() {}
-void gif_finish() {}
+namespace {
+
+// Delays are in hundredths of a second.
+constexpr int step_delay = 150;
+constexpr int stage_duration = 800;
+// An animated stage keeps at most this many frames: enough for a smooth 8 s, few enough to hold
+// in memory and to stay clear of the shortest delay that viewers honour.
+constexpr int stage_frame_bound = 80;
+constexpr int max_colours = 256;
+
+// 0xRRGGBB per pixel, row by row.
+using Canvas = std::vector<Uint32>;
+// Matches no colour, so the first frame is the whole screen.
+constexpr Uint32 no_colour = 0xFF000000u;
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// One GIF frame: a rectangle of colour indices and its colour map.
+struct Frame {
+    Rect rect;
+    std::vector<Uint32> colours;
+    std::vector<GifPixelType> indices;
+};
+
+std::FILE* file = nullptr;
+GifFileType* gif = nullptr;
+int write_errno = 0;  // why the last write to the file failed
+// Only a plain file is removed when it could not be completed; a device named on the command line
+// is left alone.
+bool plain_file = false;
+
+// What the GIF shows after the last frame that was written or kept for the stage in progress.
+Canvas latest;
+
+// The screen as last read, as it was in memory and in colours.
+std::vector<Uint32> screen_pixels;
+Canvas captured;
+bool captured_any = false;
+
+// The animated stage in progress: what it started from, and the frames kept so far, each the
+// change from the kept frame before it. Every `keep_every`-th frame offered is kept.
+Canvas stage_start;
+std::vector<Frame> stage_frames;
+int frames_offered = 0;
+int keep_every = 1;
+
+int write_bytes(GifFileType*, const GifByteType* bytes, int count) {
+    const std::size_t written = std::fwrite(bytes, 1, static_cast<std::size_t>(count), file);
+    if (written != static_cast<std::size_t>(count)) write_errno = errno;
+    return static_cast<int>(written);
+}
+
+std::string last_error() {
+    if (write_errno != 0) return std::strerror(write_errno);
+    return GifErrorString(gif->Error);
+}
+
+// Says why on one line and removes the incomplete file, which no viewer could show whole.
+void complain(const std::string& why) {
+    std::fprintf(stderr, "%s: cannot write the GIF %s: %s\n", program_name, gif_path.c_str(), why.c_str());
+    if (plain_file) std::remove(gif_path.c_str());
+}
+
+// Stops writing during the show; the exit handler then finds nothing left to finish.
+[[noreturn]] void give_up(const std::string& why) {
+    int ignored = 0;
+    EGifCloseFile(gif, &ignored);
+    gif = nullptr;
+    std::fclose(file);
+    file = nullptr;
+    complain(why);
+    std::exit(1);
+}
+
+// Brings `captured` up to date with the screen. An animation frame changes a few rows, and only
+// those are converted again: the rest are found unchanged by comparing the raw pixels.
+void capture_screen() {
+    captured.resize(latest.size());
+    screen_pixels.resize(latest.size());
+    for (int y = 0; y < screen_height; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * screen_width;
+        // Addressed as get_pixel addresses it.
+        const Uint32* pixels = static_cast<const Uint32*>(screen->pixels) + row;
+        if (captured_any && std::memcmp(pixels, &screen_pixels[row], sizeof(Uint32) * screen_width) == 0)
+            continue;
+        std::memcpy(&screen_pixels[row], pixels, sizeof(Uint32) * screen_width);
+        Uint32* rgb = &captured[row];
+        Uint32 last_pixel = pixels[0] + 1;  // so that the first pixel is converted
+        Uint32 last_rgb = 0;
+        for (int x = 0; x < screen_width; ++x) {
+            // The pictures are long runs of one colour: convert each run once.
+            if (pixels[x] != last_pixel) {
+                Uint8 r, g, b;
+                SDL_GetRGB(pixels[x], screen->format, &r, &g, &b);
+                last_pixel = pixels[x];
+                last_rgb = static_cast<Uint32>(r) << 16 | static_cast<Uint32>(g) << 8 | b;
+            }
+            rgb[x] = last_rgb;
+        }
+    }
+    captured_any = true;
+}
+
+// The smallest rectangle that holds every pixel that differs. A GIF frame cannot be empty, so an
+// unchanged picture gives one pixel.
+Rect changed_rect(const Canvas& before, const Canvas& after) {
+    int left = screen_width, right = -1, top = screen_height, bottom = -1;
+    for (int y = 0; y < screen_height; ++y) {
+        const Uint32* a = &before[static_cast<std::size_t>(y) * screen_width];
+        const Uint32* b = &after[static_cast<std::size_t>(y) * screen_width];
+        // Most rows are unchanged; memcmp says so fastest.
+        if (std::memcmp(a, b, sizeof(Uint32) * screen_width) == 0) continue;
+        int first = 0;
+        while (a[first] == b[first]) ++first;
+        int last = screen_width - 1;
+        while (a[last] == b[last]) --last;
+        if (first < left) left = first;
+        if (last > right) right = last;
+        if (top > y) top = y;
+        bottom = y;
+    }
+    if (bottom < 0) return {0, 0, 1, 1};
+    return {left, top, right - left + 1, bottom - top + 1};
+}
+
+// False when the rectangle holds more colours than one GIF frame can name.
+bool make_frame(const Canvas& canvas, const Rect& rect, Frame& frame) {
+    frame.rect = rect;
+    frame.colours.clear();
+    frame.indices.resize(static_cast<std::size_t>(rect.width) * rect.height);
+    std::unordered_map<Uint32, GifPixelType> index_of;
+    Uint32 last_rgb = no_colour;
+    GifPixelType last_index = 0;
+    std::size_t i = 0;
+    for (int y = rect.top; y < rect.top + rect.height; ++y)
+        for (int x = rect.left; x < rect.left + rect.width; ++x) {
+            const Uint32 rgb = canvas[static_cast<std::size_t>(y) * screen_width + x];
+            if (rgb != last_rgb) {
+                const auto found = index_of.find(rgb);
+                if (found != index_of.end()) {
+                    last_index = found->second;
+                } else {
+                    if (frame.colours.size() == max_colours) return false;
+                    last_index = static_cast<GifPixelType>(frame.colours.size());
+                    index_of.emplace(rgb, last_index);
+                    frame.colours.push_back(rgb);
+                }
+                last_rgb = rgb;
+            }
+            frame.indices[i++] = last_index;
+        }
+    return true;
+}
+
+void paint(const Frame& frame, Canvas& canvas) {
+    std::size_t i = 0;
+    for (int y = frame.rect.top; y < frame.rect.top + frame.rect.height; ++y)
+        for (int x = frame.rect.left; x < frame.rect.left + frame.rect.width; ++x)
+            canvas[static_cast<std::size_t>(y) * screen_width + x] = frame.colours[frame.indices[i++]];
+}
+
+// The change from `before` to `after` as a frame; more than 256 colours ends the show.
+Frame frame_between(const Canvas& before, const Canvas& after) {
+    Frame frame;
+    if (!make_frame(after, changed_rect(before, after), frame))
+        give_up("a frame has more than " + std::to_string(max_colours) + " colours");
+    return frame;
+}
+
+// False when the file cannot take it.
+bool write_frame(Frame& frame, int delay) {
+    // Graphic control: leave the frame in place (so the next one draws over it), no transparency.
+    const GifByteType control[4] = {1 << 2, static_cast<GifByteType>(delay & 0xFF),
+                                    static_cast<GifByteType>(delay >> 8), 0};
+    int map_size = 2;
+    while (map_size < static_cast<int>(frame.colours.size())) map_size *= 2;
+    std::vector<GifColorType> colours(static_cast<std::size_t>(map_size), GifColorType{0, 0, 0});
+    for (std::size_t i = 0; i < frame.colours.size(); ++i)
+        colours[i] = {static_cast<GifByteType>(frame.colours[i] >> 16),
+                      static_cast<GifByteType>(frame.colours[i] >> 8),
+                      static_cast<GifByteType>(frame.colours[i])};
+    ColorMapObject* map = GifMakeMapObject(map_size, colours.data());
+    const bool written =
+        map != nullptr && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
+        EGifPutImageDesc(gif, frame.rect.left, frame.rect.top, frame.rect.width, frame.rect.height,
+                         false, map) == GIF_OK &&
+        EGifPutLine(gif, frame.indices.data(), static_cast<int>(frame.indices.size())) == GIF_OK;
+    GifFreeMapObject(map);
+    return written;
+}
+
+// Halves the kept frames: those at odd positions go, and each one left is remade as the change
+// from the one left before it.
+void thin_stage() {
+    Canvas replayed = stage_start;
+    Canvas kept = stage_start;
+    std::vector<Frame> thinned;
+    for (std::size_t i = 0; i < stage_frames.size(); ++i) {
+        paint(stage_frames[i], replayed);
+        if (i % 2 != 0) continue;
+        thinned.push_back(frame_between(kept, replayed));
+        paint(thinned.back(), kept);
+    }
+    stage_frames = std::move(thinned);
+    latest = std::move(kept);
+    keep_every *= 2;
+}
+
+// Writes the kept frames of the stage in progress, spread over the stage's playing time.
+bool flush_stage() {
+    const int count = static_cast<int>(stage_frames.size());
+    for (int i = 0; i < count; ++i) {
+        const int delay = stage_duration * (i + 1) / count - stage_duration * i / count;
+        if (!write_frame(stage_frames[static_cast<std::size_t>(i)], delay)) return false;
+    }
+    stage_frames.clear();
+    stage_start.clear();
+    frames_offered = 0;
+    keep_every = 1;
+    return true;
+}
+
+// Writes the rest of the file and closes it; false, with the reason in `why`, when any of it
+// could not be written.
+bool complete_file(std::string& why) {
+    bool written = flush_stage();
+    if (!written) why = last_error();
+    int error = 0;
+    if (EGifCloseFile(gif, &error) != GIF_OK && written) {
+        written = false;
+        why = write_errno != 0 ? std::strerror(write_errno) : GifErrorString(error);
+    }
+    gif = nullptr;
+    // A full disk shows only when the buffered bytes go out.
+    if ((std::fflush(file) != 0 || std::ferror(file) != 0) && written) {
+        written = false;
+        why = std::strerror(errno);
+    }
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        why = std::strerror(errno);
+    }
+    file = nullptr;
+    return written;
+}
+
+}  // namespace
+
+void gif_start() {
+    file = std::fopen(gif_path.c_str(), "wb");
+    if (file == nullptr) {
+        complain(std::strerror(errno));
+        std::exit(1);
+    }
+    struct stat info;
+    plain_file = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+    int error = 0;
+    gif = EGifOpen(nullptr, write_bytes, &error);
+    if (gif == nullptr) {
+        complain(GifErrorString(error));
+        std::exit(1);
+    }
+    latest.assign(static_cast<std::size_t>(screen_width) * screen_height, no_colour);
+    EGifSetGifVersion(gif, true);
+    // NETSCAPE2.0 with a loop count of 0: play forever.
+    const GifByteType loop[3] = {1, 0, 0};
+    if (EGifPutScreenDesc(gif, screen_width, screen_height, 8, 0, nullptr) != GIF_OK ||
+        EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) != GIF_OK ||
+        EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") != GIF_OK ||
+        EGifPutExtensionBlock(gif, 3, loop) != GIF_OK || EGifPutExtensionTrailer(gif) != GIF_OK)
+        give_up(last_error());
+}
+
+void gif_add_step() {
+    if (gif == nullptr) return;
+    if (!flush_stage()) give_up(last_error());
+    capture_screen();
+    Frame frame = frame_between(latest, captured);
+    if (!write_frame(frame, step_delay)) give_up(last_error());
+    latest = captured;
+}
+
+void gif_add_animation_frame() {
+    if (gif == nullptr) return;
+    const bool keep = frames_offered % keep_every == 0;
+    if (frames_offered == 0) stage_start = latest;
+    ++frames_offered;
+    if (!keep) return;
+    capture_screen();
+    stage_frames.push_back(frame_between(latest, captured));
+    latest = captured;
+    if (static_cast<int>(stage_frames.size()) > stage_frame_bound) thin_stage();
+}
+
+void gif_finish() {
+    if (gif == nullptr) return;  // given up during the show, which said why
+    std::string why;
+    if (!complete_file(why)) {
+        complain(why);
+        _exit(1);  // inside an exit handler, exit() may not be called again
+    }
+}
