@@ -39,11 +39,13 @@ struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-// One GIF frame: a rectangle of colour indices and its colour map.
+// One GIF frame: a rectangle of colour indices and its colour map. Pixels that the frame leaves as
+// they were share one transparent index, which packs far better than their colours.
 struct Frame {
     Rect rect;
     std::vector<Uint32> colours;
     std::vector<GifPixelType> indices;
+    int unchanged = -1;  // the transparent index, or -1 when every pixel is given
 };
 
 std::FILE* file = nullptr;
@@ -147,31 +149,50 @@ Rect changed_rect(const Canvas& before, const Canvas& after) {
     return {left, top, right - left + 1, bottom - top + 1};
 }
 
-// False when the rectangle holds more colours than one GIF frame can name.
-bool make_frame(const Canvas& canvas, const Rect& rect, Frame& frame) {
+// False when the rectangle holds more colours than one GIF frame can name. Unchanged pixels take
+// the transparent index, unless the changed ones need all 256.
+bool make_frame(const Canvas& before, const Canvas& after, const Rect& rect, Frame& frame,
+                bool transparency = true) {
     frame.rect = rect;
     frame.colours.clear();
     frame.indices.resize(static_cast<std::size_t>(rect.width) * rect.height);
+    frame.unchanged = -1;
     std::unordered_map<Uint32, GifPixelType> index_of;
     Uint32 last_rgb = no_colour;
     GifPixelType last_index = 0;
+    bool any_unchanged = false;
     std::size_t i = 0;
     for (int y = rect.top; y < rect.top + rect.height; ++y)
-        for (int x = rect.left; x < rect.left + rect.width; ++x) {
-            const Uint32 rgb = canvas[static_cast<std::size_t>(y) * screen_width + x];
-            if (rgb != last_rgb) {
-                const auto found = index_of.find(rgb);
+        for (int x = rect.left; x < rect.left + rect.width; ++x, ++i) {
+            const std::size_t at = static_cast<std::size_t>(y) * screen_width + x;
+            if (transparency && before[at] == after[at]) {
+                any_unchanged = true;  // its index is set below, once all colours are counted
+                continue;
+            }
+            if (after[at] != last_rgb) {
+                const auto found = index_of.find(after[at]);
                 if (found != index_of.end()) {
                     last_index = found->second;
                 } else {
                     if (frame.colours.size() == max_colours) return false;
                     last_index = static_cast<GifPixelType>(frame.colours.size());
-                    index_of.emplace(rgb, last_index);
-                    frame.colours.push_back(rgb);
+                    index_of.emplace(after[at], last_index);
+                    frame.colours.push_back(after[at]);
                 }
-                last_rgb = rgb;
+                last_rgb = after[at];
             }
-            frame.indices[i++] = last_index;
+            frame.indices[i] = last_index;
+        }
+    if (!any_unchanged) return true;
+    if (frame.colours.size() == max_colours) return make_frame(before, after, rect, frame, false);
+
+    frame.unchanged = static_cast<int>(frame.colours.size());
+    frame.colours.push_back(0);  // never shown
+    i = 0;
+    for (int y = rect.top; y < rect.top + rect.height; ++y)
+        for (int x = rect.left; x < rect.left + rect.width; ++x, ++i) {
+            const std::size_t at = static_cast<std::size_t>(y) * screen_width + x;
+            if (before[at] == after[at]) frame.indices[i] = static_cast<GifPixelType>(frame.unchanged);
         }
     return true;
 }
@@ -179,23 +200,27 @@ bool make_frame(const Canvas& canvas, const Rect& rect, Frame& frame) {
 void paint(const Frame& frame, Canvas& canvas) {
     std::size_t i = 0;
     for (int y = frame.rect.top; y < frame.rect.top + frame.rect.height; ++y)
-        for (int x = frame.rect.left; x < frame.rect.left + frame.rect.width; ++x)
-            canvas[static_cast<std::size_t>(y) * screen_width + x] = frame.colours[frame.indices[i++]];
+        for (int x = frame.rect.left; x < frame.rect.left + frame.rect.width; ++x, ++i)
+            if (frame.indices[i] != frame.unchanged)
+                canvas[static_cast<std::size_t>(y) * screen_width + x] = frame.colours[frame.indices[i]];
 }
 
 // The change from `before` to `after` as a frame; more than 256 colours ends the show.
 Frame frame_between(const Canvas& before, const Canvas& after) {
     Frame frame;
-    if (!make_frame(after, changed_rect(before, after), frame))
+    if (!make_frame(before, after, changed_rect(before, after), frame))
         give_up("a frame has more than " + std::to_string(max_colours) + " colours");
     return frame;
 }
 
 // False when the file cannot take it.
 bool write_frame(Frame& frame, int delay) {
-    // Graphic control: leave the frame in place (so the next one draws over it), no transparency.
-    const GifByteType control[4] = {1 << 2, static_cast<GifByteType>(delay & 0xFF),
-                                    static_cast<GifByteType>(delay >> 8), 0};
+    // Graphic control: leave the frame in place, so that the next one draws over it.
+    const bool transparent = frame.unchanged >= 0;
+    const GifByteType control[4] = {static_cast<GifByteType>(1 << 2 | (transparent ? 1 : 0)),
+                                    static_cast<GifByteType>(delay & 0xFF),
+                                    static_cast<GifByteType>(delay >> 8),
+                                    static_cast<GifByteType>(transparent ? frame.unchanged : 0)};
     int map_size = 2;
     while (map_size < static_cast<int>(frame.colours.size())) map_size *= 2;
     std::vector<GifColorType> colours(static_cast<std::size_t>(map_size), GifColorType{0, 0, 0});
