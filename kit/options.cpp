@@ -108,7 +108,6 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     read_arguments(argc, argv, program);
     const bool unattended = !record_folder.empty() || !gif_path.empty();
     if (!record_folder.empty()) prepare_record_folder();
-    if (!gif_path.empty()) gif_start();
     if (unattended) {
         // No window: SDL draws into a plain surface in memory, and nothing reads the keyboard.
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -130,8 +129,6 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
 
     // SDL 1.2 has no main wrapper on this platform to shut it down at exit.
     std::atexit(SDL_Quit);
-    // Runs before SDL_Quit: handlers run in reverse order.
-    if (!gif_path.empty()) std::atexit(gif_finish);
     // Mouse motion never steps a show; left in the queue it could fill it during an animation and
     // crowd out the key press that should end the next wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
@@ -151,6 +148,13 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         std::exit(1);
     }
     SDL_WM_SetCaption(program.name, program.name);
+
+    // Opened once the window stands, so that a failed start leaves no empty GIF behind, and still
+    // before anything is drawn. gif_finish runs before SDL_Quit: handlers run in reverse order.
+    if (!gif_path.empty()) {
+        gif_start();
+        std::atexit(gif_finish);
+    }
 }
 
 bool seed_in_use = false;
