@@ -40,12 +40,6 @@ const Recording& show() {
 
 const Picture& screen_no(int s) { return show().steps.at(s - 1); }
 
-int count_around(const Picture& picture, int x, int y, int half, Rgb colour) {
-    int n = 0;
-    for (int dy = -half; dy <= half; ++dy)
-        for (int dx = -half; dx <= half; ++dx) n += picture.at(x + dx, y + dy) == colour;
-    return n;
-}
 
 // The pixel two pixels to the side of an edge's midpoint: black only under a thick tree line.
 Rgb beside_middle(const Picture& picture, Edge e) {
@@ -75,7 +69,7 @@ TEST(Components, FirstScreenIsTheBlackGraphOnWhite) {
     ASSERT_EQ(show().steps.size(), 24u);
     const Picture& first = screen_no(1);
     EXPECT_EQ(first.count(white_rgb) + first.count(black_rgb), 800 * 600);
-    for (int v = 0; v < 11; ++v) EXPECT_EQ(count_around(first, vx[v], vy[v], 2, black_rgb), 25) << v;
+    for (int v = 0; v < 11; ++v) EXPECT_EQ(first.count_around(vx[v], vy[v], 2, black_rgb), 25) << v;
     // The one-sided entry 5 -> 0 still draws its line: the middle of {0, 5} is black.
     EXPECT_EQ(first.at(300, 120), black_rgb);
 }
@@ -85,15 +79,15 @@ TEST(Components, DiscoveryDiscAppearsWithItsOwnStepAndTheFinishingDiscCoversIt) 
     for (const VertexScreens& s : vertex_screens) {
         const int x = vx[s.vertex], y = vy[s.vertex];
         for (int step = 1; step < s.discovered; ++step)
-            EXPECT_EQ(count_around(screen_no(step), x, y, 7, s.discovery), 0) << s.vertex << " at " << step;
+            EXPECT_EQ(screen_no(step).count_around(x, y, 7, s.discovery), 0) << s.vertex << " at " << step;
         for (int step = s.discovered; step < s.finished; ++step) {
-            EXPECT_GT(count_around(screen_no(step), x, y, 7, s.discovery), 40) << s.vertex << " at " << step;
-            EXPECT_EQ(count_around(screen_no(step), x, y, 11, s.finish), 0) << s.vertex << " at " << step;
+            EXPECT_GT(screen_no(step).count_around(x, y, 7, s.discovery), 40) << s.vertex << " at " << step;
+            EXPECT_EQ(screen_no(step).count_around(x, y, 11, s.finish), 0) << s.vertex << " at " << step;
         }
         for (int step = s.finished; step <= 24; ++step) {
-            EXPECT_EQ(count_around(screen_no(step), x, y, 7, s.discovery), 0) << s.vertex << " at " << step;
+            EXPECT_EQ(screen_no(step).count_around(x, y, 7, s.discovery), 0) << s.vertex << " at " << step;
             // The radius-11 disc covers the dot, the discovery disc and the ends of the lines.
-            EXPECT_EQ(count_around(screen_no(step), x, y, 7, s.finish), 15 * 15) << s.vertex << " at " << step;
+            EXPECT_EQ(screen_no(step).count_around(x, y, 7, s.finish), 15 * 15) << s.vertex << " at " << step;
         }
     }
 }

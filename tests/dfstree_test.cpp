@@ -17,17 +17,9 @@ const Recording& show() {
 
 const Picture& screen_no(int s) { return show().steps.at(s - 1); }
 
-// Pixels of the colour in the square of side 2 half + 1 centred on (x, y).
-int count_around(const Picture& picture, int x, int y, int half, Rgb colour) {
-    int n = 0;
-    for (int dy = -half; dy <= half; ++dy)
-        for (int dx = -half; dx <= half; ++dx) n += picture.at(x + dx, y + dy) == colour;
-    return n;
-}
-
 // A band of half-width 4 fills the 5 x 5 square at its middle; a graph edge of half-width 1 cannot.
 bool thick_at_middle(const Picture& picture, int v, int w) {
-    return count_around(picture, (vx[v] + vx[w]) / 2, (vy[v] + vy[w]) / 2, 2, black_rgb) == 25;
+    return picture.count_around((vx[v] + vx[w]) / 2, (vy[v] + vy[w]) / 2, 2, black_rgb) == 25;
 }
 
 TEST(Dfstree, ShowHasTenScreensAndEndsCleanly) {
@@ -39,7 +31,7 @@ TEST(Dfstree, GraphScreenHasBlackDiscsAndNoRed) {
     ASSERT_EQ(show().steps.size(), 10u);
     EXPECT_EQ(screen_no(1).count(red_rgb), 0);
     for (int v = 0; v < 8; ++v)
-        EXPECT_EQ(count_around(screen_no(1), vx[v], vy[v], 1, black_rgb), 9) << "disc of " << v;
+        EXPECT_EQ(screen_no(1).count_around(vx[v], vy[v], 1, black_rgb), 9) << "disc of " << v;
 }
 
 // Entering a vertex is one screen: its red disc and the band that led to it show together.
@@ -62,7 +54,7 @@ TEST(Dfstree, EdgesThatCloseACycleStayThin) {
     constexpr int cycle_edges[5][2] = {{0, 5}, {0, 7}, {1, 7}, {3, 6}, {4, 6}};
     for (const auto& e : cycle_edges) {
         EXPECT_FALSE(thick_at_middle(screen_no(10), e[0], e[1])) << e[0] << "-" << e[1];
-        EXPECT_GT(count_around(screen_no(10), (vx[e[0]] + vx[e[1]]) / 2, (vy[e[0]] + vy[e[1]]) / 2, 2,
+        EXPECT_GT(screen_no(10).count_around((vx[e[0]] + vx[e[1]]) / 2, (vy[e[0]] + vy[e[1]]) / 2, 2,
                                black_rgb),
                   0)
             << e[0] << "-" << e[1];
@@ -72,10 +64,10 @@ TEST(Dfstree, EdgesThatCloseACycleStayThin) {
 // The band 0-1 goes over the red disc of 0 and under the disc of 1, which is drawn after it.
 TEST(Dfstree, TreeBandBlackensPartOfTheDiscItLeaves) {
     ASSERT_EQ(show().steps.size(), 10u);
-    const int whole = count_around(screen_no(2), vx[0], vy[0], 7, red_rgb);
+    const int whole = screen_no(2).count_around(vx[0], vy[0], 7, red_rgb);
     EXPECT_GT(whole, 100);  // a disc of radius 7
-    EXPECT_EQ(count_around(screen_no(3), vx[1], vy[1], 7, red_rgb), whole);
-    const int left = count_around(screen_no(3), vx[0], vy[0], 7, red_rgb);
+    EXPECT_EQ(screen_no(3).count_around(vx[1], vy[1], 7, red_rgb), whole);
+    const int left = screen_no(3).count_around(vx[0], vy[0], 7, red_rgb);
     EXPECT_GT(left, 0);
     EXPECT_LT(left, whole);
     EXPECT_EQ(screen_no(3).at(vx[0], vy[0]), black_rgb);

@@ -16,6 +16,13 @@ int Picture::count(Rgb colour) const {
     return n;
 }
 
+int Picture::count_around(int x, int y, int half, Rgb colour) const {
+    int n = 0;
+    for (int dy = -half; dy <= half; ++dy)
+        for (int dx = -half; dx <= half; ++dx) n += at(x + dx, y + dy) == colour;
+    return n;
+}
+
 Picture read_png(const std::string& path) {
     Picture picture;
     png_image image{};

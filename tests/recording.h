@@ -24,6 +24,8 @@ struct Picture {
     std::vector<Rgb> pixels;  // row by row
     Rgb at(int x, int y) const { return pixels.at(static_cast<std::size_t>(y) * width + x); }
     int count(Rgb colour) const;  // how many pixels have this colour
+    // How many pixels of the square of side 2 half + 1 centred on (x, y) have this colour.
+    int count_around(int x, int y, int half, Rgb colour) const;
 };
 
 // Reads an 8-bit RGB PNG; fails the calling test (and returns an empty picture) when it cannot.
