@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -74,6 +75,7 @@ ProgramRun run_in(const std::string& directory, const std::string& command) {
     run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = slurp(out + "/stdout");
     run.err = slurp(out + "/stderr");
+    std::filesystem::remove_all(out);
     return run;
 }
 
@@ -89,5 +91,6 @@ Recording record(const std::string& program, const std::string& extra_arguments)
         if (!exists(folder + name)) break;
         recording.steps.push_back(read_png(folder + name));
     }
+    std::filesystem::remove_all(folder);  // every picture is in memory now
     return recording;
 }
