@@ -46,9 +46,10 @@ struct ProgramInfo {
     bool animates = false;    // has animated stages: accepts --fps
 };
 
-// Reads the command line (--record DIR, --seed N, --fps N, --help), then starts SDL's video and opens the
-// 800 x 600 x 32 window. Bad arguments print the usage and exit 2; a window that cannot be opened
-// is one line on stderr and exit 1. With --record the window is SDL's dummy (no display needed).
+// Reads the command line (--record DIR, --gif FILE, --seed N, --fps N, --help), then starts SDL's
+// video and opens the 800 x 600 x 32 window. Bad arguments print the usage and exit 2; a window
+// that cannot be opened is one line on stderr and exit 1. With --record or --gif the window is
+// SDL's dummy (no display needed) and the show runs unattended.
 void start_frame(int argc, char* argv[], const ProgramInfo& program);
 
 // Called after each flip of an animated stage: holds the animation to --fps frames per second (60
