@@ -1,7 +1,6 @@
 // Timings of the rasterisers that the lattice programs lean on (the wide band, the short bands of
 // the lattice trees, discs and lines), of whole recorded runs of gridtrees and gridpath, and the
 // frame rate that a paced animation stage achieves.
-#include "frame_state.h"
 #include "kit.h"
 
 #include <benchmark/benchmark.h>
@@ -58,14 +57,12 @@ BENCHMARK(line)->ArgName("steep")->Arg(0)->Arg(1);
 // frames per second. The "frames_per_second" counter is the rate the stage achieves.
 void paced_tree_stage(benchmark::State& state) {
     use_line_routine(LineRoutine::unclipped);
-    animation_pacing = Pacing{60};
     int edge = 0;
     for (auto _ : state) {
         const int y = 10 + (edge++ % 32) * 18;
         draw_thick_line(10, y, 28, y, 1, band_colour);
         pace_frame();
     }
-    animation_pacing = Pacing{0};
     state.counters["frames_per_second"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
@@ -97,14 +94,11 @@ int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
-    // The rasterisers draw into a plain surface in memory; no window is needed.
-    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, 32, 0x00FF0000,
-                                  0x0000FF00, 0x000000FF, 0);
-    if (screen == nullptr) {
-        std::fprintf(stderr, "lattice_bench: cannot make an 800 x 600 surface: %s\n",
-                     SDL_GetError());
-        return 1;
-    }
+    // A show in a window that nobody sees, paced as a real one at 60 frames per second.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    char name[] = "lattice_bench", fps[] = "--fps", rate[] = "60";
+    char* show_arguments[] = {name, fps, rate};
+    start_frame(3, show_arguments, {"lattice_bench", "benchmarks", false, true});
     char folder[] = "/tmp/lattice_bench.XXXXXX";
     if (mkdtemp(folder) == nullptr) {
         std::perror("lattice_bench: cannot make a folder for the recorded runs");
@@ -115,6 +109,5 @@ int main(int argc, char* argv[]) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::filesystem::remove_all(record_root);
-    SDL_FreeSurface(screen);
-    return 0;
+    return end_show();
 }

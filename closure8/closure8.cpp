@@ -110,5 +110,5 @@ int main(int argc, char* argv[]) {
     wait_step();
 
     close_labels();
-    return 0;
+    return end_show();
 }

@@ -109,5 +109,5 @@ int main(int argc, char* argv[]) {
     show_step();
 
     close_labels();
-    return 0;
+    return end_show();
 }

@@ -68,5 +68,5 @@ int main(int argc, char* argv[]) {
     SDL_Flip(screen);
     wait_step();
     close_labels();
-    return 0;
+    return end_show();
 }

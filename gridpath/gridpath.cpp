@@ -22,5 +22,5 @@ int main(int argc, char* argv[]) {
     draw_path(0, vertex_count - 1);
     SDL_Flip(screen);
     wait_step();
-    return 0;
+    return end_show();
 }

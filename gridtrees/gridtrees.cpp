@@ -122,5 +122,5 @@ int main(int argc, char* argv[]) {
     breadth_first_search(centre);
     SDL_Flip(screen);
     wait_step();
-    return 0;
+    return end_show();
 }

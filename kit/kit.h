@@ -1,6 +1,21 @@
 // The drawing kit that every program of the suite links: the 800 x 600 window, the palette, labels,
-// pixel access, the step wait, the circle, line, arrow and band rasterisers, and the recording of
-// the pictures that `--record` writes instead of showing a window.
+// pixel access, the step wait and the circle, line, arrow and band rasterisers. A program's life:
+//
+//     int main(int argc, char* argv[]) {
+//         start_frame(argc, argv, {"components", "connected components by ...", false});
+//         map_standard_palette();                     // or palette[i] = SDL_MapRGB(screen->format, ...)
+//         SDL_FillRect(screen, nullptr, palette[standard::white]);
+//         open_labels(20);                            // programs with labels
+//         draw_label(10, 10, "%d", 7);  fill_disc(100, 100, 7, palette[standard::red]);
+//         SDL_Flip(screen);
+//         wait_step();                                // one step of the show
+//         close_labels();
+//         return end_show();
+//     }
+//
+// Behind start_frame, wait_step, pace_frame and end_show is the show (kit/show), which hands each
+// step's picture to the outputs (kit/outputs: the window, --record's pictures, --gif); the window,
+// its events and the clock are the platform's (kit/platform).
 //
 // Pixels: pixel (x, y) is element x + y * screen->w of the Uint32 array at screen->pixels (the row
 // length is the width, not the pitch); x grows right from 0 to 799, y down from 0 to 599.
@@ -8,6 +23,8 @@
 // skip every pixel outside the window. The arrows and bands clip as far as the selected line
 // routine does (see use_line_routine).
 #pragma once
+
+#include "settings.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
@@ -38,19 +55,16 @@ extern const SDL_Color text_colour;  // black: every label of the suite is black
 extern char text_buffer[text_buffer_size];
 extern SDL_Rect label_rect;  // only x and y are set; w and h are what the last blit wrote back
 
-// What a program tells the frame about itself, for its usage text and its arguments.
-struct ProgramInfo {
-    const char* name;         // "components"
-    const char* summary;      // one line for --help
-    bool draws_random_graph;  // accepts --seed
-    bool animates = false;    // has animated stages: accepts --fps
-};
-
 // Reads the command line (--record DIR, --gif FILE, --seed N, --fps N, --help), then starts SDL's
 // video and opens the 800 x 600 x 32 window. Bad arguments print the usage and exit 2; a window
 // that cannot be opened is one line on stderr and exit 1. With --record or --gif the window is
 // SDL's dummy (no display needed) and the show runs unattended.
 void start_frame(int argc, char* argv[], const ProgramInfo& program);
+
+// The end of the show, after the last wait_step: completes every output (the GIF's last frames,
+// say). Returns main's exit status: 0, or 1 after one line on stderr for each output that could
+// not be completed.
+int end_show();
 
 // Called after each flip of an animated stage: holds the animation to --fps frames per second (60
 // unless told otherwise; 0 or --record: unpaced), as a flip synchronised to the display would.
@@ -77,9 +91,10 @@ Uint32 get_pixel(int x, int y);
 // at (x, y).
 void draw_label(int x, int y, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
-// Blocks until a key press (returns 0) or a quit event (returns 1); other events are discarded.
-// An error from SDL_WaitEvent counts as a quit. With --record, writes the picture on screen as the
-// next step-NNN.png instead and returns 0 at once.
+// One step of the show: hands the picture on screen to every output. In a window, blocks until a
+// key press (returns 0) or a quit event (returns 1); other events are discarded, and an error from
+// the event queue counts as a quit. Unattended (--record, --gif), returns 0 once the picture is
+// written. An output that fails ends the program with one line on stderr and exit 1.
 int wait_step();
 
 // ---- Circles ---------------------------------------------------------------------------------

@@ -92,5 +92,5 @@ int main(int argc, char* argv[]) {
     show();
 
     close_labels();
-    return 0;
+    return end_show();
 }

@@ -1,5 +1,6 @@
-// The window caption names the program, the step on screen and the seed of a random graph.
-#include "frame_state.h"
+// A show in a window, on SDL's dummy driver with events pushed into its queue: the window's
+// caption names the program, the step on screen and the seed of a random graph, and each wait
+// ends on a key press or the window's close.
 #include "kit.h"
 
 #include <gtest/gtest.h>
@@ -17,49 +18,62 @@ std::string caption() {
     return title != nullptr ? title : "";
 }
 
-class Caption : public ::testing::Test {
+void push(Uint8 type) {
+    SDL_Event event{};
+    event.type = type;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+
+class WindowShow : public ::testing::Test {
 protected:
     void start(const ProgramInfo& program, std::vector<std::string> arguments) {
-        char folder[] = "/tmp/graphsteps-caption-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        arguments.insert(arguments.begin(), {program.name, "--record", folder});
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        arguments.insert(arguments.begin(), program.name);
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
         start_frame(static_cast<int>(argv.size()), argv.data(), program);
     }
-    // start_frame keeps its settings for the whole process; put them back for the other tests.
     void TearDown() override {
-        record_folder.clear();
-        seed_in_use = false;
-        steps_shown = 0;
+        EXPECT_EQ(end_show(), 0);
         SDL_Quit();
         screen = nullptr;
     }
 };
 
-TEST_F(Caption, NamesTheProgramTheStepAndTheSeedInUse) {
+TEST_F(WindowShow, CaptionNamesTheProgramTheStepAndTheSeedInUse) {
     start({"closure8", "a random digraph", true}, {"--seed", "1733650000"});
     EXPECT_EQ(caption(), "closure8");
     EXPECT_EQ(random_seed(), 1733650000u);
-    wait_step();
+    push(SDL_KEYDOWN);
+    EXPECT_EQ(wait_step(), 0);
     EXPECT_EQ(caption(), "closure8 - step 1 - seed 1733650000 - any key: next");
+    push(SDL_KEYDOWN);
     wait_step();
     EXPECT_EQ(caption(), "closure8 - step 2 - seed 1733650000 - any key: next");
 }
 
-TEST_F(Caption, ShowsTheSeedTakenFromTheClock) {
+TEST_F(WindowShow, CaptionShowsTheSeedTakenFromTheClock) {
     start({"gridpath", "a random lattice", true}, {});
     const unsigned int seed = random_seed();
+    push(SDL_KEYDOWN);
     wait_step();
     EXPECT_EQ(caption(), "gridpath - step 1 - seed " + std::to_string(seed) + " - any key: next");
 }
 
-TEST_F(Caption, FixedGraphHasNoSeed) {
+TEST_F(WindowShow, OnlyAKeyPressOrTheCloseEndsAWait) {
     start({"components", "a fixed graph", false}, {});
+    push(SDL_KEYUP);
+    push(SDL_MOUSEMOTION);
+    push(SDL_ACTIVEEVENT);
+    push(SDL_KEYDOWN);
+    push(SDL_QUIT);
+    EXPECT_EQ(wait_step(), 0);  // the releases and motion before the key press are dropped
+    EXPECT_EQ(wait_step(), 1);  // closing the window ends the next wait
+    SDL_Event left;
+    EXPECT_EQ(SDL_PollEvent(&left), 0);
+    push(SDL_KEYDOWN);
     wait_step();
-    wait_step();
-    wait_step();
-    EXPECT_EQ(caption(), "components - step 3 - any key: next");
+    EXPECT_EQ(caption(), "components - step 3 - any key: next");  // a fixed graph has no seed
 }
 
 }  // namespace

@@ -56,31 +56,4 @@ TEST_F(Frame, LabelsAreBlackAtTheirTopLeftCornerAndClippedAtTheEdge) {
     EXPECT_EQ(label_font, nullptr);
 }
 
-// wait_step needs SDL's event queue: the dummy video driver gives one without a display.
-class StepWait : public ::testing::Test {
-protected:
-    void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    }
-    void TearDown() override { SDL_Quit(); }
-    static void push(Uint8 type) {
-        SDL_Event event{};
-        event.type = type;
-        ASSERT_EQ(SDL_PushEvent(&event), 0);
-    }
-};
-
-TEST_F(StepWait, OnlyAKeyPressOrQuitEndsTheWait) {
-    push(SDL_KEYUP);
-    push(SDL_MOUSEMOTION);
-    push(SDL_ACTIVEEVENT);
-    push(SDL_KEYDOWN);
-    push(SDL_QUIT);
-    EXPECT_EQ(wait_step(), 0);  // the releases and motion before the key press are dropped
-    EXPECT_EQ(wait_step(), 1);  // closing the window ends the next wait
-    SDL_Event left;
-    EXPECT_EQ(SDL_PollEvent(&left), 0);
-}
-
 }  // namespace

@@ -1,7 +1,7 @@
 // The gallery page of a recording: index.html beside the step pictures, rewritten after every step
 // so that it always lists exactly the pictures written so far. One file with its style and script
 // inline, so that it works from file:// with no network and can be copied with the pictures.
-#include "frame_state.h"
+#include "gallery_page.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -104,8 +104,10 @@ const char* const page_script = R"(<script>
 </script>
 )";
 
-std::string gallery_page(int steps) {
-    const std::string name = escape_html(program_name);
+}  // namespace
+
+std::string gallery_page(const char* program, bool seed_in_use, unsigned int seed_used, int steps) {
+    const std::string name = escape_html(program);
     std::string seed;
     if (seed_in_use) seed = "seed " + std::to_string(seed_used);
     const std::string heading = seed.empty() ? name : name + " - " + seed;
@@ -139,8 +141,6 @@ std::string gallery_page(int steps) {
     return page;
 }
 
-// The whole page goes to a temporary file that is renamed over index.html only once it is complete,
-// so that a failed write never leaves a half page behind.
 bool write_whole_file(const std::string& path, const std::string& text, std::string& why) {
     const std::string temporary = path + ".tmp";
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
@@ -162,10 +162,4 @@ bool write_whole_file(const std::string& path, const std::string& text, std::str
         return false;
     }
     return true;
-}
-
-}  // namespace
-
-bool write_gallery_page(std::string& why) {
-    return write_whole_file(record_folder + "/index.html", gallery_page(steps_shown), why);
 }

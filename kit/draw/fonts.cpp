@@ -1,32 +1,21 @@
 // The label font: "times.ttf", looked for in the working directory first, then beside the program,
 // then where `cmake --install` puts it (by absolute path, then relative to the program).
-#include "frame_state.h"
 #include "kit.h"
+#include "platform.h"
+#include "show.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 namespace {
 
 constexpr const char* font_name = "times.ttf";
 
-std::string executable_folder() {
-    char path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) return "";
-    const std::string exe(path, static_cast<std::size_t>(length));
-    const std::size_t slash = exe.rfind('/');
-    return slash == std::string::npos ? "" : exe.substr(0, slash);
-}
-
 std::vector<std::string> font_places() {
     std::vector<std::string> places{font_name};
-    const std::string beside = executable_folder();
+    const std::string beside = platform_executable_folder();
     if (!beside.empty()) places.push_back(beside + "/" + font_name);
     places.push_back(std::string(FONT_INSTALL_DIR) + "/" + font_name);
     // An installation moved to another prefix keeps the font at the same place relative to bin/.

@@ -1,6 +1,5 @@
-// The frame that every program shares: the globals, pixel access, labels and the step wait.
+// What every program draws with: the surface, the palette, pixel access and labels.
 #include "kit.h"
-#include "frame_state.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -57,39 +56,4 @@ void draw_label(int x, int y, const char* format, ...) {
     label_rect.y = static_cast<Sint16>(y);
     SDL_UpperBlit(text, nullptr, screen, &label_rect);
     SDL_FreeSurface(text);
-}
-
-int steps_shown = 0;
-
-namespace {
-
-// The window's title bar names the program and the step, and the seed of a random graph, so that
-// `--seed` can show the same graph again.
-void show_step_in_caption() {
-    char caption[160];
-    if (seed_in_use)
-        std::snprintf(caption, sizeof caption, "%s - step %d - seed %u - any key: next", program_name,
-                      steps_shown, seed_used);
-    else
-        std::snprintf(caption, sizeof caption, "%s - step %d - any key: next", program_name, steps_shown);
-    SDL_WM_SetCaption(caption, program_name);
-}
-
-}  // namespace
-
-int wait_step() {
-    end_stage(animation_pacing);
-    ++steps_shown;
-    show_step_in_caption();
-    if (!gif_path.empty()) gif_add_step();
-    if (!record_folder.empty()) record_step();
-    if (!record_folder.empty() || !gif_path.empty()) return 0;  // unattended: as if a key were pressed
-
-    SDL_Event event;
-    for (;;) {
-        // An error would return at once, again and again: count it as the window going away.
-        if (SDL_WaitEvent(&event) == 0) return 1;
-        if (event.type == SDL_KEYDOWN) return 0;
-        if (event.type == SDL_QUIT) return 1;
-    }
 }

@@ -1,14 +1,12 @@
-// --gif: the whole show as one animated GIF that loops forever. Each frame carries only the
+// --gif FILE: the whole show as one animated GIF that loops forever. Each frame carries only the
 // rectangle that changed since the frame before, with a colour map of exactly the colours in it,
-// so the colours are the screen's own and a step that adds one arc costs a few hundred bytes.
-#include "frame_state.h"
-#include "kit.h"
+// so the colours are the picture's own and a step that adds one arc costs a few hundred bytes.
+#include "output.h"
 
 #include <gif_lib.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -16,9 +14,8 @@
 #include <vector>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
-std::string gif_path;
+
 
 namespace {
 
@@ -30,7 +27,11 @@ constexpr int stage_duration = 800;
 constexpr int stage_frame_bound = 80;
 constexpr int max_colours = 256;
 
-// 0xRRGGBB per pixel, row by row.
+using Uint32 = std::uint32_t;
+constexpr int screen_width = Picture::width;
+constexpr int screen_height = Picture::height;
+
+// 0xRRGGBB per pixel, row by row, as in a Picture.
 using Canvas = std::vector<Uint32>;
 // Matches no colour, so the first frame is the whole screen.
 constexpr Uint32 no_colour = 0xFF000000u;
@@ -48,6 +49,7 @@ struct Frame {
     int unchanged = -1;  // the transparent index, or -1 when every pixel is given
 };
 
+std::string path;
 std::FILE* file = nullptr;
 GifFileType* gif = nullptr;
 int write_errno = 0;  // why the last write to the file failed
@@ -58,15 +60,14 @@ bool plain_file = false;
 // What the GIF shows after the last frame that was written or kept for the stage in progress.
 Canvas latest;
 
-// The screen as last read, as it was in memory and in colours.
-std::vector<Uint32> screen_pixels;
-Canvas captured;
-bool captured_any = false;
+// The change from one picture to the next: one frame, or several when the changed rectangle holds
+// more colours than one GIF frame can name.
+using Change = std::vector<Frame>;
 
 // The animated stage in progress: what it started from, and the frames kept so far, each the
 // change from the kept frame before it. Every `keep_every`-th frame offered is kept.
 Canvas stage_start;
-std::vector<Frame> stage_frames;
+std::vector<Change> stage_frames;
 int frames_offered = 0;
 int keep_every = 1;
 
@@ -74,57 +75,6 @@ int write_bytes(GifFileType*, const GifByteType* bytes, int count) {
     const std::size_t written = std::fwrite(bytes, 1, static_cast<std::size_t>(count), file);
     if (written != static_cast<std::size_t>(count)) write_errno = errno;
     return static_cast<int>(written);
-}
-
-std::string last_error() {
-    if (write_errno != 0) return std::strerror(write_errno);
-    return GifErrorString(gif->Error);
-}
-
-// Says why on one line and removes the incomplete file, which no viewer could show whole.
-void complain(const std::string& why) {
-    std::fprintf(stderr, "%s: cannot write the GIF %s: %s\n", program_name, gif_path.c_str(), why.c_str());
-    if (plain_file) std::remove(gif_path.c_str());
-}
-
-// Stops writing during the show; the exit handler then finds nothing left to finish.
-[[noreturn]] void give_up(const std::string& why) {
-    int ignored = 0;
-    EGifCloseFile(gif, &ignored);
-    gif = nullptr;
-    std::fclose(file);
-    file = nullptr;
-    complain(why);
-    std::exit(1);
-}
-
-// Brings `captured` up to date with the screen. An animation frame changes a few rows, and only
-// those are converted again: the rest are found unchanged by comparing the raw pixels.
-void capture_screen() {
-    captured.resize(latest.size());
-    screen_pixels.resize(latest.size());
-    for (int y = 0; y < screen_height; ++y) {
-        const std::size_t row = static_cast<std::size_t>(y) * screen_width;
-        // Addressed as get_pixel addresses it.
-        const Uint32* pixels = static_cast<const Uint32*>(screen->pixels) + row;
-        if (captured_any && std::memcmp(pixels, &screen_pixels[row], sizeof(Uint32) * screen_width) == 0)
-            continue;
-        std::memcpy(&screen_pixels[row], pixels, sizeof(Uint32) * screen_width);
-        Uint32* rgb = &captured[row];
-        Uint32 last_pixel = pixels[0] + 1;  // so that the first pixel is converted
-        Uint32 last_rgb = 0;
-        for (int x = 0; x < screen_width; ++x) {
-            // The pictures are long runs of one colour: convert each run once.
-            if (pixels[x] != last_pixel) {
-                Uint8 r, g, b;
-                SDL_GetRGB(pixels[x], screen->format, &r, &g, &b);
-                last_pixel = pixels[x];
-                last_rgb = static_cast<Uint32>(r) << 16 | static_cast<Uint32>(g) << 8 | b;
-            }
-            rgb[x] = last_rgb;
-        }
-    }
-    captured_any = true;
 }
 
 // The smallest rectangle that holds every pixel that differs. A GIF frame cannot be empty, so an
@@ -205,16 +155,40 @@ void paint(const Frame& frame, Canvas& canvas) {
                 canvas[static_cast<std::size_t>(y) * screen_width + x] = frame.colours[frame.indices[i]];
 }
 
-// The change from `before` to `after` as a frame; more than 256 colours ends the show.
-Frame frame_between(const Canvas& before, const Canvas& after) {
+// The change from `before` to `after`. A rectangle with more than 256 colours is cut in two,
+// across its longer side, until every piece fits in a colour map of its own.
+void add_change(const Canvas& before, const Canvas& after, const Rect& rect, Change& change) {
     Frame frame;
-    if (!make_frame(before, after, changed_rect(before, after), frame))
-        give_up("a frame has more than " + std::to_string(max_colours) + " colours");
-    return frame;
+    if (make_frame(before, after, rect, frame)) {
+        change.push_back(std::move(frame));
+        return;
+    }
+    Rect first = rect, second = rect;
+    if (rect.height >= rect.width) {
+        first.height = rect.height / 2;
+        second.top += first.height;
+        second.height -= first.height;
+    } else {
+        first.width = rect.width / 2;
+        second.left += first.width;
+        second.width -= first.width;
+    }
+    add_change(before, after, first, change);
+    add_change(before, after, second, change);
+}
+
+Change change_between(const Canvas& before, const Canvas& after) {
+    Change change;
+    add_change(before, after, changed_rect(before, after), change);
+    return change;
+}
+
+void paint(const Change& change, Canvas& canvas) {
+    for (const Frame& frame : change) paint(frame, canvas);
 }
 
 // False when the file cannot take it.
-bool write_frame(Frame& frame, int delay) {
+bool write_frame(const Frame& frame, int delay) {
     // Graphic control: leave the frame in place, so that the next one draws over it.
     const bool transparent = frame.unchanged >= 0;
     const GifByteType control[4] = {static_cast<GifByteType>(1 << 2 | (transparent ? 1 : 0)),
@@ -229,13 +203,21 @@ bool write_frame(Frame& frame, int delay) {
                       static_cast<GifByteType>(frame.colours[i] >> 8),
                       static_cast<GifByteType>(frame.colours[i])};
     ColorMapObject* map = GifMakeMapObject(map_size, colours.data());
+    std::vector<GifPixelType> indices = frame.indices;  // giflib takes them as writable
     const bool written =
         map != nullptr && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
         EGifPutImageDesc(gif, frame.rect.left, frame.rect.top, frame.rect.width, frame.rect.height,
                          false, map) == GIF_OK &&
-        EGifPutLine(gif, frame.indices.data(), static_cast<int>(frame.indices.size())) == GIF_OK;
+        EGifPutLine(gif, indices.data(), static_cast<int>(indices.size())) == GIF_OK;
     GifFreeMapObject(map);
     return written;
+}
+
+// The pieces of one change follow each other at once; the change is held for `delay`.
+bool write_change(const Change& change, int delay) {
+    for (std::size_t i = 0; i < change.size(); ++i)
+        if (!write_frame(change[i], i + 1 == change.size() ? delay : 0)) return false;
+    return true;
 }
 
 // Halves the kept frames: those at odd positions go, and each one left is remade as the change
@@ -243,11 +225,11 @@ bool write_frame(Frame& frame, int delay) {
 void thin_stage() {
     Canvas replayed = stage_start;
     Canvas kept = stage_start;
-    std::vector<Frame> thinned;
+    std::vector<Change> thinned;
     for (std::size_t i = 0; i < stage_frames.size(); ++i) {
         paint(stage_frames[i], replayed);
         if (i % 2 != 0) continue;
-        thinned.push_back(frame_between(kept, replayed));
+        thinned.push_back(change_between(kept, replayed));
         paint(thinned.back(), kept);
     }
     stage_frames = std::move(thinned);
@@ -260,7 +242,7 @@ bool flush_stage() {
     const int count = static_cast<int>(stage_frames.size());
     for (int i = 0; i < count; ++i) {
         const int delay = stage_duration * (i + 1) / count - stage_duration * i / count;
-        if (!write_frame(stage_frames[static_cast<std::size_t>(i)], delay)) return false;
+        if (!write_change(stage_frames[static_cast<std::size_t>(i)], delay)) return false;
     }
     stage_frames.clear();
     stage_start.clear();
@@ -269,9 +251,87 @@ bool flush_stage() {
     return true;
 }
 
-// Writes the rest of the file and closes it; false, with the reason in `why`, when any of it
-// could not be written.
-bool complete_file(std::string& why) {
+std::string last_error() {
+    if (write_errno != 0) return std::strerror(write_errno);
+    return GifErrorString(gif->Error);
+}
+
+std::string failure(const std::string& why) { return "cannot write the GIF " + path + ": " + why; }
+
+// Closes what is open; only a plain file is removed, a device named on the command line is left
+// alone.
+void close_and_remove() {
+    if (gif != nullptr) {
+        int ignored = 0;
+        EGifCloseFile(gif, &ignored);
+        gif = nullptr;
+    }
+    if (file != nullptr) {
+        std::fclose(file);
+        file = nullptr;
+        if (plain_file) std::remove(path.c_str());
+    }
+    stage_frames.clear();
+}
+
+bool wanted(const Settings& settings) { return !settings.gif_path.empty(); }
+
+bool start(const Settings& settings, const char*, std::string& why) {
+    path = settings.gif_path;
+    write_errno = 0;
+    file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        why = failure(std::strerror(errno));
+        return false;
+    }
+    struct stat info;
+    plain_file = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+    int error = 0;
+    gif = EGifOpen(nullptr, write_bytes, &error);
+    if (gif == nullptr) {
+        why = failure(GifErrorString(error));
+        close_and_remove();
+        return false;
+    }
+    latest.assign(static_cast<std::size_t>(screen_width) * screen_height, no_colour);
+    frames_offered = 0;
+    keep_every = 1;
+    EGifSetGifVersion(gif, true);
+    // NETSCAPE2.0 with a loop count of 0: play forever.
+    const GifByteType loop[3] = {1, 0, 0};
+    if (EGifPutScreenDesc(gif, screen_width, screen_height, 8, 0, nullptr) != GIF_OK ||
+        EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) != GIF_OK ||
+        EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") != GIF_OK ||
+        EGifPutExtensionBlock(gif, 3, loop) != GIF_OK || EGifPutExtensionTrailer(gif) != GIF_OK) {
+        why = failure(last_error());
+        close_and_remove();
+        return false;
+    }
+    return true;
+}
+
+Outcome step(const Step& step, std::string& why) {
+    if (!flush_stage() || !write_change(change_between(latest, step.picture->pixels), step_delay)) {
+        why = failure(last_error());
+        return Outcome::failed;
+    }
+    latest = step.picture->pixels;
+    return Outcome::go_on;
+}
+
+bool frame(const Picture* picture, std::string&) {
+    const bool keep = frames_offered % keep_every == 0;
+    if (frames_offered == 0) stage_start = latest;
+    ++frames_offered;
+    if (!keep) return true;
+    stage_frames.push_back(change_between(latest, picture->pixels));
+    latest = picture->pixels;
+    if (static_cast<int>(stage_frames.size()) > stage_frame_bound) thin_stage();
+    return true;
+}
+
+// Writes the rest of the file and closes it; a file that could not be completed is removed.
+bool finish(std::string& why) {
     bool written = flush_stage();
     if (!written) why = last_error();
     int error = 0;
@@ -290,62 +350,13 @@ bool complete_file(std::string& why) {
         why = std::strerror(errno);
     }
     file = nullptr;
+    if (!written) {
+        why = failure(why);
+        if (plain_file) std::remove(path.c_str());
+    }
     return written;
 }
 
 }  // namespace
 
-void gif_start() {
-    file = std::fopen(gif_path.c_str(), "wb");
-    if (file == nullptr) {
-        complain(std::strerror(errno));
-        std::exit(1);
-    }
-    struct stat info;
-    plain_file = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
-    int error = 0;
-    gif = EGifOpen(nullptr, write_bytes, &error);
-    if (gif == nullptr) {
-        complain(GifErrorString(error));
-        std::exit(1);
-    }
-    latest.assign(static_cast<std::size_t>(screen_width) * screen_height, no_colour);
-    EGifSetGifVersion(gif, true);
-    // NETSCAPE2.0 with a loop count of 0: play forever.
-    const GifByteType loop[3] = {1, 0, 0};
-    if (EGifPutScreenDesc(gif, screen_width, screen_height, 8, 0, nullptr) != GIF_OK ||
-        EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) != GIF_OK ||
-        EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") != GIF_OK ||
-        EGifPutExtensionBlock(gif, 3, loop) != GIF_OK || EGifPutExtensionTrailer(gif) != GIF_OK)
-        give_up(last_error());
-}
-
-void gif_add_step() {
-    if (gif == nullptr) return;
-    if (!flush_stage()) give_up(last_error());
-    capture_screen();
-    Frame frame = frame_between(latest, captured);
-    if (!write_frame(frame, step_delay)) give_up(last_error());
-    latest = captured;
-}
-
-void gif_add_animation_frame() {
-    if (gif == nullptr) return;
-    const bool keep = frames_offered % keep_every == 0;
-    if (frames_offered == 0) stage_start = latest;
-    ++frames_offered;
-    if (!keep) return;
-    capture_screen();
-    stage_frames.push_back(frame_between(latest, captured));
-    latest = captured;
-    if (static_cast<int>(stage_frames.size()) > stage_frame_bound) thin_stage();
-}
-
-void gif_finish() {
-    if (gif == nullptr) return;  // given up during the show, which said why
-    std::string why;
-    if (!complete_file(why)) {
-        complain(why);
-        _exit(1);  // inside an exit handler, exit() may not be called again
-    }
-}
+const Output gif_output{"gif", wanted, true, start, step, frame, finish, close_and_remove};

@@ -1,0 +1,49 @@
+// The outputs of a show: the window, the recorded pictures with their gallery page, the GIF. Each
+// is one file with one row in the table of outputs.cpp; the show hands every active output each
+// waited step and each animation frame. An output never reads the screen or SDL: it gets the
+// captured picture, so that it can be tested on pictures made up for it.
+#pragma once
+
+#include "picture.h"
+#include "settings.h"
+
+#include <string>
+
+// One waited step of the show.
+struct Step {
+    int number;              // counts from 1
+    const Picture* picture;  // null for an output that takes no pictures
+    const char* program;     // the program's name
+    bool seed_in_use;        // the program drew a random graph from `seed`
+    unsigned int seed;
+};
+
+enum class Outcome {
+    go_on,   // the show goes on to the next step
+    quit,    // the window was closed (the show still goes on: the programs never stop early)
+    failed,  // the output could not do its part; `why` says so, and the show ends
+};
+
+struct Output {
+    const char* name;
+    bool (*wanted)(const Settings&);
+    bool takes_pictures;  // needs the captured picture at its step and frame
+    // Each returns false (or Outcome::failed) with one line in `why`, prefixed by nothing.
+    bool (*start)(const Settings& settings, const char* program, std::string& why);
+    Outcome (*step)(const Step& step, std::string& why);
+    bool (*frame)(const Picture* picture, std::string& why);  // an animation frame was flipped
+    bool (*finish)(std::string& why);  // the show ended well: complete what was written
+    void (*discard)();  // the show failed: close and remove whatever would be left incomplete
+};
+
+// The rows of the table, in the order the show hands them a step: the files before the window,
+// which waits.
+extern const Output pictures_output;
+extern const Output gif_output;
+extern const Output window_output;
+
+struct OutputTable {
+    const Output* const* rows;
+    int count;
+};
+OutputTable all_outputs();

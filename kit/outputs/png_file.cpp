@@ -1,0 +1,135 @@
+// PNG writing with libpng. Most of the time of a plain RGB PNG goes into filtering and deflating
+// three bytes a pixel; a palette picture deflates one byte a pixel with no filter, which is what
+// the few-coloured pictures of the suite compress best with anyway.
+#include "png_file.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+constexpr int max_palette = 256;
+
+struct PngWriter {
+    std::FILE* file = nullptr;
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    ~PngWriter() {
+        if (png != nullptr) png_destroy_write_struct(&png, info != nullptr ? &info : nullptr);
+        if (file != nullptr) std::fclose(file);
+    }
+};
+
+// The picture as palette indices, or false when it has more colours than a palette holds.
+bool index_colours(const Picture& picture, std::vector<png_byte>& indices, std::vector<png_color>& colours) {
+    indices.resize(picture.pixels.size());
+    colours.clear();
+    std::unordered_map<std::uint32_t, png_byte> index_of;
+    std::uint32_t last = ~picture.pixels[0];
+    png_byte last_index = 0;
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        const std::uint32_t rgb = picture.pixels[i];
+        if (rgb != last) {
+            const auto found = index_of.find(rgb);
+            if (found != index_of.end()) {
+                last_index = found->second;
+            } else {
+                if (colours.size() == max_palette) return false;
+                last_index = static_cast<png_byte>(colours.size());
+                index_of.emplace(rgb, last_index);
+                colours.push_back({static_cast<png_byte>(red_of(rgb)), static_cast<png_byte>(green_of(rgb)),
+                                   static_cast<png_byte>(blue_of(rgb))});
+            }
+            last = rgb;
+        }
+        indices[i] = last_index;
+    }
+    return true;
+}
+
+// The rows as libpng takes them: one byte a pixel with the palette, else three.
+struct Rows {
+    std::vector<png_byte> bytes;
+    std::vector<png_color> colours;  // empty: RGB
+    std::size_t row_bytes = 0;
+};
+
+Rows rows_of(const Picture& picture) {
+    Rows rows;
+    if (index_colours(picture, rows.bytes, rows.colours)) {
+        rows.row_bytes = Picture::width;
+        return rows;
+    }
+    rows.colours.clear();
+    rows.bytes.resize(picture.pixels.size() * 3);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        rows.bytes[3 * i] = static_cast<png_byte>(red_of(picture.pixels[i]));
+        rows.bytes[3 * i + 1] = static_cast<png_byte>(green_of(picture.pixels[i]));
+        rows.bytes[3 * i + 2] = static_cast<png_byte>(blue_of(picture.pixels[i]));
+    }
+    rows.row_bytes = std::size_t(Picture::width) * 3;
+    return rows;
+}
+
+// libpng reports its errors by longjmp to here; nothing but `out` lives in this frame.
+bool encode(std::FILE* file, const Rows& rows, std::string& why) {
+    PngWriter out;
+    out.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (out.png != nullptr) out.info = png_create_info_struct(out.png);
+    if (out.info == nullptr) {
+        why = "libpng could not start";
+        return false;
+    }
+    if (setjmp(png_jmpbuf(out.png))) {
+        why = errno != 0 ? std::strerror(errno) : "libpng failed to write it";
+        return false;
+    }
+    png_init_io(out.png, file);
+    const bool indexed = !rows.colours.empty();
+    png_set_IHDR(out.png, out.info, Picture::width, Picture::height, 8,
+                 indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (indexed) {
+        png_set_PLTE(out.png, out.info, rows.colours.data(), static_cast<int>(rows.colours.size()));
+        png_set_filter(out.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    }
+    png_write_info(out.png, out.info);
+    for (int y = 0; y < Picture::height; ++y)
+        png_write_row(out.png, &rows.bytes[static_cast<std::size_t>(y) * rows.row_bytes]);
+    png_write_end(out.png, nullptr);
+    return true;
+}
+
+}  // namespace
+
+bool write_png(const std::string& path, const Picture& picture, std::string& why) {
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) {
+        why = std::strerror(errno);
+        return false;
+    }
+    errno = 0;
+    bool written = encode(file, rows_of(picture), why);
+    // A full disk shows only when the buffered bytes go out.
+    if (written && (std::fflush(file) != 0 || std::ferror(file) != 0)) {
+        why = std::strerror(errno);
+        written = false;
+    }
+    if (std::fclose(file) != 0 && written) {
+        why = std::strerror(errno);
+        written = false;
+    }
+    if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        why = std::strerror(errno);
+        written = false;
+    }
+    if (!written) std::remove(temporary.c_str());
+    return written;
+}

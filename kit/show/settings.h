@@ -1,0 +1,36 @@
+// The command line of every program, read into a plain value. Nothing here touches SDL, so the
+// parsing can be tested on its own.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// What a program tells the show about itself, for its usage text and its arguments.
+struct ProgramInfo {
+    const char* name;         // "components"
+    const char* summary;      // one line for --help
+    bool draws_random_graph;  // accepts --seed
+    bool animates = false;    // has animated stages: accepts --fps
+};
+
+constexpr int max_frames_per_second = 1000;
+
+struct Settings {
+    std::string record_folder;  // --record: write the pictures here; empty: none
+    std::string gif_path;       // --gif: write the animated GIF here; empty: none
+    bool seed_given = false;
+    unsigned int seed = 0;      // --seed, when given
+    int frames_per_second = 60; // --fps: the window's animation rate; 0: unpaced
+
+    // No window: the show runs to its end as if a key were pressed at every step.
+    bool unattended() const { return !record_folder.empty() || !gif_path.empty(); }
+};
+
+enum class Parsed { run, help, error };
+
+// Reads argv[1..argc-1] into `settings`. `help` for --help or -h; `error` with the complaint (one
+// line, without the program's name) for anything it cannot take.
+Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& program,
+                       Settings& settings, std::string& complaint);
+
+void print_usage(std::FILE* out, const ProgramInfo& program);

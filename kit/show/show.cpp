@@ -1,0 +1,152 @@
+// The show: a program's life from its command line to its end. It reads the settings, opens the
+// surface through the platform, and at each waited step and animation frame captures the picture
+// once and hands it to every active output; end_show finishes them.
+#include "show.h"
+
+#include "capture.h"
+#include "kit.h"
+#include "output.h"
+#include "platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+const char* program_name = "graphsteps";
+
+namespace {
+
+Settings settings;
+std::vector<const Output*> active;  // in the table's order
+bool pictures_wanted = false;  // some active output takes the captured pictures
+bool frames_wanted = false;    // some active output takes the animation frames
+bool show_open = false;        // started and neither ended nor failed
+
+int steps_shown = 0;
+bool seed_in_use = false;
+unsigned int seed_used = 0;
+Capture capture;
+
+// Removes what a failed show leaves unfinished. Also runs at exit, so that a program that stops
+// on an error of its own (a missing font, say) leaves no half-written file behind.
+void discard_outputs() {
+    if (!show_open) return;
+    show_open = false;
+    for (auto i = active.rbegin(); i != active.rend(); ++i) (*i)->discard();
+}
+
+const Picture* captured_picture() {
+    capture.take(*screen);
+    return &capture.picture();
+}
+
+}  // namespace
+
+const Settings& show_settings() { return settings; }
+
+void fail_show(const std::string& why) {
+    std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
+    discard_outputs();
+    std::exit(1);
+}
+
+void start_frame(int argc, char* argv[], const ProgramInfo& program) {
+    program_name = program.name;
+    std::string complaint;
+    switch (parse_arguments(argc, argv, program, settings, complaint)) {
+        case Parsed::help:
+            print_usage(stdout, program);
+            std::exit(0);
+        case Parsed::error:
+            std::fprintf(stderr, "%s: %s\n", program.name, complaint.c_str());
+            print_usage(stderr, program);
+            std::exit(2);
+        case Parsed::run:
+            break;
+    }
+    if (!settings.unattended() && !platform_has_display()) {
+        std::fprintf(stderr,
+                     "%s: no display to open a window on (DISPLAY is not set); run it on a desktop, "
+                     "or write the pictures with --record DIR\n",
+                     program.name);
+        std::exit(1);
+    }
+
+    std::string why;
+    screen = platform_open_screen(settings.unattended(), why);
+    if (screen == nullptr) fail_show(why);
+    // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
+    // be drawn out of bounds.
+    if (screen->w != screen_width || screen->h != screen_height || screen->format->BytesPerPixel != 4) {
+        char complaint_text[120];
+        std::snprintf(complaint_text, sizeof complaint_text, "SDL gave a %d x %d surface of %d bits, not %d x %d x 32",
+                      screen->w, screen->h, screen->format->BitsPerPixel, screen_width, screen_height);
+        fail_show(complaint_text);
+    }
+
+    steps_shown = 0;
+    seed_in_use = false;
+    capture.forget();
+    active.clear();
+    pictures_wanted = frames_wanted = false;
+    static bool discard_registered = false;
+    if (!discard_registered) std::atexit(discard_outputs);
+    discard_registered = true;
+    show_open = true;
+    // Started once the surface stands, so that a failed start leaves no empty file behind, and
+    // still before anything is drawn.
+    const OutputTable table = all_outputs();
+    for (int i = 0; i < table.count; ++i) {
+        const Output& output = *table.rows[i];
+        if (!output.wanted(settings)) continue;
+        if (!output.start(settings, program.name, why)) fail_show(why);
+        active.push_back(&output);
+        pictures_wanted |= output.takes_pictures;
+        frames_wanted |= output.takes_pictures && output.frame != nullptr;
+    }
+}
+
+unsigned int random_seed() {
+    seed_used = settings.seed_given ? settings.seed : static_cast<unsigned int>(std::time(nullptr));
+    seed_in_use = true;
+    return seed_used;
+}
+
+int wait_step() {
+    if (!show_open) return 0;
+    ++steps_shown;
+    const Step step{steps_shown, pictures_wanted ? captured_picture() : nullptr, program_name,
+                    seed_in_use, seed_used};
+    bool quit = false;
+    std::string why;
+    for (const Output* output : active) {
+        const Outcome outcome = output->step(step, why);
+        if (outcome == Outcome::failed) fail_show(why);
+        quit |= outcome == Outcome::quit;
+    }
+    return quit ? 1 : 0;
+}
+
+void pace_frame() {
+    if (!show_open) return;
+    const Picture* picture = frames_wanted ? captured_picture() : nullptr;
+    std::string why;
+    for (const Output* output : active) {
+        if (output->frame == nullptr) continue;
+        if (!output->frame(output->takes_pictures ? picture : nullptr, why)) fail_show(why);
+    }
+}
+
+int end_show() {
+    if (!show_open) return 0;
+    show_open = false;
+    bool all_finished = true;
+    std::string why;
+    for (const Output* output : active) {
+        if (output->finish(why)) continue;
+        std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
+        all_finished = false;
+    }
+    return all_finished ? 0 : 1;
+}

@@ -1,0 +1,16 @@
+// The show's own state, for the kit's source files; programs reach the show through kit.h.
+#pragma once
+
+#include "settings.h"
+
+#include <string>
+
+// The running program's name, for its messages.
+extern const char* program_name;
+
+// The settings the command line gave.
+const Settings& show_settings();
+
+// Ends the show after a failure: one line "PROGRAM: why" on stderr, every output's unfinished
+// file removed, exit status 1.
+[[noreturn]] void fail_show(const std::string& why);
