@@ -1,0 +1,195 @@
+// Every step of every program against its golden picture: the digest of each recorded step's
+// pixels must equal the one in golden/digests.txt. On a mismatch the actual, expected and
+// difference pictures are written under golden-failures/ in the build folder, and the step is
+// named. After a deliberate change of pictures, re-bless with tools/bless-golden.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string golden_folder = SOURCE_DIR "/tests/golden";
+const std::string digest_table = golden_folder + "/digests.txt";
+
+// One recorded show: a program, at one of its seeds when it draws a random graph.
+struct Show {
+    std::string program;
+    std::string seed;  // empty for a fixed graph
+    std::string name() const { return seed.empty() ? program : program + "-" + seed; }
+};
+
+// Every program of programs.list at each of its seeds.
+std::vector<Show> all_runs() {
+    std::vector<Show> runs;
+    std::ifstream list(SOURCE_DIR "/programs.list");
+    std::string line;
+    while (std::getline(list, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        std::string program, seeds;
+        fields >> program >> seeds;
+        if (seeds == "-") {
+            runs.push_back({program, ""});
+            continue;
+        }
+        std::istringstream each(seeds);
+        for (std::string seed; std::getline(each, seed, ',');) runs.push_back({program, seed});
+    }
+    return runs;
+}
+
+// FNV-1a over the pixels' red, green and blue bytes, row by row.
+std::string digest(const Picture& picture) {
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (const Rgb& p : picture.pixels)
+        for (const std::uint8_t byte : {p.r, p.g, p.b}) hash = (hash ^ byte) * 0x100000001b3ull;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+// The table: "RUN STEP DIGEST" lines after its comment.
+struct Table {
+    std::vector<std::string> comment;
+    std::map<std::string, std::vector<std::string>> digests;  // by run, step 1 first
+};
+
+Table read_table() {
+    Table table;
+    std::ifstream in(digest_table);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') {
+            table.comment.push_back(line);
+            continue;
+        }
+        std::istringstream fields(line);
+        std::string run, step, hash;
+        fields >> run >> step >> hash;
+        table.digests[run].push_back(hash);
+    }
+    return table;
+}
+
+void write_table(const Table& table) {
+    const std::string temporary = digest_table + ".tmp";
+    {
+        std::ofstream out(temporary);
+        for (const std::string& line : table.comment) out << line << "\n";
+        for (const Show& run : all_runs()) {
+            const auto found = table.digests.find(run.name());
+            if (found == table.digests.end()) continue;
+            for (std::size_t k = 0; k < found->second.size(); ++k) {
+                char step[8];
+                std::snprintf(step, sizeof step, "%03zu", k + 1);
+                out << run.name() << " " << step << " " << found->second[k] << "\n";
+            }
+        }
+        ASSERT_TRUE(out.good()) << "cannot write " << temporary;
+    }
+    fs::rename(temporary, digest_table);
+}
+
+void write_rgb_png(const std::string& path, const Picture& picture) {
+    std::vector<std::uint8_t> bytes;
+    for (const Rgb& p : picture.pixels) bytes.insert(bytes.end(), {p.r, p.g, p.b});
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(picture.width);
+    image.height = static_cast<png_uint_32>(picture.height);
+    image.format = PNG_FORMAT_RGB;
+    EXPECT_TRUE(png_image_write_to_file(&image, path.c_str(), 0, bytes.data(), 0, nullptr))
+        << "cannot write " << path;
+}
+
+// The expected picture faded, with every pixel that differs in magenta.
+Picture difference(const Picture& actual, const Picture& expected) {
+    Picture shown = expected;
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
+        Rgb& p = shown.pixels[i];
+        if (i < actual.pixels.size() && actual.pixels[i] == p) {
+            p = {static_cast<std::uint8_t>(191 + p.r / 4), static_cast<std::uint8_t>(191 + p.g / 4),
+                 static_cast<std::uint8_t>(191 + p.b / 4)};
+        } else {
+            p = {255, 0, 255};
+        }
+    }
+    return shown;
+}
+
+std::string step_name(std::size_t k) {
+    char name[32];
+    std::snprintf(name, sizeof name, "step-%03zu", k + 1);
+    return name;
+}
+
+class Golden : public ::testing::TestWithParam<Show> {};
+
+TEST_P(Golden, EveryStepHasItsGoldenPixels) {
+    const Show& run = GetParam();
+    const std::string arguments = run.seed.empty() ? "" : "--seed " + run.seed;
+    const Recording recording = record(run.program, arguments);
+    ASSERT_EQ(recording.run.exit_status, 0) << recording.run.err;
+    ASSERT_FALSE(recording.steps.empty());
+    const std::string expected_folder = golden_folder + "/" + run.name();
+
+    if (std::getenv("GRAPHSTEPS_BLESS") != nullptr) {
+        // The program writes its own pictures into the golden folder.
+        fs::remove_all(expected_folder);
+        const ProgramRun blessed =
+            run_in("/tmp", "'" + program_path(run.program) + "' --record '" + expected_folder + "' " + arguments);
+        ASSERT_EQ(blessed.exit_status, 0) << blessed.err;
+        fs::remove(expected_folder + "/index.html");
+        Table table = read_table();
+        std::vector<std::string>& digests = table.digests[run.name()];
+        digests.clear();
+        for (const Picture& step : recording.steps) digests.push_back(digest(step));
+        write_table(table);
+        return;
+    }
+
+    const Table table = read_table();
+    const auto found = table.digests.find(run.name());
+    ASSERT_NE(found, table.digests.end()) << run.name() << " has no golden steps: run tools/bless-golden";
+    const std::vector<std::string>& expected = found->second;
+    EXPECT_EQ(recording.steps.size(), expected.size()) << run.name() << ": the number of steps changed";
+
+    const std::string failures = BUILD_DIR "/golden-failures/" + run.name();
+    for (std::size_t k = 0; k < recording.steps.size() && k < expected.size(); ++k) {
+        const Picture& actual = recording.steps[k];
+        if (digest(actual) == expected[k]) continue;
+        fs::create_directories(failures);
+        const std::string base = failures + "/" + step_name(k);
+        const Picture wanted = read_png(expected_folder + "/" + step_name(k) + ".png");
+        write_rgb_png(base + "-actual.png", actual);
+        write_rgb_png(base + "-expected.png", wanted);
+        write_rgb_png(base + "-difference.png", difference(actual, wanted));
+        int changed = 0;
+        for (std::size_t i = 0; i < actual.pixels.size(); ++i)
+            changed += i >= wanted.pixels.size() || actual.pixels[i] != wanted.pixels[i];
+        ADD_FAILURE() << run.name() << " step " << k + 1 << " of " << expected.size() << ": " << changed
+                      << " pixels differ from the golden picture; see " << base
+                      << "-{actual,expected,difference}.png";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllPrograms, Golden, ::testing::ValuesIn(all_runs()),
+                         [](const ::testing::TestParamInfo<Show>& info) {
+                             std::string name = info.param.program;
+                             if (!info.param.seed.empty()) name += "_seed_" + info.param.seed;
+                             return name;
+                         });
+
+}  // namespace
