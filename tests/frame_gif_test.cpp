@@ -1,5 +1,6 @@
 // --gif: the animated GIF decoded back, frame by frame as a viewer composes it, against the
 // pictures that --record writes for the same show.
+#include "gif_decoding.h"
 #include "recording.h"
 
 #include <gif_lib.h>
@@ -22,46 +23,20 @@ struct GifShow {
 // Decodes the GIF and hands each frame, composed over the frames before it, to `frame`.
 GifShow read_gif(const std::string& path, const std::function<void(const Picture&, int delay)>& frame) {
     GifShow show;
-    int error = 0;
-    GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
-    if (gif == nullptr || DGifSlurp(gif) != GIF_OK) {
-        ADD_FAILURE() << "cannot decode " << path << ": " << GifErrorString(gif ? gif->Error : error);
-        if (gif != nullptr) DGifCloseFile(gif, &error);
-        return show;
-    }
-    Picture canvas{gif->SWidth, gif->SHeight, {}};
-    canvas.pixels.assign(static_cast<std::size_t>(canvas.width) * canvas.height, Rgb{1, 2, 3});
-    for (int i = 0; i < gif->ImageCount; ++i) {
-        const SavedImage& image = gif->SavedImages[i];
-        for (int e = 0; e + 1 < image.ExtensionBlockCount; ++e) {
-            const ExtensionBlock* block = &image.ExtensionBlocks[e];
-            if (block[0].ByteCount == 11 && std::memcmp(block[0].Bytes, "NETSCAPE2.0", 11) == 0)
-                show.loops_forever = block[1].ByteCount == 3 && std::memcmp(block[1].Bytes, "\1\0\0", 3) == 0;
-        }
-        GraphicsControlBlock control{};
-        EXPECT_EQ(DGifSavedExtensionToGCB(gif, i, &control), GIF_OK) << "frame " << i;
-        EXPECT_EQ(control.DisposalMode, DISPOSE_DO_NOT) << "frame " << i;
-        show.delays.push_back(control.DelayTime);
-
-        const GifImageDesc& rect = image.ImageDesc;
-        const ColorMapObject* map = rect.ColorMap != nullptr ? rect.ColorMap : gif->SColorMap;
-        if (map == nullptr || rect.Left < 0 || rect.Top < 0 || rect.Left + rect.Width > canvas.width ||
-            rect.Top + rect.Height > canvas.height) {
-            ADD_FAILURE() << "frame " << i << " has no colour map or lies outside the picture";
-            break;
-        }
-        for (int y = 0; y < rect.Height; ++y)
-            for (int x = 0; x < rect.Width; ++x) {
-                const int index = image.RasterBits[y * rect.Width + x];
-                if (index == control.TransparentColor) continue;  // left as it was
-                const GifColorType& c = map->Colors[std::min(index, map->ColorCount - 1)];
-                EXPECT_LT(index, map->ColorCount) << "frame " << i;
-                canvas.pixels[static_cast<std::size_t>(rect.Top + y) * canvas.width + rect.Left + x] =
-                    {c.Red, c.Green, c.Blue};
-            }
-        frame(canvas, control.DelayTime);
-    }
-    DGifCloseFile(gif, &error);
+    Picture canvas{800, 600, {}};
+    canvas.pixels.assign(800 * 600, Rgb{1, 2, 3});
+    const GifFile file = decode_gif(
+        path,
+        [&](int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+            canvas.pixels[static_cast<std::size_t>(y) * canvas.width + x] = {r, g, b};
+        },
+        [&](const GraphicsControlBlock& control) {
+            show.delays.push_back(control.DelayTime);
+            frame(canvas, control.DelayTime);
+        });
+    EXPECT_EQ(file.width, 800);
+    EXPECT_EQ(file.height, 600);
+    show.loops_forever = file.loops_forever;
     return show;
 }
 
