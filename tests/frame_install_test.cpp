@@ -12,9 +12,12 @@
 
 namespace {
 
-const char* const programs[] = {"closure8",  "closure12", "dfsedges",   "strongcomp", "orientgrid",
-                                "numbering", "backtrack", "components", "preorder",   "dfstree",
-                                "walks",     "gridtrees", "gridpath"};
+std::vector<std::string> program_names() {
+    std::vector<std::string> names;
+    for (const ListedProgram& program : listed_programs()) names.push_back(program.name);
+    return names;
+}
+const std::vector<std::string> programs = program_names();
 
 bool exists(const std::string& path) {
     struct stat info;
@@ -71,7 +74,7 @@ protected:
 };
 
 TEST_F(Installed, ProgramRunFromAnotherFolderFindsTheInstalledFontAndDrawsAsBuilt) {
-    for (const char* program : programs)
+    for (const std::string& program : programs)
         EXPECT_EQ(access((prefix + "/bin/" + program).c_str(), X_OK), 0) << program;
     EXPECT_TRUE(exists(prefix + "/share/graphsteps/times.ttf"));
     EXPECT_FALSE(exists(prefix + "/bin/times.ttf"));
@@ -90,7 +93,7 @@ TEST_F(Installed, ProgramRunFromAnotherFolderFindsTheInstalledFontAndDrawsAsBuil
 
 TEST_F(Installed, EveryProgramHasOneMenuEntryThatStartsTheInstalledProgram) {
     std::set<std::string> expected;
-    for (const char* program : programs) expected.insert(std::string("graphsteps-") + program + ".desktop");
+    for (const std::string& program : programs) expected.insert(std::string("graphsteps-") + program + ".desktop");
     std::set<std::string> found;
     if (DIR* folder = opendir(applications().c_str())) {
         while (const dirent* entry = readdir(folder))
@@ -99,7 +102,7 @@ TEST_F(Installed, EveryProgramHasOneMenuEntryThatStartsTheInstalledProgram) {
     }
     EXPECT_EQ(found, expected);
 
-    for (const char* program : programs) {
+    for (const std::string& program : programs) {
         const std::string entry = applications() + "/graphsteps-" + program + ".desktop";
         EXPECT_EQ(desktop_value(entry, "Type"), "Application") << entry;
         EXPECT_EQ(desktop_value(entry, "Terminal"), "false") << entry;
@@ -114,7 +117,7 @@ TEST_F(Installed, EveryProgramHasOneMenuEntryThatStartsTheInstalledProgram) {
 TEST_F(Installed, MenuEntriesPassDesktopFileValidate) {
     if (run_in("/tmp", "command -v desktop-file-validate").exit_status != 0)
         GTEST_SKIP() << "desktop-file-validate is not installed (Debian: desktop-file-utils)";
-    for (const char* program : programs) {
+    for (const std::string& program : programs) {
         const std::string entry = applications() + "/graphsteps-" + program + ".desktop";
         const ProgramRun check = run_in("/tmp", "desktop-file-validate '" + entry + "'");
         EXPECT_EQ(check.exit_status, 0) << entry << ": " << check.out << check.err;

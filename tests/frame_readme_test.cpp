@@ -1,5 +1,7 @@
 // The README's table of programs against the one list of them and the golden steps: the same
 // programs in the same order, each with its picture and its real number of steps.
+#include "recording.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -26,14 +28,9 @@ std::vector<std::string> cells(const std::string& row) {
 TEST(Readme, TableListsEveryProgramOfTheListInOrderWithItsSteps) {
     std::vector<std::string> listed;
     std::map<std::string, std::string> first_run;  // program -> its golden run name
-    std::ifstream list(SOURCE_DIR "/programs.list");
-    for (std::string line; std::getline(list, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        std::string name, seeds;
-        fields >> name >> seeds;
-        listed.push_back(name);
-        first_run[name] = seeds == "-" ? name : name + "-" + seeds.substr(0, seeds.find(','));
+    for (const ListedProgram& program : listed_programs()) {
+        listed.push_back(program.name);
+        first_run[program.name] = program.seeds.empty() ? program.name : program.name + "-" + program.seeds[0];
     }
     ASSERT_FALSE(listed.empty());
 

@@ -33,19 +33,9 @@ struct Show {
 // Every program of programs.list at each of its seeds.
 std::vector<Show> all_runs() {
     std::vector<Show> runs;
-    std::ifstream list(SOURCE_DIR "/programs.list");
-    std::string line;
-    while (std::getline(list, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        std::string program, seeds;
-        fields >> program >> seeds;
-        if (seeds == "-") {
-            runs.push_back({program, ""});
-            continue;
-        }
-        std::istringstream each(seeds);
-        for (std::string seed; std::getline(each, seed, ',');) runs.push_back({program, seed});
+    for (const ListedProgram& program : listed_programs()) {
+        if (program.seeds.empty()) runs.push_back({program.name, ""});
+        for (const std::string& seed : program.seeds) runs.push_back({program.name, seed});
     }
     return runs;
 }
@@ -92,7 +82,7 @@ void write_table(const Table& table) {
             const auto found = table.digests.find(run.name());
             if (found == table.digests.end()) continue;
             for (std::size_t k = 0; k < found->second.size(); ++k) {
-                char step[8];
+                char step[24];
                 std::snprintf(step, sizeof step, "%03zu", k + 1);
                 out << run.name() << " " << step << " " << found->second[k] << "\n";
             }

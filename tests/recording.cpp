@@ -94,3 +94,21 @@ Recording record(const std::string& program, const std::string& extra_arguments)
     std::filesystem::remove_all(folder);  // every picture is in memory now
     return recording;
 }
+
+std::vector<ListedProgram> listed_programs() {
+    std::vector<ListedProgram> programs;
+    std::ifstream list(SOURCE_DIR "/programs.list");
+    EXPECT_TRUE(list.good()) << "cannot read " SOURCE_DIR "/programs.list";
+    for (std::string line; std::getline(list, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        ListedProgram program;
+        std::string seeds;
+        fields >> program.name >> seeds;
+        std::istringstream each(seeds);
+        for (std::string seed; std::getline(each, seed, ',');)
+            if (seed != "-") program.seeds.push_back(seed);
+        programs.push_back(program);
+    }
+    return programs;
+}

@@ -54,3 +54,10 @@ struct Recording {
 // Runs the program with --record into a fresh folder, plus any further arguments, and loads every
 // picture it wrote.
 Recording record(const std::string& program, const std::string& extra_arguments = "");
+
+// The programs of programs.list, the suite's one list of them, in order.
+struct ListedProgram {
+    std::string name;
+    std::vector<std::string> seeds;  // empty for a program that draws no random graph
+};
+std::vector<ListedProgram> listed_programs();
