@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
 
     // Not shown by itself: the first picture on screen is the search's first frame.
     draw_grid();
+    begin_stage("searching breadth-first from the top-left corner");
     breadth_first_search(0);
     draw_path(0, vertex_count - 1);
     SDL_Flip(screen);

@@ -111,6 +111,7 @@ int main(int argc, char* argv[]) {
 
     // The depth-first tree, one flip per tree edge; no events are read while it grows.
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
+    begin_stage("growing the depth-first tree from the centre");
     depth_first_search(centre);
     SDL_Flip(screen);
     wait_step();
@@ -119,6 +120,7 @@ int main(int argc, char* argv[]) {
     SDL_FillRect(screen, nullptr, palette[white]);
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
     draw_lattice_edges();
+    begin_stage("growing the breadth-first tree from the centre");
     breadth_first_search(centre);
     SDL_Flip(screen);
     wait_step();

@@ -66,10 +66,15 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program);
 // not be completed.
 int end_show();
 
+// Called before an animated stage: what it grows, in a few words ("growing the depth-first
+// tree"), for the caption while it runs. Optional: an unnamed stage is "animating".
+void begin_stage(const char* what);
+
 // Called after each flip of an animated stage: holds the animation to --fps frames per second (60
 // unless told otherwise; 0 or --record: unpaced), as a flip synchronised to the display would.
-// Reads no event; once a key press is waiting, the rest of the stage runs unpaced and the key
-// ends the wait that follows.
+// A key press or the window's close during a paced stage is taken as the wish to skip it: the rest
+// of the stage runs unpaced, and the finished picture waits for a key of its own. Unpaced (--fps
+// 0), no event is read, and a key pressed meanwhile ends the wait that follows.
 void pace_frame();
 
 // The seed a random program passes to srand: --seed N when given, else time(NULL).

@@ -28,8 +28,10 @@ std::vector<std::string> cells(const std::string& row) {
 TEST(Readme, TableListsEveryProgramOfTheListInOrderWithItsSteps) {
     std::vector<std::string> listed;
     std::map<std::string, std::string> first_run;  // program -> its golden run name
+    std::map<std::string, int> listed_steps;
     for (const ListedProgram& program : listed_programs()) {
         listed.push_back(program.name);
+        listed_steps[program.name] = program.steps;
         first_run[program.name] = program.seeds.empty() ? program.name : program.name + "-" + program.seeds[0];
     }
     ASSERT_FALSE(listed.empty());
@@ -52,6 +54,7 @@ TEST(Readme, TableListsEveryProgramOfTheListInOrderWithItsSteps) {
         EXPECT_EQ(row[0], "![" + name + "](docs/" + name + ".png)");
         EXPECT_TRUE(std::filesystem::exists(SOURCE_DIR "/docs/" + name + ".png")) << name;
         EXPECT_EQ(row[3], std::to_string(golden_steps[first_run[name]])) << name << ": steps in the README";
+        EXPECT_EQ(row[3], std::to_string(listed_steps[name])) << name << ": steps in programs.list";
     }
     EXPECT_EQ(tabled, listed);
 }

@@ -1,6 +1,7 @@
 // Pacing holds the animation back without touching a pixel: the same search paced and unpaced ends
 // on the same picture.
 #include "grid_search.h"
+#include "platform.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@ namespace {
 std::vector<Uint32> searched_picture(const char* frames_per_second) {
     using namespace gridpath;
     setenv("SDL_VIDEODRIVER", "dummy", 1);
+    platform_accepts_dummy_window = true;
     std::string name = "gridpath", option = "--fps", rate = frames_per_second;
     char* argv[] = {name.data(), option.data(), rate.data()};
     start_frame(3, argv, {"gridpath", "a random lattice", true, true});
@@ -30,6 +32,7 @@ std::vector<Uint32> searched_picture(const char* frames_per_second) {
     EXPECT_EQ(end_show(), 0);
     SDL_Quit();
     screen = nullptr;
+    platform_accepts_dummy_window = false;
     return picture;
 }
 

@@ -2,12 +2,16 @@
 // caption names the program, the step on screen and the seed of a random graph, and each wait
 // ends on a key press or the window's close.
 #include "kit.h"
+#include "platform.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+// Every show of these tests has three steps, as a program's line in programs.list would say.
+extern const int listed_step_count = 3;
 
 namespace {
 
@@ -28,6 +32,7 @@ class WindowShow : public ::testing::Test {
 protected:
     void start(const ProgramInfo& program, std::vector<std::string> arguments) {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
+        platform_accepts_dummy_window = true;
         arguments.insert(arguments.begin(), program.name);
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
@@ -37,6 +42,7 @@ protected:
         EXPECT_EQ(end_show(), 0);
         SDL_Quit();
         screen = nullptr;
+        platform_accepts_dummy_window = false;
     }
 };
 
@@ -46,10 +52,10 @@ TEST_F(WindowShow, CaptionNamesTheProgramTheStepAndTheSeedInUse) {
     EXPECT_EQ(random_seed(), 1733650000u);
     push(SDL_KEYDOWN);
     EXPECT_EQ(wait_step(), 0);
-    EXPECT_EQ(caption(), "closure8 - step 1 - seed 1733650000 - any key: next");
+    EXPECT_EQ(caption(), "closure8 - step 1 of 3 - seed 1733650000 - any key: next");
     push(SDL_KEYDOWN);
     wait_step();
-    EXPECT_EQ(caption(), "closure8 - step 2 - seed 1733650000 - any key: next");
+    EXPECT_EQ(caption(), "closure8 - step 2 of 3 - seed 1733650000 - any key: next");
 }
 
 TEST_F(WindowShow, CaptionShowsTheSeedTakenFromTheClock) {
@@ -57,7 +63,7 @@ TEST_F(WindowShow, CaptionShowsTheSeedTakenFromTheClock) {
     const unsigned int seed = random_seed();
     push(SDL_KEYDOWN);
     wait_step();
-    EXPECT_EQ(caption(), "gridpath - step 1 - seed " + std::to_string(seed) + " - any key: next");
+    EXPECT_EQ(caption(), "gridpath - step 1 of 3 - seed " + std::to_string(seed) + " - any key: next");
 }
 
 TEST_F(WindowShow, OnlyAKeyPressOrTheCloseEndsAWait) {
@@ -73,7 +79,7 @@ TEST_F(WindowShow, OnlyAKeyPressOrTheCloseEndsAWait) {
     EXPECT_EQ(SDL_PollEvent(&left), 0);
     push(SDL_KEYDOWN);
     wait_step();
-    EXPECT_EQ(caption(), "components - step 3 - any key: next");  // a fixed graph has no seed
+    EXPECT_EQ(caption(), "components - step 3 of 3 - any key: end");  // a fixed graph has no seed
 }
 
 }  // namespace

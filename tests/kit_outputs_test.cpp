@@ -16,6 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr ShowState test_show{"test", 3, false, 0};
+
 // Four colours, in rectangles and a diagonal line, like a step of the suite.
 Picture few_colours() {
     Picture picture;
@@ -104,7 +106,7 @@ TEST_F(Outputs, GifGivesBackEveryStepExactlyWhateverItsColours) {
     ASSERT_TRUE(gif_output.start(settings, "test", why)) << why;
     const std::vector<Picture> steps = {few_colours(), many_colours(), few_colours()};
     for (std::size_t k = 0; k < steps.size(); ++k) {
-        const Step step{static_cast<int>(k + 1), &steps[k], "test", false, 0};
+        const Step step{&test_show, static_cast<int>(k + 1), &steps[k]};
         ASSERT_EQ(gif_output.step(step, why), Outcome::go_on) << why;
     }
     ASSERT_TRUE(gif_output.finish(why)) << why;
@@ -129,7 +131,7 @@ TEST_F(Outputs, GifOfAFailedShowIsRemoved) {
     std::string why;
     ASSERT_TRUE(gif_output.start(settings, "test", why)) << why;
     const Picture picture = few_colours();
-    ASSERT_EQ(gif_output.step({1, &picture, "test", false, 0}, why), Outcome::go_on);
+    ASSERT_EQ(gif_output.step({&test_show, 1, &picture}, why), Outcome::go_on);
     gif_output.discard();
     EXPECT_FALSE(fs::exists(settings.gif_path));
 }

@@ -18,11 +18,13 @@ void fake_sleep_us(std::int64_t microseconds) {
     sleeps.push_back(microseconds);
     fake_now += microseconds;
 }
-bool fake_key_pending() {
+bool fake_skip_requested() {
     ++key_looks;
-    return key_waiting;
+    const bool taken = key_waiting;
+    key_waiting = false;  // the skip uses the key up
+    return taken;
 }
-constexpr PacingClock fake_clock{fake_now_us, fake_sleep_us, fake_key_pending};
+constexpr PacingClock fake_clock{fake_now_us, fake_sleep_us, fake_skip_requested};
 
 class Pacer : public ::testing::Test {
 protected:
@@ -84,17 +86,19 @@ TEST_F(Pacer, LateFramesAreNeitherDelayedNorMadeUpFor) {
     for (std::size_t i = 4; i < between.size(); ++i) EXPECT_EQ(between[i], 16666) << i;
 }
 
-TEST_F(Pacer, PendingKeyRunsTheRestOfTheStageUnpaced) {
+TEST_F(Pacer, KeyRunsTheRestOfTheStageUnpacedAndIsUsedUp) {
     animate(3, 1000);
     const std::size_t paced_sleeps = sleeps.size();
     key_waiting = true;
     animate(1, 1000);
-    key_waiting = false;  // even if the queue changes, the stage stays unpaced
+    EXPECT_FALSE(key_waiting);  // taken by the skip, not left for the wait after the stage
+    const int looks = key_looks;
     animate(20, 1000);
+    EXPECT_EQ(key_looks, looks);  // the queue is left alone for the rest of the stage
     EXPECT_EQ(sleeps.size(), paced_sleeps);
     EXPECT_TRUE(pacing.skipping);
 
-    // The wait that ends the stage takes the key; the next stage is paced again from its start.
+    // The next stage is paced again from its start.
     end_stage(pacing);
     const std::vector<std::int64_t> next = gaps(animate(5, 1000));
     for (std::size_t i = 1; i < next.size(); ++i) EXPECT_EQ(next[i], 16666) << i;

@@ -104,7 +104,7 @@ std::vector<ListedProgram> listed_programs() {
         std::istringstream fields(line);
         ListedProgram program;
         std::string seeds;
-        fields >> program.name >> seeds;
+        fields >> program.name >> seeds >> program.steps;
         std::istringstream each(seeds);
         for (std::string seed; std::getline(each, seed, ',');)
             if (seed != "-") program.seeds.push_back(seed);

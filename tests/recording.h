@@ -59,5 +59,6 @@ Recording record(const std::string& program, const std::string& extra_arguments 
 struct ListedProgram {
     std::string name;
     std::vector<std::string> seeds;  // empty for a program that draws no random graph
+    int steps = 0;                   // how many steps its show waits on
 };
 std::vector<ListedProgram> listed_programs();

@@ -46,16 +46,17 @@ build_suite() {
 }
 
 # Reads programs.list, the one list of the programs: `programs` in order, and for each its seeds
-# (`program_seeds[NAME]`, space-separated, empty for a fixed graph) and `program_description[NAME]`.
+# (`program_seeds[NAME]`, space-separated, empty for a fixed graph), `program_steps[NAME]` and
+# `program_description[NAME]`.
 # A name without a folder of its own is an error.
 declare -a programs=()
-declare -A program_seeds=() program_description=()
+declare -A program_seeds=() program_steps=() program_description=()
 read_program_list() {
-    local name seeds description
+    local name seeds steps description
     programs=()
-    while read -r name seeds description; do
+    while read -r name seeds steps description; do
         case $name in '' | '#'*) continue ;; esac
-        if [ -z "$description" ] || [[ ! $seeds =~ ^(-|[0-9]+(,[0-9]+)*)$ ]]; then
+        if [ -z "$description" ] || [[ ! $seeds =~ ^(-|[0-9]+(,[0-9]+)*)$ ]] || [[ ! $steps =~ ^[0-9]+$ ]]; then
             echo "programs.list: cannot read the line for '$name'" >&2
             return 1
         fi
@@ -66,6 +67,7 @@ read_program_list() {
         programs+=("$name")
         [ "$seeds" = - ] && seeds=""
         program_seeds[$name]=${seeds//,/ }
+        program_steps[$name]=$steps
         program_description[$name]=$description
     done <"$top/programs.list"
 }

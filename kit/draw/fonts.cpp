@@ -4,10 +4,13 @@
 #include "platform.h"
 #include "show.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,27 +26,66 @@ std::vector<std::string> font_places() {
     return places;
 }
 
-TTF_Font* open_font(int point_size) {
-    const std::vector<std::string> places = font_places();
-    for (const std::string& place : places) {
-        if (TTF_Font* font = TTF_OpenFont(place.c_str(), point_size)) return font;
+// A solid text surface has 8-bit pixels: 0 is the transparent background, anything else ink.
+bool draws_something(const SDL_Surface& text) {
+    if (text.format->BytesPerPixel != 1 || text.w <= 0 || text.h <= 0) return false;
+    for (int y = 0; y < text.h; ++y) {
+        const Uint8* row = static_cast<const Uint8*>(text.pixels) + y * text.pitch;
+        for (int x = 0; x < text.w; ++x)
+            if (row[x] != 0) return true;
     }
+    return false;
+}
+
+// The font at `place`, or null with the reason it cannot serve. Only a regular file is opened: a
+// pipe under the font's name would block the program for ever.
+TTF_Font* try_font(const std::string& place, int point_size, std::string& why) {
+    struct stat info;
+    if (stat(place.c_str(), &info) != 0) {
+        why = errno == ENOENT ? "missing" : std::strerror(errno);
+        return nullptr;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        why = "not a regular file";
+        return nullptr;
+    }
+    if (access(place.c_str(), R_OK) != 0) {
+        why = std::string("not readable: ") + std::strerror(errno);
+        return nullptr;
+    }
+    TTF_Font* font = TTF_OpenFont(place.c_str(), point_size);
+    if (font == nullptr) {
+        why = std::string("not a font (") + TTF_GetError() + ")";
+        return nullptr;
+    }
+    // A cut or damaged file can open and still draw nothing: every label would be missing.
+    SDL_Surface* digits = TTF_RenderText_Solid(font, "0123456789", text_colour);
+    const bool renders = digits != nullptr && draws_something(*digits);
+    if (digits != nullptr) SDL_FreeSurface(digits);
+    if (!renders) {
+        why = "renders no text";
+        TTF_CloseFont(font);
+        return nullptr;
+    }
+    return font;
+}
+
+TTF_Font* open_font(int point_size) {
     std::string tried;
-    for (const std::string& place : places) tried += (tried.empty() ? "" : ", ") + place;
-    std::fprintf(stderr,
-                 "%s: cannot load the font %s (tried %s); install fonts-liberation and copy "
-                 "LiberationSerif-Regular.ttf there as %s, or start the program with ./demo\n",
-                 program_name, font_name, tried.c_str(), font_name);
-    std::exit(1);
+    for (const std::string& place : font_places()) {
+        std::string why;
+        if (TTF_Font* font = try_font(place, point_size, why)) return font;
+        tried += (tried.empty() ? "" : "; ") + printable(place) + ": " + why;
+    }
+    fail_show(std::string("cannot load the font ") + font_name + " (" + tried +
+              "); install fonts-liberation and copy LiberationSerif-Regular.ttf to one of these places as " +
+              font_name + ", or start the program with ./demo");
 }
 
 }  // namespace
 
 void open_labels(int point_size) {
-    if (TTF_Init() != 0) {
-        std::fprintf(stderr, "%s: cannot start SDL_ttf: %s\n", program_name, TTF_GetError());
-        std::exit(1);
-    }
+    if (TTF_Init() != 0) fail_show(std::string("cannot start SDL_ttf: ") + TTF_GetError());
     label_font = open_font(point_size);
 }
 

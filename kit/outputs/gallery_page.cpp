@@ -3,9 +3,6 @@
 // inline, so that it works from file:// with no network and can be copied with the pictures.
 #include "gallery_page.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -139,27 +136,4 @@ std::string gallery_page(const char* program, bool seed_in_use, unsigned int see
     page += page_script;
     page += "</body>\n</html>\n";
     return page;
-}
-
-bool write_whole_file(const std::string& path, const std::string& text, std::string& why) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        why = std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                         std::fflush(file) == 0;
-    const int write_error = errno;
-    if (std::fclose(file) != 0 || !written) {
-        why = std::strerror(written ? errno : write_error);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        why = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
 }

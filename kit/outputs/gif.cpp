@@ -1,6 +1,7 @@
 // --gif FILE: the whole show as one animated GIF that loops forever. Each frame carries only the
 // rectangle that changed since the frame before, with a colour map of exactly the colours in it,
 // so the colours are the picture's own and a step that adds one arc costs a few hundred bytes.
+#include "files.h"
 #include "output.h"
 
 #include <gif_lib.h>
@@ -42,7 +43,7 @@ struct Rect {
 
 // One GIF frame: a rectangle of colour indices and its colour map. Pixels that the frame leaves as
 // they were share one transparent index, which packs far better than their colours.
-struct Frame {
+struct Patch {
     Rect rect;
     std::vector<Uint32> colours;
     std::vector<GifPixelType> indices;
@@ -50,19 +51,21 @@ struct Frame {
 };
 
 std::string path;
-std::FILE* file = nullptr;
+// The GIF is written under a temporary name and renamed into place when complete, so that a
+// failed run leaves no partial GIF and keeps a good one already there. A device or pipe named on
+// the command line is written directly.
+PendingFile pending;
+bool direct = false;
+std::FILE* file = nullptr;  // pending.file, or the device
 GifFileType* gif = nullptr;
 int write_errno = 0;  // why the last write to the file failed
-// Only a plain file is removed when it could not be completed; a device named on the command line
-// is left alone.
-bool plain_file = false;
 
 // What the GIF shows after the last frame that was written or kept for the stage in progress.
 Canvas latest;
 
 // The change from one picture to the next: one frame, or several when the changed rectangle holds
 // more colours than one GIF frame can name.
-using Change = std::vector<Frame>;
+using Change = std::vector<Patch>;
 
 // The animated stage in progress: what it started from, and the frames kept so far, each the
 // change from the kept frame before it. Every `keep_every`-th frame offered is kept.
@@ -101,7 +104,7 @@ Rect changed_rect(const Canvas& before, const Canvas& after) {
 
 // False when the rectangle holds more colours than one GIF frame can name. Unchanged pixels take
 // the transparent index, unless the changed ones need all 256.
-bool make_frame(const Canvas& before, const Canvas& after, const Rect& rect, Frame& frame,
+bool make_frame(const Canvas& before, const Canvas& after, const Rect& rect, Patch& frame,
                 bool transparency = true) {
     frame.rect = rect;
     frame.colours.clear();
@@ -147,7 +150,7 @@ bool make_frame(const Canvas& before, const Canvas& after, const Rect& rect, Fra
     return true;
 }
 
-void paint(const Frame& frame, Canvas& canvas) {
+void paint(const Patch& frame, Canvas& canvas) {
     std::size_t i = 0;
     for (int y = frame.rect.top; y < frame.rect.top + frame.rect.height; ++y)
         for (int x = frame.rect.left; x < frame.rect.left + frame.rect.width; ++x, ++i)
@@ -158,7 +161,7 @@ void paint(const Frame& frame, Canvas& canvas) {
 // The change from `before` to `after`. A rectangle with more than 256 colours is cut in two,
 // across its longer side, until every piece fits in a colour map of its own.
 void add_change(const Canvas& before, const Canvas& after, const Rect& rect, Change& change) {
-    Frame frame;
+    Patch frame;
     if (make_frame(before, after, rect, frame)) {
         change.push_back(std::move(frame));
         return;
@@ -184,11 +187,11 @@ Change change_between(const Canvas& before, const Canvas& after) {
 }
 
 void paint(const Change& change, Canvas& canvas) {
-    for (const Frame& frame : change) paint(frame, canvas);
+    for (const Patch& frame : change) paint(frame, canvas);
 }
 
 // False when the file cannot take it.
-bool write_frame(const Frame& frame, int delay) {
+bool write_frame(const Patch& frame, int delay) {
     // Graphic control: leave the frame in place, so that the next one draws over it.
     const bool transparent = frame.unchanged >= 0;
     const GifByteType control[4] = {static_cast<GifByteType>(1 << 2 | (transparent ? 1 : 0)),
@@ -256,22 +259,26 @@ std::string last_error() {
     return GifErrorString(gif->Error);
 }
 
-std::string failure(const std::string& why) { return "cannot write the GIF " + path + ": " + why; }
+std::string failure(const std::string& why) { return "cannot write the GIF " + printable(path) + ": " + why; }
 
-// Closes what is open; only a plain file is removed, a device named on the command line is left
-// alone.
+// Closes what is open and removes the unfinished file; a device is left alone.
 void close_and_remove() {
     if (gif != nullptr) {
         int ignored = 0;
         EGifCloseFile(gif, &ignored);
         gif = nullptr;
     }
-    if (file != nullptr) {
-        std::fclose(file);
-        file = nullptr;
-        if (plain_file) std::remove(path.c_str());
-    }
+    if (direct && file != nullptr) std::fclose(file);
+    if (!direct) abandon_pending(pending);
+    file = nullptr;
     stage_frames.clear();
+}
+
+// A character device or a pipe, which cannot be renamed over.
+bool is_device(const std::string& name) {
+    struct stat info;
+    return lstat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode) &&
+           !S_ISDIR(info.st_mode);
 }
 
 bool wanted(const Settings& settings) { return !settings.gif_path.empty(); }
@@ -279,13 +286,20 @@ bool wanted(const Settings& settings) { return !settings.gif_path.empty(); }
 bool start(const Settings& settings, const char*, std::string& why) {
     path = settings.gif_path;
     write_errno = 0;
-    file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        why = failure(std::strerror(errno));
-        return false;
+    direct = is_device(path);
+    if (direct) {
+        file = std::fopen(path.c_str(), "wb");
+        if (file == nullptr) {
+            why = failure(std::strerror(errno));
+            return false;
+        }
+    } else {
+        if (!open_pending(path, pending, why)) {
+            why = failure(why);
+            return false;
+        }
+        file = pending.file;
     }
-    struct stat info;
-    plain_file = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
     int error = 0;
     gif = EGifOpen(nullptr, write_bytes, &error);
     if (gif == nullptr) {
@@ -319,7 +333,8 @@ Outcome step(const Step& step, std::string& why) {
     return Outcome::go_on;
 }
 
-bool frame(const Picture* picture, std::string&) {
+bool frame(const Frame& shown, std::string&) {
+    const Picture* picture = shown.picture;
     const bool keep = frames_offered % keep_every == 0;
     if (frames_offered == 0) stage_start = latest;
     ++frames_offered;
@@ -340,20 +355,27 @@ bool finish(std::string& why) {
         why = write_errno != 0 ? std::strerror(write_errno) : GifErrorString(error);
     }
     gif = nullptr;
+    if (!written) {
+        why = failure(why);
+        close_and_remove();
+        return false;
+    }
+    if (!direct) {
+        file = nullptr;
+        if (commit_pending(pending, why)) return true;
+        why = failure(why);
+        return false;
+    }
     // A full disk shows only when the buffered bytes go out.
-    if ((std::fflush(file) != 0 || std::ferror(file) != 0) && written) {
+    if (std::fflush(file) != 0 || std::ferror(file) != 0) {
         written = false;
-        why = std::strerror(errno);
+        why = failure(std::strerror(errno));
     }
     if (std::fclose(file) != 0 && written) {
         written = false;
-        why = std::strerror(errno);
+        why = failure(std::strerror(errno));
     }
     file = nullptr;
-    if (!written) {
-        why = failure(why);
-        if (plain_file) std::remove(path.c_str());
-    }
     return written;
 }
 

@@ -9,13 +9,28 @@
 
 #include <string>
 
+// What every output may say about the show it is part of.
+struct ShowState {
+    const char* program;  // the program's name
+    int step_count;       // how many steps the whole show has; 0 when not known
+    bool seed_in_use;     // the program drew a random graph from `seed`
+    unsigned int seed;
+};
+
 // One waited step of the show.
 struct Step {
+    const ShowState* show;
     int number;              // counts from 1
     const Picture* picture;  // null for an output that takes no pictures
-    const char* program;     // the program's name
-    bool seed_in_use;        // the program drew a random graph from `seed`
-    unsigned int seed;
+};
+
+// One flipped frame of an animated stage, which ends at the step after it.
+struct Frame {
+    const ShowState* show;
+    int step;                // the number of the step the stage leads to
+    int number;              // counts from 1 in each stage
+    const char* stage;       // what the stage grows, in a few words; null when not said
+    const Picture* picture;  // null for an output that takes no pictures
 };
 
 enum class Outcome {
@@ -31,7 +46,7 @@ struct Output {
     // Each returns false (or Outcome::failed) with one line in `why`, prefixed by nothing.
     bool (*start)(const Settings& settings, const char* program, std::string& why);
     Outcome (*step)(const Step& step, std::string& why);
-    bool (*frame)(const Picture* picture, std::string& why);  // an animation frame was flipped
+    bool (*frame)(const Frame& frame, std::string& why);  // an animation frame was flipped
     bool (*finish)(std::string& why);  // the show ended well: complete what was written
     void (*discard)();  // the show failed: close and remove whatever would be left incomplete
 };

@@ -1,5 +1,7 @@
 // --record DIR: every step's picture as DIR/step-NNN.png, and DIR/index.html to page through them,
-// rewritten after each step so that it always lists exactly the pictures written so far.
+// rewritten after each step so that it always lists exactly the pictures written so far. The
+// steps of an earlier recording in DIR are removed first, so that the folder never mixes two runs.
+#include "files.h"
 #include "gallery_page.h"
 #include "output.h"
 #include "png_file.h"
@@ -7,27 +9,69 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 std::string folder;
+std::vector<std::string> made_folders;  // by this run, outermost first
+int steps_written = 0;
 
 // mkdir -p: every missing folder on the way is made.
 bool make_folders(const std::string& path, std::string& why) {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string prefix = path.substr(0, slash);
-        if (!prefix.empty() && mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) {
-            why = prefix + ": " + std::strerror(errno);
-            return false;
+        if (!prefix.empty()) {
+            if (mkdir(prefix.c_str(), 0777) == 0) {
+                made_folders.push_back(prefix);
+            } else if (errno != EEXIST) {
+                why = printable(prefix) + ": " + std::strerror(errno);
+                return false;
+            }
         }
         if (slash == std::string::npos) break;
     }
     struct stat info;
     if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        why = path + ": not a folder";
+        why = printable(path) + ": not a folder";
         return false;
+    }
+    return true;
+}
+
+// step-001.png, step-1234.png: the names this output writes.
+bool is_step_picture(const char* name) {
+    if (std::strncmp(name, "step-", 5) != 0) return false;
+    const char* digits = name + 5;
+    std::size_t count = 0;
+    while (digits[count] >= '0' && digits[count] <= '9') ++count;
+    return count >= 3 && std::strcmp(digits + count, ".png") == 0;
+}
+
+// The pictures and page of an earlier recording into the same folder: files (or links) of the
+// names this output writes. Anything else of such a name is left for the write to fail on.
+bool remove_earlier_run(std::string& why) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) {
+        why = printable(folder) + ": " + std::strerror(errno);
+        return false;
+    }
+    std::vector<std::string> stale;
+    while (const dirent* entry = readdir(listing))
+        if (is_step_picture(entry->d_name) || std::strcmp(entry->d_name, "index.html") == 0)
+            stale.push_back(folder + "/" + entry->d_name);
+    closedir(listing);
+    for (const std::string& path : stale) {
+        struct stat info;
+        if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;
+        if (unlink(path.c_str()) != 0 && errno != ENOENT) {
+            why = printable(path) + ": " + std::strerror(errno);
+            return false;
+        }
     }
     return true;
 }
@@ -36,9 +80,17 @@ bool wanted(const Settings& settings) { return !settings.record_folder.empty(); 
 
 bool start(const Settings& settings, const char*, std::string& why) {
     folder = settings.record_folder;
-    if (make_folders(folder, why)) return true;
-    why = "cannot make the record folder " + why;
-    return false;
+    made_folders.clear();
+    steps_written = 0;
+    if (!make_folders(folder, why)) {
+        why = "cannot make the record folder " + why;
+        return false;
+    }
+    if (!remove_earlier_run(why)) {
+        why = "cannot remove an earlier recording's picture " + why;
+        return false;
+    }
+    return true;
 }
 
 Outcome step(const Step& step, std::string& why) {
@@ -46,12 +98,13 @@ Outcome step(const Step& step, std::string& why) {
     std::snprintf(name, sizeof name, "/step-%03d.png", step.number);
     const std::string path = folder + name;
     if (!write_png(path, *step.picture, why)) {
-        why = "cannot write the picture " + path + ": " + why;
+        why = "cannot write the picture " + printable(path) + ": " + why;
         return Outcome::failed;
     }
+    ++steps_written;
     const std::string page = folder + "/index.html";
-    if (!write_whole_file(page, gallery_page(step.program, step.seed_in_use, step.seed, step.number), why)) {
-        why = "cannot write the gallery page " + page + ": " + why;
+    if (!write_whole_file(page, gallery_page(step.show->program, step.show->seed_in_use, step.show->seed, step.number), why)) {
+        why = "cannot write the gallery page " + printable(page) + ": " + why;
         return Outcome::failed;
     }
     return Outcome::go_on;
@@ -59,7 +112,12 @@ Outcome step(const Step& step, std::string& why) {
 
 // Every picture and the page were complete when written.
 bool finish(std::string&) { return true; }
-void discard() {}
+
+// A show that failed before its first picture leaves no empty folder of its own making behind.
+void discard() {
+    if (steps_written > 0) return;
+    for (auto made = made_folders.rbegin(); made != made_folders.rend(); ++made) rmdir(made->c_str());
+}
 
 }  // namespace
 

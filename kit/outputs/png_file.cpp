@@ -3,11 +3,14 @@
 // the few-coloured pictures of the suite compress best with anyway.
 #include "png_file.h"
 
+#include "files.h"
+
 #include <png.h>
 #include <zlib.h>
 
 #include <cerrno>
 #include <csetjmp>
+#include <string>
 #include <cstdio>
 #include <cstring>
 #include <unordered_map>
@@ -17,15 +20,42 @@ namespace {
 
 constexpr int max_palette = 256;
 
+// libpng reports an error by calling error_fn, which must not return: it keeps the reason and
+// jumps back to encode. The bytes go out through write_bytes, which keeps errno of a failed write.
 struct PngWriter {
     std::FILE* file = nullptr;
     png_structp png = nullptr;
     png_infop info = nullptr;
+    std::string error;  // why libpng stopped
+    int write_errno = 0;
     ~PngWriter() {
         if (png != nullptr) png_destroy_write_struct(&png, info != nullptr ? &info : nullptr);
-        if (file != nullptr) std::fclose(file);
     }
 };
+
+void png_failed(png_structp png, png_const_charp message) {
+    auto* writer = static_cast<PngWriter*>(png_get_error_ptr(png));
+    writer->error = message;
+    png_longjmp(png, 1);
+}
+
+void png_warned(png_structp, png_const_charp) {}
+
+void write_bytes(png_structp png, png_bytep bytes, png_size_t count) {
+    auto* writer = static_cast<PngWriter*>(png_get_io_ptr(png));
+    if (std::fwrite(bytes, 1, count, writer->file) != count) {
+        writer->write_errno = errno;
+        png_error(png, "write error");
+    }
+}
+
+void flush_bytes(png_structp png) {
+    auto* writer = static_cast<PngWriter*>(png_get_io_ptr(png));
+    if (std::fflush(writer->file) != 0) {
+        writer->write_errno = errno;
+        png_error(png, "write error");
+    }
+}
 
 // The picture as palette indices, or false when it has more colours than a palette holds.
 bool index_colours(const Picture& picture, std::vector<png_byte>& indices, std::vector<png_color>& colours) {
@@ -78,20 +108,21 @@ Rows rows_of(const Picture& picture) {
     return rows;
 }
 
-// libpng reports its errors by longjmp to here; nothing but `out` lives in this frame.
+// libpng's errors come back here by longjmp; nothing but `out` lives in this frame.
 bool encode(std::FILE* file, const Rows& rows, std::string& why) {
     PngWriter out;
-    out.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    out.file = file;
+    out.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &out, png_failed, png_warned);
     if (out.png != nullptr) out.info = png_create_info_struct(out.png);
     if (out.info == nullptr) {
         why = "libpng could not start";
         return false;
     }
     if (setjmp(png_jmpbuf(out.png))) {
-        why = errno != 0 ? std::strerror(errno) : "libpng failed to write it";
+        why = out.write_errno != 0 ? std::strerror(out.write_errno) : "libpng: " + out.error;
         return false;
     }
-    png_init_io(out.png, file);
+    png_set_write_fn(out.png, &out, write_bytes, flush_bytes);
     const bool indexed = !rows.colours.empty();
     png_set_IHDR(out.png, out.info, Picture::width, Picture::height, 8,
                  indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
@@ -112,27 +143,11 @@ bool encode(std::FILE* file, const Rows& rows, std::string& why) {
 }  // namespace
 
 bool write_png(const std::string& path, const Picture& picture, std::string& why) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        why = std::strerror(errno);
+    PendingFile pending;
+    if (!open_pending(path, pending, why)) return false;
+    if (!encode(pending.file, rows_of(picture), why)) {
+        abandon_pending(pending);
         return false;
     }
-    errno = 0;
-    bool written = encode(file, rows_of(picture), why);
-    // A full disk shows only when the buffered bytes go out.
-    if (written && (std::fflush(file) != 0 || std::ferror(file) != 0)) {
-        why = std::strerror(errno);
-        written = false;
-    }
-    if (std::fclose(file) != 0 && written) {
-        why = std::strerror(errno);
-        written = false;
-    }
-    if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        why = std::strerror(errno);
-        written = false;
-    }
-    if (!written) std::remove(temporary.c_str());
-    return written;
+    return commit_pending(pending, why);
 }

@@ -1,17 +1,30 @@
 // The window: at each step the caption says where the show is and the show waits for a key; the
-// frames of an animated stage are paced to --fps. The picture itself is on screen already: the
-// program flipped it.
+// frames of an animated stage are paced to --fps, and a key or the close button skips the rest of
+// the stage. The picture itself is on screen already: the program flipped it.
 #include "output.h"
 #include "pacing.h"
 #include "platform.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
-constexpr PacingClock desktop_clock{platform_now_us, platform_sleep_us, platform_key_pending};
+constexpr PacingClock desktop_clock{platform_now_us, platform_sleep_us, platform_take_key_or_close};
 
 Pacing pacing{0};
+
+// "closure8 - step 2 of 3 - seed 17", or without what is not known.
+std::string where(const ShowState& show, int step) {
+    std::string text = std::string(show.program) + " - step " + std::to_string(step);
+    if (show.step_count > 0) text += " of " + std::to_string(show.step_count);
+    if (show.seed_in_use) text += " - seed " + std::to_string(show.seed);
+    return text;
+}
+
+void set_caption(const ShowState& show, const std::string& caption) {
+    platform_set_caption(caption.c_str(), show.program);
+}
 
 bool wanted(const Settings& settings) { return !settings.unattended(); }
 
@@ -25,17 +38,16 @@ bool start(const Settings& settings, const char* program, std::string&) {
 // can show the same graph again.
 Outcome step(const Step& step, std::string&) {
     end_stage(pacing);
-    char caption[160];
-    if (step.seed_in_use)
-        std::snprintf(caption, sizeof caption, "%s - step %d - seed %u - any key: next", step.program,
-                      step.number, step.seed);
-    else
-        std::snprintf(caption, sizeof caption, "%s - step %d - any key: next", step.program, step.number);
-    platform_set_caption(caption, step.program);
-    return platform_wait_event() == WindowEvent::key ? Outcome::go_on : Outcome::quit;
+    const bool last = step.number == step.show->step_count;
+    set_caption(*step.show, where(*step.show, step.number) + (last ? " - any key: end" : " - any key: next"));
+    return platform_wait_event() == WindowEvent::quit ? Outcome::quit : Outcome::go_on;
 }
 
-bool frame(const Picture*, std::string&) {
+bool frame(const Frame& frame, std::string&) {
+    if (frame.number == 1) {
+        const std::string growing = frame.stage != nullptr ? frame.stage : "animating";
+        set_caption(*frame.show, where(*frame.show, frame.step) + ": " + growing + " - any key: skip to its end");
+    }
     pace(pacing, desktop_clock);
     return true;
 }

@@ -1,17 +1,19 @@
-// The desktop platform: SDL 1.2 on X11 (or whatever driver SDL_VIDEODRIVER names), the steady
-// clock, and /proc for the executable's folder.
+// The desktop platform: SDL 1.2 on X11 (or whatever driver SDL_VIDEODRIVER names), POSIX signals,
+// the steady clock, and /proc for the executable's folder.
 #include "platform.h"
 
 #include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include <unistd.h>
 
-// Without a display SDL falls back to drawing the window as coloured characters in the terminal,
-// which is no picture at all. A driver named in SDL_VIDEODRIVER (a framebuffer, say) is taken at
-// its word.
+bool platform_accepts_dummy_window = false;
+
+// Whether any display is named; platform_open_screen finds out whether it can be reached.
 bool platform_has_display() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
         const char* value = std::getenv(name);
@@ -20,23 +22,78 @@ bool platform_has_display() {
     return false;
 }
 
+namespace {
+
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The drivers that open no window a person can see: a window would then wait for keys nobody can
+// give.
+bool shows_no_picture(const char* driver) {
+    if (std::strcmp(driver, "dummy") == 0) return !platform_accepts_dummy_window;
+    return std::strcmp(driver, "aalib") == 0 || std::strcmp(driver, "caca") == 0;
+}
+
+constexpr const char* instead = "; run it on a desktop, or write the pictures with --record DIR";
+
+// Chooses the driver for a window. Left to itself, SDL falls back from a display it cannot reach
+// to drawing the window as coloured characters in the terminal, and waits there for ever; so with
+// DISPLAY set the window is X11's or none. A driver named in SDL_VIDEODRIVER is taken at its word.
+bool choose_window_driver(std::string& why) {
+    if (!variable("SDL_VIDEODRIVER").empty()) return true;
+    if (!variable("DISPLAY").empty()) {
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        return true;
+    }
+    why = "no X display to open a window on (WAYLAND_DISPLAY=" + variable("WAYLAND_DISPLAY") +
+          " is set, but not DISPLAY, which SDL 1.2 needs, as Xwayland provides)" + instead;
+    return false;
+}
+
+}  // namespace
+
 SDL_Surface* platform_open_screen(bool offscreen, std::string& why) {
     // Offscreen, SDL draws into a plain surface in memory and nothing reads the keyboard.
-    if (offscreen) setenv("SDL_VIDEODRIVER", "dummy", 1);
+    if (offscreen) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+    } else if (!choose_window_driver(why)) {
+        return nullptr;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        why = std::string("cannot start SDL video (is there a display?): ") + SDL_GetError();
+        const std::string display = variable("DISPLAY");
+        why = (display.empty() ? "cannot start SDL video with SDL_VIDEODRIVER=" + variable("SDL_VIDEODRIVER")
+                               : "cannot open a window on DISPLAY=" + display) +
+              ": " + SDL_GetError() + instead;
         return nullptr;
     }
     // SDL 1.2 has no main wrapper on this platform to shut it down at exit.
     static bool quit_registered = false;
     if (!quit_registered) std::atexit(SDL_Quit);
     quit_registered = true;
+    platform_catch_stop_signals();
+
+    char driver[32] = "";
+    SDL_VideoDriverName(driver, sizeof driver);
+    if (!offscreen && shows_no_picture(driver)) {
+        why = std::string("SDL's '") + driver + "' video driver shows no window" + instead;
+        return nullptr;
+    }
     // Mouse motion never steps a show; left in the queue it could fill it during an animation and
     // crowd out the key press that should end the next wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
 
     SDL_Surface* surface = SDL_SetVideoMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
-    if (surface == nullptr) why = std::string("cannot open the 800 x 600 window: ") + SDL_GetError();
+    if (surface == nullptr) {
+        why = std::string("cannot open the 800 x 600 window: ") + SDL_GetError();
+        return nullptr;
+    }
+    if (!offscreen) {
+        // White, as every program's pictures start, rather than black until the first one.
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
+        SDL_Flip(surface);
+    }
     return surface;
 }
 
@@ -44,21 +101,66 @@ void platform_set_caption(const char* caption, const char* icon_name) {
     SDL_WM_SetCaption(caption, icon_name);
 }
 
+namespace {
+
+volatile std::sig_atomic_t stop_signal = 0;
+
+// Only notes the signal: the show removes its unfinished files and ends at the next step, frame or
+// event. A second signal ends the program at once.
+extern "C" void note_stop_signal(int signal) {
+    if (stop_signal != 0) _exit(128 + signal);
+    stop_signal = signal;
+}
+
+// Shift, Ctrl, Alt, Meta, Super, Alt Gr, Compose and the lock keys: pressed on their own (to
+// switch windows, or as the start of Ctrl+C) they are never meant as the next step.
+bool is_modifier(SDLKey key) { return key >= SDLK_NUMLOCK && key <= SDLK_COMPOSE; }
+
+bool counts(const SDL_Event& event) {
+    if (event.type == SDL_QUIT) return true;
+    return event.type == SDL_KEYDOWN && !is_modifier(event.key.keysym.sym);
+}
+
+}  // namespace
+
+void platform_catch_stop_signals() {
+    struct sigaction action {};
+    action.sa_handler = note_stop_signal;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+int platform_stop_signal() { return stop_signal; }
+
+void platform_end_by_signal(int signal) {
+    SDL_Quit();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+    _exit(128 + signal);
+}
+
 WindowEvent platform_wait_event() {
     SDL_Event event;
+    // SDL_WaitEvent itself polls every 10 ms; polling here as well lets a signal end the wait.
     for (;;) {
-        // An error would return at once, again and again: count it as the window going away.
-        if (SDL_WaitEvent(&event) == 0) return WindowEvent::quit;
-        if (event.type == SDL_KEYDOWN) return WindowEvent::key;
-        if (event.type == SDL_QUIT) return WindowEvent::quit;
+        if (stop_signal != 0) return WindowEvent::stop;
+        const int pending = SDL_PollEvent(&event);
+        if (pending < 0) return WindowEvent::quit;  // an error: the window is going away
+        if (pending == 0) {
+            SDL_Delay(10);
+            continue;
+        }
+        if (!counts(event)) continue;
+        return event.type == SDL_QUIT ? WindowEvent::quit : WindowEvent::key;
     }
 }
 
-bool platform_key_pending() {
-    // Brings the window system's events into SDL's queue first.
+bool platform_take_key_or_close() {
     SDL_PumpEvents();
     SDL_Event event;
-    return SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_KEYDOWNMASK) > 0;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_KEYDOWNMASK | SDL_QUITMASK) > 0)
+        if (counts(event)) return true;
+    return false;
 }
 
 std::int64_t platform_now_us() {

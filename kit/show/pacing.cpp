@@ -3,7 +3,7 @@
 
 void pace(Pacing& pacing, const PacingClock& clock) {
     if (pacing.frames_per_second <= 0 || pacing.skipping) return;
-    if (clock.key_pending()) {
+    if (clock.skip_requested()) {
         pacing.skipping = true;
         return;
     }

@@ -5,17 +5,19 @@
 
 #include <cstdint>
 
-// Where the pacing reads the time, sleeps and looks for a pending key press.
+// Where the pacing reads the time, sleeps and looks for the viewer's wish to skip the stage.
 struct PacingClock {
     std::int64_t (*now_us)();
     void (*sleep_us)(std::int64_t microseconds);
-    bool (*key_pending)();  // looks at the queue without taking anything off it
+    // Takes a key press or the window's close off the queue when one waits: it is used up by the
+    // skip, so that the finished picture waits for a key of its own.
+    bool (*skip_requested)();
 };
 
 struct Pacing {
     int frames_per_second = 60;  // 0: unpaced
     bool started = false;        // a frame of this stage has been paced already
-    bool skipping = false;       // a key press is waiting: the rest of the stage runs unpaced
+    bool skipping = false;       // the viewer skipped: the rest of the stage runs unpaced
     std::int64_t due_us = 0;     // when the next frame may be drawn
 };
 

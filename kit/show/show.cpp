@@ -15,6 +15,10 @@
 
 const char* program_name = "graphsteps";
 
+// Defined for each program from its line in programs.list; absent (null) in a test or benchmark
+// that runs a show of its own.
+extern const int listed_step_count __attribute__((weak));
+
 namespace {
 
 Settings settings;
@@ -23,9 +27,10 @@ bool pictures_wanted = false;  // some active output takes the captured pictures
 bool frames_wanted = false;    // some active output takes the animation frames
 bool show_open = false;        // started and neither ended nor failed
 
+ShowState state{"graphsteps", 0, false, 0};
 int steps_shown = 0;
-bool seed_in_use = false;
-unsigned int seed_used = 0;
+int stage_frames = 0;          // frames of the animated stage in progress
+const char* stage = nullptr;   // what it grows, as the program said
 Capture capture;
 
 // Removes what a failed show leaves unfinished. Also runs at exit, so that a program that stops
@@ -48,8 +53,43 @@ const Settings& show_settings() { return settings; }
 void fail_show(const std::string& why) {
     std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
     discard_outputs();
+    // A failure that a stop signal caused (an interrupted open, say) ends as the signal would.
+    const int signal = platform_stop_signal();
+    if (signal != 0) platform_end_by_signal(signal);
     std::exit(1);
 }
+
+std::string printable(const std::string& path) {
+    std::string out;
+    for (const unsigned char c : path) {
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", c);
+            out += code;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+
+namespace {
+
+// A signal asked the program to stop: nothing unfinished is left behind, and the program ends as
+// the signal would have ended it.
+void stop_if_asked() {
+    const int signal = platform_stop_signal();
+    if (signal == 0) return;
+    discard_outputs();
+    platform_end_by_signal(signal);
+}
+
+}  // namespace
 
 void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     program_name = program.name;
@@ -85,8 +125,10 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         fail_show(complaint_text);
     }
 
+    state = ShowState{program.name, &listed_step_count != nullptr ? listed_step_count : 0, false, 0};
     steps_shown = 0;
-    seed_in_use = false;
+    stage_frames = 0;
+    stage = nullptr;
     capture.forget();
     active.clear();
     pictures_wanted = frames_wanted = false;
@@ -108,21 +150,29 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
 }
 
 unsigned int random_seed() {
-    seed_used = settings.seed_given ? settings.seed : static_cast<unsigned int>(std::time(nullptr));
-    seed_in_use = true;
-    return seed_used;
+    state.seed = settings.seed_given ? settings.seed : static_cast<unsigned int>(std::time(nullptr));
+    state.seed_in_use = true;
+    return state.seed;
+}
+
+void begin_stage(const char* what) {
+    stage = what;
+    stage_frames = 0;
 }
 
 int wait_step() {
     if (!show_open) return 0;
+    stop_if_asked();
     ++steps_shown;
-    const Step step{steps_shown, pictures_wanted ? captured_picture() : nullptr, program_name,
-                    seed_in_use, seed_used};
+    stage_frames = 0;
+    stage = nullptr;
+    const Step step{&state, steps_shown, pictures_wanted ? captured_picture() : nullptr};
     bool quit = false;
     std::string why;
     for (const Output* output : active) {
         const Outcome outcome = output->step(step, why);
         if (outcome == Outcome::failed) fail_show(why);
+        stop_if_asked();
         quit |= outcome == Outcome::quit;
     }
     return quit ? 1 : 0;
@@ -130,16 +180,19 @@ int wait_step() {
 
 void pace_frame() {
     if (!show_open) return;
-    const Picture* picture = frames_wanted ? captured_picture() : nullptr;
+    stop_if_asked();
+    const Frame frame{&state, steps_shown + 1, ++stage_frames, stage, frames_wanted ? captured_picture() : nullptr};
+    const Frame without_picture{frame.show, frame.step, frame.number, frame.stage, nullptr};
     std::string why;
     for (const Output* output : active) {
         if (output->frame == nullptr) continue;
-        if (!output->frame(output->takes_pictures ? picture : nullptr, why)) fail_show(why);
+        if (!output->frame(output->takes_pictures ? frame : without_picture, why)) fail_show(why);
     }
 }
 
 int end_show() {
     if (!show_open) return 0;
+    stop_if_asked();
     show_open = false;
     bool all_finished = true;
     std::string why;

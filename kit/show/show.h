@@ -11,6 +11,9 @@ extern const char* program_name;
 // The settings the command line gave.
 const Settings& show_settings();
 
+// A path as it may stand in a one-line message: control characters are shown as \n, \t or \xNN.
+std::string printable(const std::string& path);
+
 // Ends the show after a failure: one line "PROGRAM: why" on stderr, every output's unfinished
 // file removed, exit status 1.
 [[noreturn]] void fail_show(const std::string& why);

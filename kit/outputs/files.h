@@ -1,0 +1,25 @@
+// Files that appear whole or not at all: each is written under a temporary name of its own in the
+// folder of its final name, created exclusively (so it never follows a link planted there and two
+// programs never share one), and renamed over the final name only once it is complete.
+#pragma once
+
+#include "show.h"
+
+#include <cstdio>
+#include <string>
+
+struct PendingFile {
+    std::FILE* file = nullptr;
+    std::string temporary;  // where it is being written
+    std::string path;       // its final name
+};
+
+// Opens a temporary file for `path`; false, with the reason in `why`, when it cannot.
+bool open_pending(const std::string& path, PendingFile& pending, std::string& why);
+// Flushes, closes and renames it into place; on failure removes it and says why.
+bool commit_pending(PendingFile& pending, std::string& why);
+// Closes and removes it: nothing of it is left.
+void abandon_pending(PendingFile& pending);
+
+// `text` written whole to `path` through a pending file.
+bool write_whole_file(const std::string& path, const std::string& text, std::string& why);
