@@ -63,13 +63,7 @@ TEST(ProgramFailures, PictureThatCannotBeWrittenIsNotReportedAsSuccess) {
     EXPECT_NE(stat((folder + "/pictures/step-003.png").c_str(), &info), 0);  // stopped at the failure
 }
 
-// A copy of the program in a folder of its own, so that the font beside the built programs is out
-// of reach.
-std::string lone_copy(const std::string& folder) {
-    const ProgramRun copy = run_in(folder, "mkdir bin work && cp " + components() + " bin/");
-    EXPECT_EQ(copy.exit_status, 0) << copy.err;
-    return folder + "/bin/components";
-}
+std::string lone_copy(const std::string& folder) { return lone_copy_of("components", folder); }
 
 bool installed_font_exists() {
     struct stat info;

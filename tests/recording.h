@@ -62,3 +62,7 @@ struct ListedProgram {
     int steps = 0;                   // how many steps its show waits on
 };
 std::vector<ListedProgram> listed_programs();
+
+// A copy of the program in FOLDER/bin, with an empty FOLDER/work beside it, so that the font beside
+// the built programs is out of reach. Returns the copy's path.
+std::string lone_copy_of(const std::string& program, const std::string& folder);

@@ -1,20 +1,52 @@
-# Shared by ./demo and ./run-tests: the Debian packages the suite needs, installed when missing.
+# Shared by ./demo, ./run-tests and tools/: what the suite needs, installed when missing, and the
+# one list of the programs.
 
+# Named by the Debian packages that provide them.
 packages_needed=(cmake g++ ninja-build pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libpng-dev libgif-dev
                  fonts-liberation)
 
-# Installs whatever of the given packages is missing: as root with apt-get, else through sudo,
-# else prints the exact command to run and fails.
+# Whether the header is there: in the usual folders, else wherever the compiler finds it.
+has_header() {
+    [ -f "/usr/include/$1" ] || [ -f "/usr/local/include/$1" ] ||
+        printf '#include <%s>\n' "$1" | "${CXX:-c++}" -E -x c++ - >/dev/null 2>&1
+}
+
+# Whether what a Debian package provides is here, asked of the thing itself rather than of dpkg:
+# sdl12-compat's SDL 1.2, a library built by hand or a machine without dpkg count as well.
+provided() {
+    case $1 in
+        cmake | pkg-config | make | chromium | xdotool) command -v "$1" ;;
+        g++) command -v "${CXX:-c++}" ;;
+        ninja-build) command -v ninja ;;
+        libsdl1.2-dev) pkg-config --exists sdl ;;
+        libsdl-ttf2.0-dev) pkg-config --exists SDL_ttf ;;
+        libpng-dev) pkg-config --exists libpng ;;
+        libgif-dev) has_header gif_lib.h ;;
+        fonts-liberation) [ -f /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf ] ||
+                              [ -f /usr/share/fonts/liberation/LiberationSerif-Regular.ttf ] ;;
+        googletest | libgtest-dev) has_header gtest/gtest.h ;;
+        libbenchmark-dev) has_header benchmark/benchmark.h ;;
+        desktop-file-utils) command -v desktop-file-validate ;;
+        imagemagick) convert -version | grep -q ImageMagick ;;
+        xvfb) command -v Xvfb ;;
+        *) dpkg-query -W -f='${Status}' "$1" | grep -q 'install ok installed' ;;
+    esac >/dev/null 2>&1
+}
+
+# Installs whatever of the given packages is not provided yet: as root with apt-get, else through
+# sudo, else prints the exact command to run and fails. Without apt-get it says what is missing
+# and leaves CMake to report what the build cannot do without.
 install_missing() {
-    local missing=() installed package
-    # One query for all of them: each dpkg-query start costs tens of milliseconds.
-    installed=" $(dpkg-query -W -f='${Package}:${Status}\n' "$@" 2>/dev/null |
-                  sed -n 's/^\([^:]*\):install ok installed$/\1/p' | tr '\n' ' ') "
+    local missing=() package
     for package in "$@"; do
-        [[ $installed == *" $package "* ]] || missing+=("$package")
+        provided "$package" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "Not found here (as Debian names their packages): ${missing[*]}; trying to build anyway" >&2
+        return 0
+    fi
     local command=(apt-get install -y --no-install-recommends "${missing[@]}")
     echo "Installing: ${missing[*]}"
     if [ "$(id -u)" -eq 0 ]; then
@@ -35,8 +67,11 @@ build_suite() {
     local folder=$1
     shift
     if [ ! -f "$folder/CMakeCache.txt" ]; then
-        # Ninja tells that an up-to-date build is up to date in a few milliseconds.
-        cmake -S "$top" -B "$folder" -G Ninja "$@" >/dev/null || return 1
+        # Ninja tells that an up-to-date build is up to date in a few milliseconds; a generator
+        # the user chose in CMAKE_GENERATOR is kept.
+        local generator=()
+        [ -z "${CMAKE_GENERATOR:-}" ] && command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
+        cmake -S "$top" -B "$folder" "${generator[@]}" "$@" >/dev/null || return 1
     fi
     cmake --build "$folder" -j "$(nproc)" >/dev/null || {
         # Show what failed.

@@ -51,11 +51,12 @@ const Picture* captured_picture() {
 const Settings& show_settings() { return settings; }
 
 void fail_show(const std::string& why) {
-    std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
     discard_outputs();
-    // A failure that a stop signal caused (an interrupted open, say) ends as the signal would.
+    // A failure that a stop signal caused (an interrupted open, say) is no failure to report: the
+    // program ends as the signal would have ended it.
     const int signal = platform_stop_signal();
     if (signal != 0) platform_end_by_signal(signal);
+    std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
     std::exit(1);
 }
 

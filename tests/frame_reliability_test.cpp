@@ -1,0 +1,193 @@
+// A program can always be stopped, never hangs without a word, and never leaves a broken file
+// under a final name: what a hurried user or an adversary would try, run as real processes.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string quoted(const std::string& path) { return "'" + path + "'"; }
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+// The names in a folder that are neither step pictures nor the page: temporary files left behind.
+std::vector<std::string> leftovers(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename();
+        if (name != "index.html" && !(name.rfind("step-", 0) == 0 && name.size() == 12)) names.push_back(name);
+    }
+    return names;
+}
+
+// Every step picture in the folder decodes whole, and the page is complete.
+void expect_whole_recording(const std::string& folder) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename();
+        if (name.rfind("step-", 0) == 0) {
+            EXPECT_EQ(read_png(entry.path()).width, 800) << name;
+        }
+    }
+    if (fs::exists(folder + "/index.html")) {
+        const std::string page = slurp(folder + "/index.html");
+        EXPECT_EQ(page.rfind("</html>\n"), page.size() - 8) << "a partial page";
+    }
+    EXPECT_EQ(leftovers(folder), std::vector<std::string>{});
+}
+
+TEST(Stopping, DisplayThatCannotShowAWindowIsOneLineNotAHang) {
+    for (const char* environment : {"DISPLAY=:197", "DISPLAY='not a display'", "SDL_VIDEODRIVER=dummy",
+                                    "WAYLAND_DISPLAY=wayland-97"}) {
+        const ProgramRun run = run_in("/tmp", std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") +
+                                                  environment + " timeout 20 " + quoted(program_path("components")));
+        EXPECT_EQ(run.exit_status, 1) << environment << ": " << run.err;
+        EXPECT_EQ(lines(run.err), 1) << environment << ": " << run.err;
+        EXPECT_NE(run.err.find("--record"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << environment << ": drew in the terminal";
+    }
+}
+
+TEST(Stopping, SignalEndsAProgramBlockedOnItsOutputWithTheUsualStatus) {
+    const std::string folder = make_temp_folder();
+    ASSERT_EQ(run_in(folder, "mkfifo show.gif").exit_status, 0);
+    // Nobody reads the pipe, so the program waits to open it; SIGHUP must still end it.
+    const ProgramRun run = run_in(folder, "(timeout -s KILL 20 " + quoted(program_path("gridpath")) +
+                                              " --seed 3 --record pictures --gif show.gif & sleep 1; kill -HUP $!; wait $!;"
+                                              " echo $?)");
+    EXPECT_EQ(run.out, "129\n") << run.err;  // 128 + SIGHUP; 137 would be the timeout's KILL
+    EXPECT_EQ(run.err.find("gridpath:"), std::string::npos) << "a stop is not a failure to report: " << run.err;
+    EXPECT_FALSE(fs::exists(folder + "/pictures")) << "a failed start leaves its empty folder";
+    fs::remove_all(folder);
+}
+
+TEST(Fonts, PipeOrCutFontIsPassedOverWithItsReasonAndTheFailedStartLeavesNoFolder) {
+    const std::string folder = make_temp_folder();
+    const std::string program = lone_copy_of("components", folder);
+    ASSERT_EQ(run_in(folder, "mkfifo work/times.ttf").exit_status, 0);
+    ASSERT_EQ(run_in(folder, "head -c 20000 " + quoted(program_path("times.ttf")) + " > bin/times.ttf").exit_status, 0);
+    const ProgramRun run = run_in(folder + "/work", "timeout 20 " + quoted(program) + " --record pictures");
+    EXPECT_EQ(run.exit_status, 1) << run.err;
+    EXPECT_EQ(lines(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find("times.ttf: not a regular file"), std::string::npos) << run.err;
+    // Cut short, the font either fails to open or opens and draws nothing; either is said.
+    const std::string beside = folder + "/bin/times.ttf: ";
+    EXPECT_TRUE(run.err.find(beside + "not a font") != std::string::npos ||
+                run.err.find(beside + "renders no text") != std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(folder + "/work/pictures"));
+
+    // A whole font beside the program serves, whatever lies in the working folder.
+    ASSERT_EQ(run_in(folder, "cp " + quoted(program_path("times.ttf")) + " bin/times.ttf").exit_status, 0);
+    EXPECT_EQ(run_in(folder + "/work", "timeout 20 " + quoted(program) + " --record pictures").exit_status, 0);
+    fs::remove_all(folder);
+}
+
+// A small file system of the test's own, where the disk really fills up. Needs root to mount.
+class FullDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = make_temp_folder();
+        mounted = run_in(folder, "mkdir disk && mount -t tmpfs -o size=24k tmpfs disk").exit_status == 0;
+        if (!mounted) GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
+    }
+    void TearDown() override {
+        if (mounted) run_in(folder, "umount disk");
+        fs::remove_all(folder);
+    }
+    std::string folder;
+    bool mounted = false;
+};
+
+TEST_F(FullDisk, PicturesAndGifFailWithTheRealReasonAndLeaveNoPartialFile) {
+    const ProgramRun pictures = run_in(folder, quoted(program_path("components")) + " --record disk/pictures");
+    EXPECT_EQ(pictures.exit_status, 1);
+    EXPECT_EQ(lines(pictures.err), 1) << pictures.err;
+    EXPECT_NE(pictures.err.find("No space left on device"), std::string::npos) << pictures.err;
+    EXPECT_EQ(pictures.err.find("libpng"), std::string::npos) << pictures.err;
+    expect_whole_recording(folder + "/disk/pictures");
+    run_in(folder, "rm -rf disk/pictures");
+
+    const ProgramRun gif = run_in(folder, quoted(program_path("gridtrees")) + " --gif disk/show.gif");
+    EXPECT_EQ(gif.exit_status, 1);
+    EXPECT_EQ(lines(gif.err), 1) << gif.err;
+    EXPECT_NE(gif.err.find("cannot write the GIF disk/show.gif: No space left on device"), std::string::npos) << gif.err;
+    EXPECT_TRUE(fs::is_empty(folder + "/disk")) << "a partial GIF or its temporary file is left";
+}
+
+TEST(Files, FailedRunKeepsTheGoodGifAlreadyThere) {
+    const std::string folder = make_temp_folder();
+    const std::string program = lone_copy_of("components", folder);  // no font: it fails at start
+    ASSERT_EQ(run_in(folder, "'" + program_path("components") + "' --gif work/show.gif").exit_status, 0);
+    const std::string good = slurp(folder + "/work/show.gif");
+    EXPECT_EQ(run_in(folder + "/work", quoted(program) + " --gif show.gif").exit_status, 1);
+    EXPECT_EQ(slurp(folder + "/work/show.gif"), good);
+    EXPECT_EQ(leftovers(folder + "/work"), std::vector<std::string>{"show.gif"});
+    fs::remove_all(folder);
+}
+
+TEST(Files, TwoRecordingsIntoOneFolderAtOnceLeaveOnlyWholeFiles) {
+    const std::string folder = make_temp_folder();
+    for (int pair = 0; pair < 8; ++pair) {
+        const ProgramRun run = run_in(folder, "(" + quoted(program_path("components")) + " --record pictures & " +
+                                                  quoted(program_path("dfsedges")) + " --record pictures & " +
+                                                  "a=0; wait %1 || a=1; wait %2 || a=1; exit $a)");
+        EXPECT_EQ(run.exit_status, 0) << run.err;
+        expect_whole_recording(folder + "/pictures");
+    }
+    fs::remove_all(folder);
+}
+
+TEST(Files, RecordingOverALongerRunLeavesOnlyItsOwnSteps) {
+    const std::string folder = make_temp_folder();
+    ASSERT_EQ(run_in(folder, quoted(program_path("components")) + " --record pictures").exit_status, 0);
+    ASSERT_EQ(run_in(folder, quoted(program_path("closure8")) + " --seed 1 --record pictures").exit_status, 0);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder + "/pictures")) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"index.html", "step-001.png", "step-002.png", "step-003.png"}));
+    EXPECT_NE(slurp(folder + "/pictures/index.html").find("data-steps=\"3\""), std::string::npos);
+    fs::remove_all(folder);
+}
+
+TEST(Files, LinksPlantedUnderTheOutputNamesAreReplacedNeverFollowed) {
+    const std::string folder = make_temp_folder();
+    ASSERT_EQ(run_in(folder, "mkdir pictures && echo secret > victim && ln -s ../victim pictures/step-001.png && "
+                             "ln -s ../victim pictures/index.html && ln -s victim show.gif")
+                  .exit_status,
+              0);
+    const ProgramRun run = run_in(folder, quoted(program_path("components")) + " --record pictures --gif show.gif");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_EQ(slurp(folder + "/victim"), "secret\n");
+    for (const char* name : {"pictures/step-001.png", "pictures/index.html", "show.gif"})
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder + "/" + name))) << name;
+    fs::remove_all(folder);
+}
+
+TEST(Files, ControlCharactersInAPathAreShownEscapedOnOneLine) {
+    const std::string folder = make_temp_folder();
+    std::ofstream(folder + "/blocker") << "a file, not a folder";
+    const ProgramRun run = run_in(folder, quoted(program_path("components")) + " --record \"$(printf 'blocker/new\\nline\\033[31m')\"");
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(lines(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find("blocker/new\\nline\\x1B[31m"), std::string::npos) << run.err;
+    fs::remove_all(folder);
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+// The programs in a real window, on an X server of the test's own (Xvfb), driven with xdotool as a
+// person would drive them: keys, the close button, signals, and what the caption says meanwhile.
+// Skipped, with a message, where Xvfb or xdotool is missing.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+bool send_close(const std::string& display, unsigned long window);  // frame_window_close.cpp
+
+namespace {
+
+using namespace std::chrono_literals;
+
+bool have(const char* command) { return std::system(("command -v " + std::string(command) + " >/dev/null 2>&1").c_str()) == 0; }
+
+// What a shell command prints, trailing newline cut.
+std::string output_of(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
+        pclose(pipe);
+    }
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+}
+
+class Window : public ::testing::Test {
+protected:
+    // An X server on a display number of the test's own, once it answers.
+    static void SetUpTestSuite() {
+        if (!have("Xvfb") || !have("xdotool")) return;
+        for (int number = 100 + getpid() % 500, tries = 0; tries < 20 && display.empty(); ++number, ++tries) {
+            const std::string name = ":" + std::to_string(number);
+            if (access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) continue;
+            server = fork();
+            if (server == 0) {
+                const int null = open("/dev/null", O_WRONLY);
+                dup2(null, 1);
+                dup2(null, 2);
+                execlp("Xvfb", "Xvfb", name.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
+                       static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            for (int wait = 0; wait < 100; ++wait) {
+                if (std::system(("DISPLAY=" + name + " xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0) {
+                    display = name;
+                    break;
+                }
+                if (waitpid(server, nullptr, WNOHANG) == server) {  // that display was taken
+                    server = 0;
+                    break;
+                }
+                std::this_thread::sleep_for(100ms);
+            }
+            if (display.empty() && server > 0) {
+                kill(server, SIGTERM);
+                waitpid(server, nullptr, 0);
+                server = 0;
+            }
+        }
+    }
+    static void TearDownTestSuite() {
+        if (server > 0) {
+            kill(server, SIGTERM);
+            waitpid(server, nullptr, 0);
+        }
+    }
+    void SetUp() override {
+        if (display.empty()) GTEST_SKIP() << "Xvfb or xdotool is missing (Debian: apt-get install xvfb xdotool)";
+    }
+    void TearDown() override {
+        if (program > 0) {
+            kill(program, SIGKILL);
+            waitpid(program, nullptr, 0);
+        }
+    }
+
+    // Starts the program in a window and waits for the window to show.
+    void launch(const std::string& name, const std::vector<std::string>& arguments = {}) {
+        program = fork();
+        if (program == 0) {
+            setenv("DISPLAY", display.c_str(), 1);
+            setenv("LSAN_OPTIONS", "print_suppressions=0:suppressions=" SOURCE_DIR "/tests/lsan-x11.supp", 1);
+            const int null = open("/dev/null", O_RDWR);
+            dup2(null, 0);
+            dup2(null, 1);
+            std::vector<std::string> words{program_path(name)};
+            words.insert(words.end(), arguments.begin(), arguments.end());
+            std::vector<char*> argv;
+            for (std::string& word : words) argv.push_back(word.data());
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        window = output_of("DISPLAY=" + display + " timeout 20 xdotool search --sync --name '^" + name + "' | head -n 1");
+        ASSERT_FALSE(window.empty()) << name << " showed no window";
+    }
+
+    std::string caption() const { return output_of("DISPLAY=" + display + " xdotool getwindowname " + window + " 2>/dev/null"); }
+
+    // Waits up to 20 s for the caption to become `expected`; returns the last one seen.
+    std::string caption_becomes(const std::string& expected) const {
+        std::string seen;
+        for (int i = 0; i < 400 && (seen = caption()) != expected; ++i) std::this_thread::sleep_for(50ms);
+        return seen;
+    }
+
+    // A press and release; `press_only` for the key that ends the show, whose window may be gone
+    // before the release could be sent.
+    void key(const std::string& name, bool press_only = false) const {
+        const std::string said = output_of("DISPLAY=" + display + " xdotool " + (press_only ? "keydown" : "key") +
+                                           " --window " + window + " " + name + " 2>&1 || echo failed");
+        ASSERT_EQ(said.find("failed"), std::string::npos) << "xdotool key " << name << ": " << said;
+    }
+
+    // What the window manager sends when the close button is clicked.
+    void close_window() const { ASSERT_TRUE(send_close(display, std::stoul(window))); }
+
+    // The program's wait status once it has ended, or -1 when it is still running after `limit`.
+    int ended_within(std::chrono::milliseconds limit) {
+        const auto until = std::chrono::steady_clock::now() + limit;
+        int status = 0;
+        while (std::chrono::steady_clock::now() < until) {
+            if (waitpid(program, &status, WNOHANG) == program) {
+                program = 0;
+                return status;
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return -1;
+    }
+
+    static pid_t server;
+    static std::string display;
+    pid_t program = 0;
+    std::string window;
+};
+
+pid_t Window::server = 0;
+std::string Window::display;
+
+TEST_F(Window, KeyThatSkipsAnAnimationIsUsedUpAndTheFinishedPictureWaits) {
+    launch("gridpath", {"--seed", "3"});
+    EXPECT_EQ(caption_becomes("gridpath - step 1 of 1 - seed 3: searching breadth-first from the top-left "
+                              "corner - any key: skip to its end"),
+              "gridpath - step 1 of 1 - seed 3: searching breadth-first from the top-left corner - any key: "
+              "skip to its end");
+    key("space");
+    EXPECT_EQ(caption_becomes("gridpath - step 1 of 1 - seed 3 - any key: end"),
+              "gridpath - step 1 of 1 - seed 3 - any key: end");
+    EXPECT_EQ(ended_within(1s), -1) << "the key that skipped the search also ended the show";
+    key("space", true);
+    const int status = ended_within(5s);
+    ASSERT_NE(status, -1);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+TEST_F(Window, CloseDuringAnAnimationSkipsItAndAtAWaitGoesOnOneStep) {
+    launch("gridtrees");
+    EXPECT_EQ(caption_becomes("gridtrees - step 1 of 3 - any key: next"), "gridtrees - step 1 of 3 - any key: next");
+    close_window();  // at a wait: one step on, as a key
+    EXPECT_EQ(caption_becomes("gridtrees - step 2 of 3: growing the depth-first tree from the centre - any key: "
+                              "skip to its end"),
+              "gridtrees - step 2 of 3: growing the depth-first tree from the centre - any key: skip to its end");
+    close_window();  // during the growth: skips it, and is used up
+    EXPECT_EQ(caption_becomes("gridtrees - step 2 of 3 - any key: next"), "gridtrees - step 2 of 3 - any key: next");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(caption(), "gridtrees - step 2 of 3 - any key: next");
+    EXPECT_EQ(ended_within(0ms), -1);
+}
+
+TEST_F(Window, LoneModifierKeysStepNothingAndOtherKeysDo) {
+    launch("components");
+    ASSERT_EQ(caption_becomes("components - step 1 of 24 - any key: next"), "components - step 1 of 24 - any key: next");
+    for (const char* modifier : {"shift", "Control_L", "Alt_L", "Super_L", "Caps_Lock", "Num_Lock", "Caps_Lock", "Num_Lock"})
+        key(modifier);
+    key("ctrl+c");  // a key with a modifier held is a key: one step
+    EXPECT_EQ(caption_becomes("components - step 2 of 24 - any key: next"), "components - step 2 of 24 - any key: next");
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(caption(), "components - step 2 of 24 - any key: next");
+}
+
+TEST_F(Window, SignalsEndTheProgramAtAWaitAndDuringAnAnimation) {
+    launch("components");
+    ASSERT_EQ(caption_becomes("components - step 1 of 24 - any key: next"), "components - step 1 of 24 - any key: next");
+    kill(program, SIGINT);
+    int status = ended_within(2s);
+    ASSERT_NE(status, -1) << "SIGINT did not end the program";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+
+    launch("gridpath", {"--seed", "3"});
+    std::this_thread::sleep_for(300ms);  // the search is growing
+    kill(program, SIGTERM);
+    status = ended_within(2s);
+    ASSERT_NE(status, -1) << "SIGTERM did not end the animation";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+}
+
+}  // namespace
