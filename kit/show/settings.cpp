@@ -11,7 +11,8 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
     std::fprintf(out, "  --record DIR  no window: write each step's picture as DIR/step-001.png, ...,\n"
-                      "                and DIR/index.html to page through them in a browser\n");
+                      "                and DIR/index.html to page through them in a browser (the\n"
+                      "                pictures and page of an earlier recording in DIR are removed)\n");
     std::fprintf(out, "  --gif FILE    no window: write the whole show as an animated GIF\n");
     if (program.draws_random_graph)
         std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
