@@ -48,8 +48,6 @@ const Picture* captured_picture() {
 
 }  // namespace
 
-const Settings& show_settings() { return settings; }
-
 void fail_show(const std::string& why) {
     discard_outputs();
     // A failure that a stop signal caused (an interrupted open, say) is no failure to report: the
@@ -59,25 +57,6 @@ void fail_show(const std::string& why) {
     std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
     std::exit(1);
 }
-
-std::string printable(const std::string& path) {
-    std::string out;
-    for (const unsigned char c : path) {
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02X", c);
-            out += code;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 
 namespace {
 
@@ -203,4 +182,22 @@ int end_show() {
         all_finished = false;
     }
     return all_finished ? 0 : 1;
+}
+
+std::string printable(const std::string& path) {
+    std::string out;
+    for (const unsigned char c : path) {
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", c);
+            out += code;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
 }

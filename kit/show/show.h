@@ -8,9 +8,6 @@
 // The running program's name, for its messages.
 extern const char* program_name;
 
-// The settings the command line gave.
-const Settings& show_settings();
-
 // A path as it may stand in a one-line message: control characters are shown as \n, \t or \xNN.
 std::string printable(const std::string& path);
 
