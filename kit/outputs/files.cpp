@@ -1,3 +1,4 @@
+// Files that appear whole or not at all (see files.h): a temporary name of their own, then a rename.
 #include "files.h"
 
 #include <cerrno>
