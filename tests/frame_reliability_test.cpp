@@ -53,7 +53,8 @@ void expect_whole_recording(const std::string& folder) {
 }
 
 TEST(Stopping, DisplayThatCannotShowAWindowIsOneLineNotAHang) {
-    for (const char* environment : {"DISPLAY=:197", "DISPLAY='not a display'", "SDL_VIDEODRIVER=dummy",
+    // :977 is outside the numbers the window tests give their own X servers.
+    for (const char* environment : {"DISPLAY=:977", "DISPLAY='not a display'", "SDL_VIDEODRIVER=dummy",
                                     "WAYLAND_DISPLAY=wayland-97"}) {
         const ProgramRun run = run_in("/tmp", std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER ") +
                                                   environment + " timeout 20 " + quoted(program_path("components")));
@@ -67,13 +68,40 @@ TEST(Stopping, DisplayThatCannotShowAWindowIsOneLineNotAHang) {
 TEST(Stopping, SignalEndsAProgramBlockedOnItsOutputWithTheUsualStatus) {
     const std::string folder = make_temp_folder();
     ASSERT_EQ(run_in(folder, "mkfifo show.gif").exit_status, 0);
-    // Nobody reads the pipe, so the program waits to open it; SIGHUP must still end it.
+    // Nobody reads the pipe, so the program waits to open it; SIGHUP must still end it. The signal
+    // goes once the record folder stands, so the program is past its start and catching signals.
     const ProgramRun run = run_in(folder, "(timeout -s KILL 20 " + quoted(program_path("gridpath")) +
-                                              " --seed 3 --record pictures --gif show.gif & sleep 1; kill -HUP $!; wait $!;"
-                                              " echo $?)");
+                                              " --seed 3 --record pictures --gif show.gif & "
+                                              "for i in $(seq 100); do [ -d pictures ] && break; sleep 0.1; done; "
+                                              "kill -HUP $!; wait $!; echo $?)");
     EXPECT_EQ(run.out, "129\n") << run.err;  // 128 + SIGHUP; 137 would be the timeout's KILL
     EXPECT_EQ(run.err.find("gridpath:"), std::string::npos) << "a stop is not a failure to report: " << run.err;
     EXPECT_FALSE(fs::exists(folder + "/pictures")) << "a failed start leaves its empty folder";
+    fs::remove_all(folder);
+}
+
+TEST(Stopping, SignalIgnoredFromTheStartStaysIgnored) {
+    const std::string folder = make_temp_folder();
+    ASSERT_EQ(run_in(folder, "mkfifo show.gif").exit_status, 0);
+    // As under nohup: SIGHUP ignored before the program starts. It keeps waiting; SIGTERM ends it.
+    // (No timeout(1) in between: it would catch the signals itself.)
+    const ProgramRun run = run_in(folder, "(trap '' HUP; " + quoted(program_path("gridpath")) +
+                                              " --seed 3 --record pictures --gif show.gif & "
+                                              "for i in $(seq 100); do [ -d pictures ] && break; sleep 0.1; done; "
+                                              "kill -HUP $!; sleep 0.5; kill -0 $! && echo alive; kill -TERM $!; wait $!; echo $?)");
+    EXPECT_EQ(run.out, "alive\n143\n") << run.err;
+    fs::remove_all(folder);
+}
+
+TEST(Files, GifToALinkToAPipeGoesThroughTheLink) {
+    const std::string folder = make_temp_folder();
+    // As --gif /dev/stdout: the link is written through, not replaced by a file of its own.
+    const ProgramRun run = run_in(folder, "mkfifo pipe && ln -s pipe show.gif && (timeout 20 cat pipe > got &) && "
+                                          "timeout 20 " + quoted(program_path("components")) + " --gif show.gif; "
+                                          "status=$?; sleep 0.3; echo $status");
+    EXPECT_EQ(run.out, "0\n") << run.err;
+    EXPECT_TRUE(fs::is_symlink(folder + "/show.gif"));
+    EXPECT_EQ(slurp(folder + "/got").substr(0, 6), "GIF89a");
     fs::remove_all(folder);
 }
 

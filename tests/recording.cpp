@@ -105,6 +105,7 @@ std::vector<ListedProgram> listed_programs() {
         ListedProgram program;
         std::string seeds;
         fields >> program.name >> seeds >> program.steps;
+        if (program.name.empty()) continue;  // a line of spaces
         std::istringstream each(seeds);
         for (std::string seed; std::getline(each, seed, ',');)
             if (seed != "-") program.seeds.push_back(seed);

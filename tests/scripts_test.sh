@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The shared script of ./demo and ./run-tests: it checks for what the build needs rather than for
 # Debian's package names, never asks apt-get for what is already here (sdl12-compat's SDL 1.2, say),
-# works without dpkg and apt-get, and builds whatever CMAKE_GENERATOR says.
+# works without dpkg and apt-get, builds whatever CMAKE_GENERATOR says, and configures again after
+# a configure that failed.
 # Usage: scripts_test.sh SOURCE_DIR WORK_DIR
 set -u
 top=$1
@@ -37,10 +38,16 @@ said=$(PKG_CONFIG_LIBDIR="$work/none" PKG_CONFIG_PATH="" PATH="$work/bare" insta
     fail "a missing library without apt-get must be left to CMake to report: $said"
 [[ $said == *"libsdl1.2-dev"* ]] || fail "did not say what is missing: $said"
 
-# A build with the generator the user chose.
-CMAKE_GENERATOR=Ninja build_suite "$work/build" -DGRAPHSTEPS_TESTS=OFF >"$work/build.log" 2>&1 ||
-    fail "the build failed with CMAKE_GENERATOR=Ninja: $(tail -5 "$work/build.log")"
-[ -x "$work/build/bin/components" ] || fail "CMAKE_GENERATOR=Ninja built no programs"
+# A build with the generator the user chose, not the one the script would take.
+CMAKE_GENERATOR="Unix Makefiles" build_suite "$work/build" -DGRAPHSTEPS_TESTS=OFF >"$work/build.log" 2>&1 ||
+    fail "the build failed with CMAKE_GENERATOR=Unix Makefiles: $(tail -5 "$work/build.log")"
+[ -f "$work/build/Makefile" ] || fail "CMAKE_GENERATOR was not kept"
+[ -x "$work/build/bin/components" ] || fail "CMAKE_GENERATOR=Unix Makefiles built no programs"
+
+# A configure that failed is tried again next time, not skipped for its cache.
+mkdir -p "$work/failed" && echo "CMAKE_HOME_DIRECTORY:INTERNAL=$top" >"$work/failed/CMakeCache.txt"
+build_suite "$work/failed" -DGRAPHSTEPS_TESTS=OFF >"$work/failed.log" 2>&1 ||
+    fail "a folder left by a failed configure stays broken: $(tail -3 "$work/failed.log")"
 
 rm -rf "$work"
 [ "$failures" -eq 0 ] && echo "scripts: every check passed"

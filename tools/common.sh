@@ -67,7 +67,8 @@ install_missing() {
 build_suite() {
     local folder=$1
     shift
-    if [ ! -f "$folder/CMakeCache.txt" ]; then
+    # Configured only once it has a build system: a configure that failed leaves a cache behind.
+    if [ ! -f "$folder/build.ninja" ] && [ ! -f "$folder/Makefile" ]; then
         # Ninja tells that an up-to-date build is up to date in a few milliseconds; a generator
         # the user chose in CMAKE_GENERATOR is kept.
         local generator=()
@@ -90,7 +91,7 @@ declare -A program_seeds=() program_steps=() program_description=()
 read_program_list() {
     local name seeds steps description
     programs=()
-    while read -r name seeds steps description; do
+    while read -r name seeds steps description || [ -n "$name" ]; do
         case $name in '' | '#'*) continue ;; esac
         if [ -z "$description" ] || [[ ! $seeds =~ ^(-|[0-9]+(,[0-9]+)*)$ ]] || [[ ! $steps =~ ^[0-9]+$ ]]; then
             echo "programs.list: cannot read the line for '$name'" >&2

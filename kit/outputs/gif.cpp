@@ -274,11 +274,11 @@ void close_and_remove() {
     stage_frames.clear();
 }
 
-// A character device or a pipe, which cannot be renamed over.
+// A character device or a pipe, or a link to one (/dev/stdout), which is written as it is. A
+// link to a plain file is replaced, never followed.
 bool is_device(const std::string& name) {
     struct stat info;
-    return lstat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode) &&
-           !S_ISDIR(info.st_mode);
+    return stat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
 }
 
 bool wanted(const Settings& settings) { return !settings.gif_path.empty(); }

@@ -127,7 +127,13 @@ void platform_catch_stop_signals() {
     struct sigaction action {};
     action.sa_handler = note_stop_signal;
     sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // A signal ignored from the start (nohup, a background job of a script) stays ignored; SDL
+        // leaves such a signal ignored too.
+        struct sigaction current {};
+        if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) continue;
+        sigaction(signal, &action, nullptr);
+    }
 }
 
 int platform_stop_signal() { return stop_signal; }

@@ -178,9 +178,14 @@ int end_show() {
     std::string why;
     for (const Output* output : active) {
         if (output->finish(why)) continue;
+        // A write that a stop signal interrupted is no failure to report.
+        if (platform_stop_signal() != 0) break;
         std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
         all_finished = false;
     }
+    // A stop that came while the outputs were completed still ends the program as it asks; what
+    // was completed by then stays.
+    if (const int signal = platform_stop_signal()) platform_end_by_signal(signal);
     return all_finished ? 0 : 1;
 }
 
