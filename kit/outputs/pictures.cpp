@@ -52,17 +52,9 @@ bool is_step_picture(const char* name) {
     return count >= 3 && std::strcmp(digits + count, ".png") == 0;
 }
 
-// .step-001.png.XXXXXX or .index.html.XXXXXX: what a run stopped at once left half-written.
-bool is_temporary(const char* name) {
-    const std::size_t length = std::strlen(name);
-    if (name[0] != '.' || length < 8 || name[length - 7] != '.') return false;
-    const std::string final_name(name + 1, length - 8);
-    return is_step_picture(final_name.c_str()) || final_name == "index.html";
-}
-
-// The pictures and page of an earlier recording into the same folder, and its temporary files:
-// files (or links) of the names this output writes. Anything else of such a name is left for the
-// write to fail on.
+// The pictures and page of an earlier recording into the same folder: files (or links) of the
+// names this output writes. Anything else of such a name is left for the write to fail on.
+// Temporary files are left alone: another program may be writing into the folder right now.
 bool remove_earlier_run(std::string& why) {
     DIR* listing = opendir(folder.c_str());
     if (listing == nullptr) {
@@ -71,8 +63,7 @@ bool remove_earlier_run(std::string& why) {
     }
     std::vector<std::string> stale;
     while (const dirent* entry = readdir(listing))
-        if (is_step_picture(entry->d_name) || std::strcmp(entry->d_name, "index.html") == 0 ||
-            is_temporary(entry->d_name))
+        if (is_step_picture(entry->d_name) || std::strcmp(entry->d_name, "index.html") == 0)
             stale.push_back(folder + "/" + entry->d_name);
     closedir(listing);
     for (const std::string& path : stale) {
