@@ -77,6 +77,24 @@ void begin_stage(const char* what);
 // 0), no event is read, and a key pressed meanwhile ends the wait that follows.
 void pace_frame();
 
+// ---- Explaining a step ---------------------------------------------------------------------
+// What the next wait_step shows, said just before it: the sentence (several calls join with a
+// space) in the algorithm's own terms with the vertex numbers the picture shows, and the state
+// worth seeing. It goes to --explain, the caption, the step page and steps.json; wait_step
+// clears it.
+void explain(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// A list in its order: the stack from bottom to top, the preorder so far.
+void explain_list(const char* title, const int* values, int count);
+// A table keyed by vertex: row k is vertex k with values[k]; `blank` is shown as "-".
+void explain_table(const char* title, const char* key_heading, const char* value_heading,
+                   const int* values, int count, int blank);
+// An n x n 0/1 matrix, row by row; with `before` (n x n, or null) the cells that changed are marked.
+void explain_matrix(const char* title, const int* cells, int n, const int* before);
+void explain_count(const char* title, int value);
+// One entry of the program's legend, said once at start: what a colour, disc, ring, band or arrow
+// in its pictures means.
+void legend(const char* entry);
+
 // The seed a random program passes to srand: --seed N when given, else time(NULL).
 unsigned int random_seed();
 

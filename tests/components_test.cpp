@@ -125,3 +125,56 @@ TEST(Components, CaptionWithTheCountOnlyInTheLastScreen) {
 }
 
 }  // namespace
+
+// The words against the pixels: the vertex that a step's words put on the depth-first stack
+// (discovered) or take off it (finished) is named in its sentence, and it is the one vertex whose
+// disc changes in that step's picture; no other vertex's disc changes.
+TEST(Components, WordsNameTheVertexWhoseDiscChangesInThatStep) {
+    std::vector<std::string> sentences;
+    std::vector<std::vector<int>> stacks;
+    std::istringstream transcript(show().transcript);
+    for (std::string line; std::getline(transcript, line);) {
+        if (line.rfind("Step ", 0) == 0) {
+            sentences.push_back(line.substr(line.find(": ") + 2));
+            stacks.emplace_back();
+        } else if (line.rfind("  Depth-first stack", 0) == 0 && !stacks.empty()) {
+            std::istringstream values(line.substr(line.find(':') + 1));
+            for (int v; values >> v;) stacks.back().push_back(v);
+        }
+    }
+    ASSERT_EQ(sentences.size(), 24u) << show().transcript;
+    auto named = [](const std::string& sentence, int v) {
+        const std::string word = std::to_string(v);
+        for (std::size_t at = sentence.find(word); at != std::string::npos; at = sentence.find(word, at + 1)) {
+            const bool starts = at == 0 || !std::isdigit(static_cast<unsigned char>(sentence[at - 1]));
+            const bool ends = at + word.size() == sentence.size() || !std::isdigit(static_cast<unsigned char>(sentence[at + word.size()]));
+            if (starts && ends) return true;
+        }
+        return false;
+    };
+    for (std::size_t k = 1; k + 1 < sentences.size(); ++k) {  // steps 2 to 23: one vertex each
+        const std::vector<int>& before = stacks[k - 1];
+        const std::vector<int>& after = stacks[k];
+        ASSERT_EQ(std::max(before.size(), after.size()) - std::min(before.size(), after.size()), 1u) << "step " << k + 1;
+        const bool discovered = after.size() > before.size();
+        const int v = discovered ? after.back() : before.back();
+        EXPECT_TRUE(named(sentences[k], v)) << "step " << k + 1 << ": " << sentences[k];
+        // The discs are the only colours: lines and labels are black. Around each vertex, count the
+        // pixels of any colour but black and white; only the named vertex gains any.
+        auto coloured = [](const Picture& picture, int u) {
+            int n = 0;
+            for (int dy = -11; dy <= 11; ++dy)
+                for (int dx = -11; dx <= 11; ++dx) {
+                    const Rgb p = picture.at(vx[u] + dx, vy[u] + dy);
+                    n += p != white_rgb && p != black_rgb;
+                }
+            return n;
+        };
+        for (int u = 0; u < 11; ++u) {
+            // A tree line may paint black over a disc; only a new disc adds colour.
+            const bool gained = coloured(screen_no(static_cast<int>(k + 1)), u) > coloured(screen_no(static_cast<int>(k)), u);
+            EXPECT_EQ(gained, u == v) << "step " << k + 1 << ", vertex " << u << " (" << (discovered ? "discovered" : "finished")
+                                       << " " << v << "): " << sentences[k];
+        }
+    }
+}

@@ -27,12 +27,13 @@ std::string slurp(const std::string& path) {
 
 int lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
-// The names in a folder that are neither step pictures nor the page: temporary files left behind.
+// The names in a folder that are neither step pictures nor the pages: temporary files left behind.
 std::vector<std::string> leftovers(const std::string& folder) {
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename();
-        if (name != "index.html" && !(name.rfind("step-", 0) == 0 && name.size() == 12)) names.push_back(name);
+        const bool page = name == "index.html" || name == "steps.txt" || name == "steps.json" || name == "steps.js";
+        if (!page && !(name.rfind("step-", 0) == 0 && name.size() == 12)) names.push_back(name);
     }
     return names;
 }
@@ -189,7 +190,8 @@ TEST(Files, RecordingOverALongerRunLeavesOnlyItsOwnSteps) {
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder + "/pictures")) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"index.html", "step-001.png", "step-002.png", "step-003.png"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"index.html", "step-001.png", "step-002.png", "step-003.png", "steps.js",
+                                               "steps.json", "steps.txt"}));
     EXPECT_NE(slurp(folder + "/pictures/index.html").find("data-steps=\"3\""), std::string::npos);
     fs::remove_all(folder);
 }

@@ -1,7 +1,8 @@
-// Every step of every program against its golden picture: the digest of each recorded step's
-// pixels must equal the one in golden/digests.txt. On a mismatch the actual, expected and
-// difference pictures are written under golden-failures/ in the build folder, and the step is
-// named. After a deliberate change of pictures, re-bless with tools/bless-golden.
+// Every step of every program against its golden picture and words: the digest of each recorded
+// step's pixels must equal the one in golden/digests.txt, and the transcript golden/RUN/steps.txt.
+// On a mismatch the actual, expected and difference pictures are written under golden-failures/
+// in the build folder, and the step is named. After a deliberate change, re-bless with
+// tools/bless-golden and read the diff of the pictures' table and the transcripts.
 #include "recording.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,13 @@ struct Show {
 };
 
 void PrintTo(const Show& show, std::ostream* out) { *out << show.name(); }
+
+std::string read_text(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 // Every program of programs.list at each of its seeds.
 std::vector<Show> all_runs() {
@@ -144,7 +152,7 @@ TEST_P(Golden, EveryStepHasItsGoldenPixels) {
         const ProgramRun blessed =
             run_in("/tmp", "'" + program_path(run.program) + "' --record '" + expected_folder + "' " + arguments);
         ASSERT_EQ(blessed.exit_status, 0) << blessed.err;
-        fs::remove(expected_folder + "/index.html");
+        for (const char* page : {"index.html", "steps.json", "steps.js"}) fs::remove(expected_folder + "/" + page);
         Table table = read_table();
         std::vector<std::string>& digests = table.digests[run.name()];
         digests.clear();
@@ -158,6 +166,14 @@ TEST_P(Golden, EveryStepHasItsGoldenPixels) {
     ASSERT_NE(found, table.digests.end()) << run.name() << " has no golden steps: run tools/bless-golden";
     const std::vector<std::string>& expected = found->second;
     EXPECT_EQ(recording.steps.size(), expected.size()) << run.name() << ": the number of steps changed";
+
+    // The words: the transcript reviewed in golden/RUN/steps.txt, and the same on standard output
+    // without --record.
+    const std::string expected_words = read_text(expected_folder + "/steps.txt");
+    EXPECT_EQ(recording.transcript, expected_words) << run.name() << ": the transcript changed; compare "
+                                                    << expected_folder << "/steps.txt";
+    const ProgramRun spoken = run_in("/tmp", "'" + program_path(run.program) + "' --explain --gif /dev/null " + arguments);
+    EXPECT_EQ(spoken.out, recording.transcript) << run.name() << ": --explain differs from steps.txt";
 
     const std::string failures = BUILD_DIR "/golden-failures/" + run.name();
     for (std::size_t k = 0; k < recording.steps.size() && k < expected.size(); ++k) {

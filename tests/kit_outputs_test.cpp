@@ -17,7 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr ShowState test_show{"test", 3, false, 0};
+const Narration no_words;
+constexpr ShowState test_show{"test", 3, false, 0, nullptr};
 
 // Four colours, in rectangles and a diagonal line, like a step of the suite.
 Picture few_colours() {
@@ -114,7 +115,7 @@ TEST_F(Outputs, GifGivesBackEveryStepExactlyWhateverItsColours) {
     ASSERT_TRUE(gif_output.start(settings, "test", why)) << why;
     const std::vector<Picture> steps = {few_colours(), many_colours(), few_colours()};
     for (std::size_t k = 0; k < steps.size(); ++k) {
-        const Step step{&test_show, static_cast<int>(k + 1), &steps[k]};
+        const Step step{&test_show, static_cast<int>(k + 1), &steps[k], &no_words};
         ASSERT_EQ(gif_output.step(step, why), Outcome::go_on) << why;
     }
     ASSERT_TRUE(gif_output.finish(why)) << why;
@@ -139,7 +140,7 @@ TEST_F(Outputs, GifOfAFailedShowIsRemoved) {
     std::string why;
     ASSERT_TRUE(gif_output.start(settings, "test", why)) << why;
     const Picture picture = few_colours();
-    ASSERT_EQ(gif_output.step({&test_show, 1, &picture}, why), Outcome::go_on);
+    ASSERT_EQ(gif_output.step({&test_show, 1, &picture, &no_words}, why), Outcome::go_on);
     EXPECT_EQ(names_in(folder).size(), 1u);  // the GIF in the making
     gif_output.discard();
     EXPECT_EQ(names_in(folder), std::vector<std::string>{});

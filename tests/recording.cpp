@@ -91,6 +91,7 @@ Recording record(const std::string& program, const std::string& extra_arguments)
         if (!exists(folder + name)) break;
         recording.steps.push_back(read_png(folder + name));
     }
+    recording.transcript = slurp(folder + "/pictures/steps.txt");
     std::filesystem::remove_all(folder);  // every picture is in memory now
     return recording;
 }

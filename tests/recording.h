@@ -49,6 +49,7 @@ std::string make_temp_folder();
 struct Recording {
     ProgramRun run;
     std::vector<Picture> steps;  // step-001.png, step-002.png, ... in order
+    std::string transcript;      // steps.txt
 };
 
 // Runs the program with --record into a fresh folder, plus any further arguments, and loads every
@@ -66,3 +67,6 @@ std::vector<ListedProgram> listed_programs();
 // A copy of the program in FOLDER/bin, with an empty FOLDER/work beside it, so that the font beside
 // the built programs is out of reach. Returns the copy's path.
 std::string lone_copy_of(const std::string& program, const std::string& folder);
+
+// A path in single quotes for the shell.
+inline std::string quote_path(const std::string& path) { return "'" + path + "'"; }

@@ -34,11 +34,22 @@ button { font: inherit; min-width: 5.5em; }
 #picture { display: block; width: 800px; max-width: 100%; height: auto; background: #fff;
            outline: 1px solid #999; }
 p { margin: 8px 0; color: #444; font-size: 14px; }
+button:focus-visible, a:focus-visible { outline: 3px solid #1a5fb4; outline-offset: 2px; }
+figure { margin: 0; }
+figcaption { max-width: 800px; margin: 8px 0; font-size: 18px; color: #111; }
+h2 { font-size: 17px; margin: 14px 0 6px; }
+table { border-collapse: collapse; margin: 0 0 10px; background: #fff; }
+caption { text-align: left; font-weight: bold; padding: 2px 0; }
+th, td { border: 1px solid #888; padding: 2px 8px; text-align: right; }
+.changed { font-weight: bold; }
+.state-line { font-size: 16px; color: #111; }
+.visually-hidden { position: absolute; width: 1px; height: 1px; overflow: hidden; clip: rect(0 0 0 0);
+                   white-space: nowrap; }
 </style>
 )";
 
 // Steps count from 1; the picture names follow record_step's step-%03d.png.
-const char* const page_script = R"(<script>
+const char* const page_script = R"page(<script>
 (function () {
   "use strict";
   var count = document.body.getAttribute("data-steps") | 0;
@@ -57,14 +68,86 @@ const char* const page_script = R"(<script>
     return "step-" + digits + ".png";
   }
 
+  // The words and state of each step, from steps.js beside the page: a script, not a fetch, so
+  // that the page works opened straight from its folder.
+  var data = window.graphstepsSteps || null;
+  var sentence = document.getElementById("sentence");
+  var state = document.getElementById("state");
+  var live = document.getElementById("live");
+
+  function element(tag, text, className) {
+    var node = document.createElement(tag);
+    if (text !== undefined) node.textContent = text;
+    if (className) node.className = className;
+    return node;
+  }
+
+  function stateItem(item) {
+    if (item.kind === "count") return element("p", item.title + ": " + item.value, "state-line");
+    if (item.kind === "list")
+      return element("p", item.title + ": " + (item.values.length ? item.values.join(", ") : "none"), "state-line");
+    var table = element("table");
+    var caption = element("caption", item.title);
+    table.appendChild(caption);
+    var head = element("tr");
+    if (item.kind === "table") {
+      head.appendChild(element("th", item.key)).setAttribute("scope", "col");
+      head.appendChild(element("th", item.value)).setAttribute("scope", "col");
+      table.appendChild(head);
+      item.values.forEach(function (value, k) {
+        var row = element("tr");
+        row.appendChild(element("th", String(k))).setAttribute("scope", "row");
+        row.appendChild(element("td", value === item.blank ? "-" : String(value)));
+        table.appendChild(row);
+      });
+      return table;
+    }
+    // A matrix: rows and columns by vertex; a changed cell is marked with * and in bold.
+    if (item.before) caption.textContent = item.title + " (* marks a cell that changed)";
+    head.appendChild(element("td", ""));
+    for (var j = 0; j < item.size; ++j) head.appendChild(element("th", String(j))).setAttribute("scope", "col");
+    table.appendChild(head);
+    for (var i = 0; i < item.size; ++i) {
+      var row = element("tr");
+      row.appendChild(element("th", String(i))).setAttribute("scope", "row");
+      for (var c = 0; c < item.size; ++c) {
+        var at = i * item.size + c;
+        var changed = item.before && item.before[at] !== item.cells[at];
+        row.appendChild(element("td", item.cells[at] + (changed ? "*" : ""), changed ? "changed" : ""));
+      }
+      table.appendChild(row);
+    }
+    return table;
+  }
+
+  function narrate(k) {
+    if (!data || !data.steps[k - 1]) return "";
+    var said = data.steps[k - 1];
+    sentence.textContent = said.sentence;
+    while (state.firstChild) state.removeChild(state.firstChild);
+    said.state.forEach(function (item) { state.appendChild(stateItem(item)); });
+    return said.sentence;
+  }
+
+  if (data) {
+    var legend = document.getElementById("legend");
+    data.legend.forEach(function (entry) { legend.appendChild(element("li", entry)); });
+    document.getElementById("legend-section").hidden = data.legend.length === 0;
+    document.getElementById("state-section").hidden = false;
+  }
+
   function show(k) {
     k = Math.max(1, Math.min(count, k));
     if (k === step) return;
+    var first = step === 0;
     step = k;
     var text = "step " + step + " of " + count;
     picture.src = pictureName(step);
-    picture.alt = text;
+    picture.alt = "Picture of " + text;
     counter.textContent = text;
+    var words = narrate(step);
+    // Said to a screen reader when the reader moves, not on opening the page.
+    if (!first) live.textContent = "Step " + step + " of " + count + ". " + words;
     document.title = title + " - " + text;
     buttons.first.disabled = buttons.previous.disabled = step === 1;
     buttons.next.disabled = buttons.last.disabled = step === count;
@@ -99,7 +182,7 @@ const char* const page_script = R"(<script>
   if (count > 0) show(stepFromHash() || 1);
 })();
 </script>
-)";
+)page";
 
 }  // namespace
 
@@ -125,14 +208,21 @@ std::string gallery_page(const char* program, bool seed_in_use, unsigned int see
             "<button type=\"button\" id=\"last\" title=\"End\">last &gt;|</button>\n";
     page += "<span id=\"counter\">" + first_counter + "</span>\n</nav>\n";
     // Without the script the page still shows the first step.
-    page += "<img id=\"picture\" src=\"step-001.png\" width=\"800\" height=\"600\" alt=\"" +
-            first_counter + "\">\n";
+    page += "<main>\n<figure>\n<img id=\"picture\" src=\"step-001.png\" width=\"800\" height=\"600\" "
+            "alt=\"Picture of " + first_counter + "\">\n<figcaption id=\"sentence\"></figcaption>\n</figure>\n";
+    page += "<div id=\"live\" class=\"visually-hidden\" aria-live=\"polite\"></div>\n";
+    page += "<section id=\"state-section\" aria-labelledby=\"state-heading\" hidden>"
+            "<h2 id=\"state-heading\">The algorithm's state</h2><div id=\"state\"></div></section>\n";
+    page += "<section id=\"legend-section\" aria-labelledby=\"legend-heading\" hidden>"
+            "<h2 id=\"legend-heading\">What the picture shows</h2><ul id=\"legend\"></ul></section>\n";
     page += "<p>Keys: Left and Right step back and forth, Home and End go to the first and last "
             "step.";
     if (!seed.empty())
         page += " <code>" + name + " --seed " + std::to_string(seed_used) +
                 "</code> shows this graph again.";
-    page += "</p>\n";
+    page += "</p>\n</main>\n";
+    // The words and state of every step, written beside the page by the transcript output.
+    page += "<script src=\"steps.js\"></script>\n";
     page += page_script;
     page += "</body>\n</html>\n";
     return page;

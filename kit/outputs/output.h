@@ -4,6 +4,7 @@
 // captured picture, so that it can be tested on pictures made up for it.
 #pragma once
 
+#include "narration.h"
 #include "picture.h"
 #include "settings.h"
 
@@ -15,6 +16,7 @@ struct ShowState {
     int step_count;       // how many steps the whole show has; 0 when not known
     bool seed_in_use;     // the program drew a random graph from `seed`
     unsigned int seed;
+    const std::vector<std::string>* legend;  // what the pictures' colours and shapes mean
 };
 
 // One waited step of the show.
@@ -22,6 +24,7 @@ struct Step {
     const ShowState* show;
     int number;              // counts from 1
     const Picture* picture;  // null for an output that takes no pictures
+    const Narration* narration;  // what the step did, in words and state
 };
 
 // One flipped frame of an animated stage, which ends at the step after it.
@@ -55,6 +58,7 @@ struct Output {
 // which waits.
 extern const Output pictures_output;
 extern const Output gif_output;
+extern const Output transcript_output;
 extern const Output window_output;
 
 struct OutputTable {

@@ -52,7 +52,14 @@ bool is_step_picture(const char* name) {
     return count >= 3 && std::strcmp(digits + count, ".png") == 0;
 }
 
-// The pictures and page of an earlier recording into the same folder: files (or links) of the
+// The page and the step data that a recording writes beside the pictures.
+bool is_page(const char* name) {
+    for (const char* page : {"index.html", "steps.txt", "steps.json", "steps.js"})
+        if (std::strcmp(name, page) == 0) return true;
+    return false;
+}
+
+// The pictures and pages of an earlier recording into the same folder: files (or links) of the
 // names this output writes. Anything else of such a name is left for the write to fail on.
 // Temporary files are left alone: another program may be writing into the folder right now.
 bool remove_earlier_run(std::string& why) {
@@ -63,7 +70,7 @@ bool remove_earlier_run(std::string& why) {
     }
     std::vector<std::string> stale;
     while (const dirent* entry = readdir(listing))
-        if (is_step_picture(entry->d_name) || std::strcmp(entry->d_name, "index.html") == 0)
+        if (is_step_picture(entry->d_name) || is_page(entry->d_name))
             stale.push_back(folder + "/" + entry->d_name);
     closedir(listing);
     for (const std::string& path : stale) {

@@ -34,12 +34,23 @@ bool start(const Settings& settings, const char* program, std::string&) {
     return true;
 }
 
+// The first sentence of what the step did, short enough for a title bar.
+std::string short_sentence(const Narration& narration) {
+    constexpr std::size_t longest = 110;
+    const std::size_t end = narration.sentence.find(". ");
+    std::string text = end == std::string::npos ? narration.sentence : narration.sentence.substr(0, end + 1);
+    if (text.size() > longest) text = text.substr(0, text.rfind(' ', longest - 3)) + "...";
+    return text;
+}
+
 // The title bar names the program and the step, and the seed of a random graph, so that `--seed`
-// can show the same graph again.
+// can show the same graph again, and says in a sentence what the step did.
 Outcome step(const Step& step, std::string&) {
     end_stage(pacing);
     const bool last = step.number == step.show->step_count;
-    set_caption(*step.show, where(*step.show, step.number) + (last ? " - any key: end" : " - any key: next"));
+    std::string caption = where(*step.show, step.number);
+    if (step.narration != nullptr && !step.narration->sentence.empty()) caption += ": " + short_sentence(*step.narration);
+    set_caption(*step.show, caption + (last ? " - any key: end" : " - any key: next"));
     return platform_wait_event() == WindowEvent::quit ? Outcome::quit : Outcome::go_on;
 }
 

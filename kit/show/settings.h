@@ -21,6 +21,7 @@ struct Settings {
     bool seed_given = false;
     unsigned int seed = 0;      // --seed, when given
     int frames_per_second = 60; // --fps: the window's animation rate; 0: unpaced
+    bool explain = false;       // --explain: the transcript of every step on standard output
 
     // No window: the show runs to its end as if a key were pressed at every step.
     bool unattended() const { return !record_folder.empty() || !gif_path.empty(); }

@@ -27,7 +27,7 @@ bool pictures_wanted = false;  // some active output takes the captured pictures
 bool frames_wanted = false;    // some active output takes the animation frames
 bool show_open = false;        // started and neither ended nor failed
 
-ShowState state{"graphsteps", 0, false, 0};
+ShowState state{"graphsteps", 0, false, 0, nullptr};
 int steps_shown = 0;
 int stage_frames = 0;          // frames of the animated stage in progress
 const char* stage = nullptr;   // what it grows, as the program said
@@ -105,7 +105,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         fail_show(complaint_text);
     }
 
-    state = ShowState{program.name, &listed_step_count != nullptr ? listed_step_count : 0, false, 0};
+    state = ShowState{program.name, &listed_step_count != nullptr ? listed_step_count : 0, false, 0, &legend_said()};
     steps_shown = 0;
     stage_frames = 0;
     stage = nullptr;
@@ -146,7 +146,7 @@ int wait_step() {
     ++steps_shown;
     stage_frames = 0;
     stage = nullptr;
-    const Step step{&state, steps_shown, pictures_wanted ? captured_picture() : nullptr};
+    const Step step{&state, steps_shown, pictures_wanted ? captured_picture() : nullptr, &narration_said()};
     bool quit = false;
     std::string why;
     for (const Output* output : active) {
@@ -155,6 +155,7 @@ int wait_step() {
         stop_if_asked();
         quit |= outcome == Outcome::quit;
     }
+    forget_narration();
     return quit ? 1 : 0;
 }
 

@@ -1,6 +1,7 @@
 // The show's own state, for the kit's source files; programs reach the show through kit.h.
 #pragma once
 
+#include "narration.h"
 #include "settings.h"
 
 #include <string>
@@ -14,3 +15,8 @@ std::string printable(const std::string& path);
 // Ends the show after a failure: one line "PROGRAM: why" on stderr, every output's unfinished
 // file removed, exit status 1.
 [[noreturn]] void fail_show(const std::string& why);
+
+// What the program said for the step it is about to show, and its legend (narration.cpp).
+const Narration& narration_said();
+void forget_narration();
+const std::vector<std::string>& legend_said();

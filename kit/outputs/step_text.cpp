@@ -1,0 +1,146 @@
+// Plain text that a terminal screen reader reads line by line, and JSON for anyone building on it.
+#include "step_text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string number(int value) { return std::to_string(value); }
+
+// Columns padded to the widest cell, so that a terminal shows a table as one.
+std::string padded(const std::string& text, std::size_t width) {
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
+
+std::string item_text(const StateItem& item) {
+    std::string text = "  " + item.title + ":";
+    switch (item.kind) {
+        case StateItem::Kind::count:
+            return text + " " + number(item.values.empty() ? 0 : item.values[0]) + "\n";
+        case StateItem::Kind::list:
+            if (item.values.empty()) return text + " (none)\n";
+            for (const int value : item.values) text += " " + number(value);
+            return text + "\n";
+        case StateItem::Kind::table: {
+            text += "\n";
+            const std::size_t width = std::max<std::size_t>(item.key_heading.size(), 6) + 2;
+            text += "    " + padded(item.key_heading, width) + item.value_heading + "\n";
+            for (std::size_t k = 0; k < item.values.size(); ++k)
+                text += "    " + padded(number(static_cast<int>(k)), width) +
+                        (item.values[k] == item.blank ? "-" : number(item.values[k])) + "\n";
+            return text;
+        }
+        case StateItem::Kind::matrix: {
+            const bool marks = !item.before.empty();
+            text += marks ? " (* marks a cell that changed)\n" : "\n";
+            text += "       ";
+            for (int j = 0; j < item.size; ++j) text += padded(number(j), 4);
+            while (text.back() == ' ') text.pop_back();
+            text += "\n";
+            for (int i = 0; i < item.size; ++i) {
+                text += "    " + padded(number(i), 3);
+                for (int j = 0; j < item.size; ++j) {
+                    const std::size_t at = static_cast<std::size_t>(i * item.size + j);
+                    const bool changed = marks && item.before[at] != item.values[at];
+                    text += padded(number(item.values[at]) + (changed ? "*" : ""), 4);
+                }
+                while (!text.empty() && text.back() == ' ') text.pop_back();
+                text += "\n";
+            }
+            return text;
+        }
+    }
+    return text + "\n";
+}
+
+std::string json_string(const std::string& text) {
+    std::string out = "\"";
+    for (const unsigned char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '<': out += "\\u003c"; break;  // safe inside a <script> of the step page
+            default:
+                if (c < 0x20) {
+                    char code[8];
+                    std::snprintf(code, sizeof code, "\\u%04x", c);
+                    out += code;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string json_numbers(const std::vector<int>& values) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < values.size(); ++i) out += (i == 0 ? "" : ",") + number(values[i]);
+    return out + "]";
+}
+
+const char* kind_name(StateItem::Kind kind) {
+    switch (kind) {
+        case StateItem::Kind::list: return "list";
+        case StateItem::Kind::table: return "table";
+        case StateItem::Kind::matrix: return "matrix";
+        case StateItem::Kind::count: return "count";
+    }
+    return "list";
+}
+
+std::string item_json(const StateItem& item) {
+    std::string out = "{\"kind\":\"" + std::string(kind_name(item.kind)) + "\",\"title\":" + json_string(item.title);
+    switch (item.kind) {
+        case StateItem::Kind::count: out += ",\"value\":" + number(item.values.empty() ? 0 : item.values[0]); break;
+        case StateItem::Kind::list: out += ",\"values\":" + json_numbers(item.values); break;
+        case StateItem::Kind::table:
+            out += ",\"key\":" + json_string(item.key_heading) + ",\"value\":" + json_string(item.value_heading) +
+                   ",\"blank\":" + number(item.blank) + ",\"values\":" + json_numbers(item.values);
+            break;
+        case StateItem::Kind::matrix:
+            out += ",\"size\":" + number(item.size) + ",\"cells\":" + json_numbers(item.values);
+            if (!item.before.empty()) out += ",\"before\":" + json_numbers(item.before);
+            break;
+    }
+    return out + "}";
+}
+
+}  // namespace
+
+std::string legend_text(const ShowState& show) {
+    std::string text = std::string(show.program) + (show.seed_in_use ? " (seed " + number(static_cast<int>(show.seed)) + ")" : "") + "\n";
+    if (show.legend != nullptr && !show.legend->empty()) {
+        text += "What the pictures show:\n";
+        for (const std::string& entry : *show.legend) text += "  - " + entry + "\n";
+    }
+    return text + "\n";
+}
+
+std::string step_text(const Step& step) {
+    std::string text = "Step " + number(step.number);
+    if (step.show->step_count > 0) text += " of " + number(step.show->step_count);
+    text += ": " + (step.narration->sentence.empty() ? std::string("(no words for this step)") : step.narration->sentence) + "\n";
+    for (const StateItem& item : step.narration->state) text += item_text(item);
+    return text + "\n";
+}
+
+std::string steps_json(const ShowState& show, const std::vector<Narration>& steps) {
+    std::string out = "{\"program\":" + json_string(show.program);
+    out += ",\"seed\":" + (show.seed_in_use ? std::to_string(show.seed) : std::string("null"));
+    out += ",\"step_count\":" + number(show.step_count) + ",\"legend\":[";
+    if (show.legend != nullptr)
+        for (std::size_t i = 0; i < show.legend->size(); ++i) out += (i == 0 ? "" : ",") + json_string((*show.legend)[i]);
+    out += "],\"steps\":[";
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        char picture[32];
+        std::snprintf(picture, sizeof picture, "step-%03zu.png", k + 1);
+        out += std::string(k == 0 ? "" : ",") + "\n{\"step\":" + number(static_cast<int>(k + 1)) + ",\"picture\":\"" + picture +
+               "\",\"sentence\":" + json_string(steps[k].sentence) + ",\"state\":[";
+        for (std::size_t i = 0; i < steps[k].state.size(); ++i) out += (i == 0 ? "" : ",") + item_json(steps[k].state[i]);
+        out += "]}";
+    }
+    return out + "\n]}\n";
+}

@@ -1,0 +1,14 @@
+// A step's words and state as plain text (for a terminal or a screen reader) and as JSON.
+#pragma once
+
+#include "output.h"
+
+#include <string>
+
+// The legend block that opens a transcript.
+std::string legend_text(const ShowState& show);
+// "Step 5 of 24: ..." and the state as plain-text tables.
+std::string step_text(const Step& step);
+// The whole show so far as one JSON document: program, seed, legend, and each step with its
+// picture's name, sentence and state.
+std::string steps_json(const ShowState& show, const std::vector<Narration>& steps);

@@ -1,0 +1,55 @@
+// The words and state a program gives a step, kept until the step is shown.
+#include "kit.h"
+#include "narration.h"
+#include "show.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+Narration said;
+std::vector<std::string> legend_entries;
+
+std::vector<int> copied(const int* values, int count) {
+    return values != nullptr && count > 0 ? std::vector<int>(values, values + count) : std::vector<int>{};
+}
+
+}  // namespace
+
+void explain(const char* format, ...) {
+    char text[text_buffer_size];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    if (!said.sentence.empty()) said.sentence += ' ';
+    said.sentence += text;
+}
+
+void explain_list(const char* title, const int* values, int count) {
+    StateItem item{StateItem::Kind::list, title, "", "", copied(values, count), {}, 0, 0};
+    said.state.push_back(item);
+}
+
+void explain_table(const char* title, const char* key_heading, const char* value_heading, const int* values,
+                   int count, int blank) {
+    StateItem item{StateItem::Kind::table, title, key_heading, value_heading, copied(values, count), {}, 0, blank};
+    said.state.push_back(item);
+}
+
+void explain_matrix(const char* title, const int* cells, int n, const int* before) {
+    StateItem item{StateItem::Kind::matrix, title, "", "", copied(cells, n * n), copied(before, n * n), n, 0};
+    said.state.push_back(item);
+}
+
+void explain_count(const char* title, int value) {
+    StateItem item{StateItem::Kind::count, title, "", "", {value}, {}, 0, 0};
+    said.state.push_back(item);
+}
+
+void legend(const char* entry) { legend_entries.push_back(entry); }
+
+const Narration& narration_said() { return said; }
+void forget_narration() { said = Narration{}; }
+const std::vector<std::string>& legend_said() { return legend_entries; }

@@ -1,0 +1,64 @@
+// The step page and the gallery index checked by axe-core in Debian's Chromium, with no network:
+// no violation of WCAG 2.1 A or AA, at the first step and after moving through the steps by
+// keyboard. ./run-tests installs axe-core with npm into the build folder.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string chromium = "/usr/bin/chromium";
+const std::string axe_script = BUILD_DIR "/axe/node_modules/axe-core/axe.min.js";
+
+// What the harness reported about the page at `page` (relative to `folder`).
+std::string audit(const std::string& folder, const std::string& page) {
+    fs::copy_file(SOURCE_DIR "/tests/frame_axe_harness.html", folder + "/harness.html", fs::copy_options::overwrite_existing);
+    fs::copy_file(axe_script, folder + "/axe.min.js", fs::copy_options::overwrite_existing);
+    const ProgramRun browser = run_in(
+        folder, "timeout 120 " + chromium +
+                    " --headless --no-sandbox --disable-gpu --no-first-run"
+                    " --disable-background-networking --disable-component-update --disable-sync"
+                    " --user-data-dir='" + folder + "/profile' --allow-file-access-from-files"
+                    " --virtual-time-budget=30000 --dump-dom 'file://" + folder + "/harness.html?" + page + "'");
+    const std::string open = "<pre id=\"result\">";
+    const std::size_t start = browser.out.find(open);
+    const std::size_t end = browser.out.find("</pre>", start);
+    if (start == std::string::npos || end == std::string::npos) return "no result: " + browser.err;
+    return browser.out.substr(start + open.size(), end - start - open.size());
+}
+
+class Accessibility : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!fs::exists(chromium)) GTEST_SKIP() << chromium << " is not installed (./run-tests installs it)";
+        if (!fs::exists(axe_script)) GTEST_SKIP() << "axe-core is not installed in " BUILD_DIR "/axe (./run-tests installs it)";
+        folder = make_temp_folder();
+    }
+    void TearDown() override {
+        if (!folder.empty()) fs::remove_all(folder);
+    }
+    std::string folder;
+};
+
+TEST_F(Accessibility, StepPageHasNoViolationAtTheFirstStepNorAfterMovingByKeyboard) {
+    ASSERT_EQ(run_in(folder, quote_path(program_path("components")) + " --record pictures").exit_status, 0);
+    EXPECT_EQ(audit(folder, "pictures/index.html"), "first|0|\nmoved|0|\ndone");
+    // A matrix, a seed, and a step page of one step.
+    ASSERT_EQ(run_in(folder, quote_path(program_path("closure8")) + " --seed 1 --record closure").exit_status, 0);
+    EXPECT_EQ(audit(folder, "closure/index.html"), "first|0|\nmoved|0|\ndone");
+}
+
+TEST_F(Accessibility, GalleryIndexHasNoViolation) {
+    const ProgramRun gallery = run_in(folder, "GRAPHSTEPS_BUILD_DIR=" BUILD_DIR " " SOURCE_DIR "/demo --gallery gallery");
+    ASSERT_EQ(gallery.exit_status, 0) << gallery.err;
+    EXPECT_EQ(audit(folder, "gallery/index.html"), "first|0|\ndone");
+}
+
+}  // namespace
