@@ -1,5 +1,6 @@
 // closure12: what each vertex of a random 12-vertex digraph reaches, traced by depth-first walks,
 // then Warshall's transitive closure one pass per key press and the closure drawn as a digraph.
+#include <cstdio>
 #include <cstdlib>
 
 #include "digraph.h"
@@ -77,6 +78,69 @@ void walk(int v) {
     }
 }
 
+// ---- Words for the steps: read the matrices, never touch what is drawn ----
+
+int ones_in(const int* cells) {
+    int ones = 0;
+    for (int c = 0; c < vertex_count * vertex_count; c++) ones += cells[c];
+    return ones;
+}
+
+// Appends " i->j" for every off-diagonal 1 of `cells` that is 0 in `before` (or every one when
+// `before` is null), comma-separated, to `text` of size `size`; returns how many pairs it named.
+int name_pairs(char* text, int size, const int* cells, const int* before) {
+    int named = 0;
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++) {
+            const int c = i * vertex_count + j;
+            if (i == j || cells[c] != 1 || (before && before[c] == 1)) continue;
+            const int used = snprintf(nullptr, 0, "%s", text);
+            snprintf(text + used, size - used, "%s%d->%d", named ? ", " : "", i, j);
+            named++;
+        }
+    return named;
+}
+
+// Why a pass through k found nothing new, from the matrix as the pass found it; written into
+// `text` of size `size`.
+void why_nothing(char* text, int size, const int* before, int k) {
+    bool reached = false, reaches = false;
+    for (int v = 0; v < vertex_count; v++) {
+        if (v == k) continue;
+        if (before[v * vertex_count + k]) reached = true;
+        if (before[k * vertex_count + v]) reaches = true;
+    }
+    if (!reached && !reaches)
+        snprintf(text, size, "no other vertex reaches %d and %d reaches no other", k, k);
+    else if (!reached)
+        snprintf(text, size, "no other vertex reaches %d by the paths found so far", k);
+    else if (!reaches)
+        snprintf(text, size, "%d reaches no other vertex by the paths found so far", k);
+    else
+        snprintf(text, size, "every vertex that reaches %d already reaches all that %d reaches", k, k);
+}
+
+// How many other vertices each vertex reaches, by the current closure.
+void explain_reach_table(const char* title) {
+    int reached[vertex_count];
+    for (int i = 0; i < vertex_count; i++) {
+        reached[i] = 0;
+        for (int j = 0; j < vertex_count; j++)
+            if (j != i) reached[i] += closure[i][j];
+    }
+    explain_table(title, "vertex", "reaches", reached, vertex_count, -1);
+}
+
+void give_legend() {
+    legend("small black dot with its number: a vertex; the vertices stand on a grid of 3 rows of 4");
+    legend("red arrow: an edge of the digraph, from the vertex at its tail to the vertex its head points at");
+    legend("red ring round a number (first picture): the start vertex of that small copy's walk");
+    legend("thick red line with red dots at its ends (first picture): an edge along which the depth-first walk first reached a vertex");
+    legend("number at the top, right of the digraph: the pass of Warshall's closure just done");
+    legend("matrix of 0s and 1s: row i, column j is 1 when vertex i is known to reach vertex j");
+    legend("black arrows below the digraph (last picture): the transitive closure, an arrow i->j for every vertex j that i reaches");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -89,18 +153,22 @@ int main(int argc, char* argv[]) {
 
     srand(random_seed());
     build_digraph(rand);
+    give_legend();
 
     // Twelve small copies, each with what its start vertex reaches traced in red.
     origin_x = 30;
     spacing = 50;
     origin_y = 30;
     place_vertices();
+    int walk_reached[vertex_count];  // other vertices each walk entered, for the words only
     for (int s = 0; s < vertex_count; s++) {
         for (int& v : visited) v = 0;
         draw_graph();
         // The ring goes round the start vertex's number, not round its dot.
         draw_circle(point_x(s) + 16, point_y(s) + 13, 11, palette[standard::red]);
         walk(s);
+        walk_reached[s] = -1;
+        for (int v : visited) walk_reached[s] += v;
         if (origin_x + copy_column_step > copy_wrap_x) {
             origin_y += copy_row_step;
             origin_x = 30;
@@ -109,6 +177,34 @@ int main(int argc, char* argv[]) {
         }
     }
     SDL_Flip(screen);
+    {
+        char edges[400] = "";
+        const int edge_count = name_pairs(edges, sizeof edges, &adjacency[0][0], nullptr);
+        int most = 0, fewest = 0;
+        for (int s = 1; s < vertex_count; s++) {
+            if (walk_reached[s] > walk_reached[most]) most = s;
+            if (walk_reached[s] < walk_reached[fewest]) fewest = s;
+        }
+        // Every start vertex with the fewest, as "3 and 8" or "2, 3 and 8".
+        char fewest_names[80] = "";
+        int tied = 0;
+        for (int s = 0; s < vertex_count; s++) tied += walk_reached[s] == walk_reached[fewest];
+        for (int s = 0, named = 0; s < vertex_count; s++) {
+            if (walk_reached[s] != walk_reached[fewest]) continue;
+            const int used = snprintf(nullptr, 0, "%s", fewest_names);
+            named++;
+            snprintf(fewest_names + used, sizeof fewest_names - used, "%s%d",
+                     named == 1 ? "" : named == tied ? " and " : ", ", s);
+        }
+        explain("Twelve copies of a random digraph of %d vertices and %d edges: %s. In each copy a depth-first "
+                "walk starts from the ringed vertex and follows edges in their direction; the thick red lines are "
+                "the edges by which it first entered each vertex, so the red vertices are exactly those the start "
+                "reaches. Vertex %d reaches the most (%d others); %s %s reach%s the fewest (%d).",
+                vertex_count, edge_count, edges, most, walk_reached[most], tied == 1 ? "vertex" : "vertices",
+                fewest_names, tied == 1 ? "es" : "", walk_reached[fewest]);
+        explain_table("how many other vertices the walk from each vertex reaches", "start", "reaches", walk_reached,
+                      vertex_count, -1);
+    }
     wait_step();
 
     clear_window();
@@ -120,16 +216,43 @@ int main(int argc, char* argv[]) {
     copy_adjacency_to_closure();
     draw_matrix();
     SDL_Flip(screen);
+    explain("Now the same reachability is found by Warshall's closure, one pass per step. The matrix starts as the "
+            "digraph: row i, column j is 1 when there is an edge i->j, and the diagonal is 1 because every vertex "
+            "reaches itself; that makes %d 1s. Pass k will let vertex k be a stop on the way.",
+            ones_in(&closure[0][0]));
+    explain_matrix("reachability matrix at the start", &closure[0][0], vertex_count, nullptr);
     wait_step();
     clear_window();
 
     stage_colour = standard::black;
+    int at_start[vertex_count * vertex_count];
+    int before_pass[vertex_count * vertex_count];
+    for (int c = 0; c < vertex_count * vertex_count; c++) at_start[c] = (&closure[0][0])[c];
     for (int k = 0; k < pass_count; k++) {
         draw_label(origin_x + 250, 10, "%d", k);
+        for (int c = 0; c < vertex_count * vertex_count; c++) before_pass[c] = (&closure[0][0])[c];
         warshall_pass(k);
         draw_graph();
         draw_matrix();
         SDL_Flip(screen);
+        {
+            char pairs[1200] = "";
+            const int added = name_pairs(pairs, sizeof pairs, &closure[0][0], before_pass);
+            explain("Pass %d of Warshall's closure goes through vertex %d: whenever i reaches %d and %d reaches j, "
+                    "i now reaches j too.",
+                    k, k, k, k);
+            if (added == 0) {
+                char why[120];
+                why_nothing(why, sizeof why, before_pass, k);
+                explain("This pass adds no new 1s, because %s.", why);
+            } else {
+                explain("This pass adds %d new 1%s: %s.", added, added == 1 ? "" : "s", pairs);
+            }
+            explain_matrix("reachability matrix after this pass (new 1s marked)", &closure[0][0], vertex_count,
+                           before_pass);
+            explain_count("new 1s in this pass", added);
+            explain_count("1s in the matrix", ones_in(&closure[0][0]));
+        }
         wait_step();
         // The last pass stays on screen under the closure drawing.
         if (k < last_pass) clear_window();
@@ -139,6 +262,15 @@ int main(int argc, char* argv[]) {
     origin_y = 250;
     draw_closure();
     SDL_Flip(screen);
+    {
+        const int total_added = ones_in(&closure[0][0]) - ones_in(at_start);
+        explain("After all %d passes the matrix is the transitive closure: %d 1s, %d more than the digraph had. "
+                "Below the digraph it is drawn as a digraph of its own, in black, with an arrow i->j for every "
+                "vertex j that i reaches; each row agrees with the red walk of the first picture.",
+                pass_count, ones_in(&closure[0][0]), total_added);
+        explain_matrix("the closure (changes since the start marked)", &closure[0][0], vertex_count, at_start);
+        explain_reach_table("how many other vertices each vertex reaches");
+    }
     wait_step();
 
     close_labels();

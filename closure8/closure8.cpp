@@ -1,5 +1,6 @@
 // closure8: Warshall's transitive closure of a random 8-vertex digraph on a 2 x 4 grid, with the
 // reachability matrix beside it and the closure after every pass below; three pictures.
+#include <cstdio>
 #include <cstdlib>
 
 #include "digraph.h"
@@ -60,6 +61,67 @@ void draw_closure() {
                 draw_arrow(point_x(i), point_y(i), point_x(j), point_y(j), palette[stage_colour]);
 }
 
+// ---- Words for the steps: read the matrices, never touch what is drawn ----
+
+int ones_in(const int* cells) {
+    int ones = 0;
+    for (int c = 0; c < vertex_count * vertex_count; c++) ones += cells[c];
+    return ones;
+}
+
+// Appends " i->j" for every off-diagonal 1 of `cells` that is 0 in `before` (or every one when
+// `before` is null), comma-separated, to `text` of size `size`; returns how many pairs it named.
+int name_pairs(char* text, int size, const int* cells, const int* before) {
+    int named = 0;
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++) {
+            const int c = i * vertex_count + j;
+            if (i == j || cells[c] != 1 || (before && before[c] == 1)) continue;
+            const int used = snprintf(nullptr, 0, "%s", text);
+            snprintf(text + used, size - used, "%s%d->%d", named ? ", " : "", i, j);
+            named++;
+        }
+    return named;
+}
+
+// Why a pass through k found nothing new, from the matrix as the pass found it; written into
+// `text` of size `size`.
+void why_nothing(char* text, int size, const int* before, int k) {
+    bool reached = false, reaches = false;
+    for (int v = 0; v < vertex_count; v++) {
+        if (v == k) continue;
+        if (before[v * vertex_count + k]) reached = true;
+        if (before[k * vertex_count + v]) reaches = true;
+    }
+    if (!reached && !reaches)
+        snprintf(text, size, "no other vertex reaches %d and %d reaches no other", k, k);
+    else if (!reached)
+        snprintf(text, size, "no other vertex reaches %d by the paths found so far", k);
+    else if (!reaches)
+        snprintf(text, size, "%d reaches no other vertex by the paths found so far", k);
+    else
+        snprintf(text, size, "every vertex that reaches %d already reaches all that %d reaches", k, k);
+}
+
+// How many other vertices each vertex reaches, by the current closure.
+void explain_reach_table(const char* title) {
+    int reached[vertex_count];
+    for (int i = 0; i < vertex_count; i++) {
+        reached[i] = 0;
+        for (int j = 0; j < vertex_count; j++)
+            if (j != i) reached[i] += closure[i][j];
+    }
+    explain_table(title, "vertex", "reaches", reached, vertex_count, -1);
+}
+
+void give_legend() {
+    legend("small black dot with its number: a vertex; the vertices stand on a grid of 2 rows of 4");
+    legend("red arrow in the top drawing: an edge of the digraph, from the vertex at its tail to the vertex its head points at");
+    legend("matrix of 0s and 1s: row i, column j is 1 when vertex i reaches vertex j; the first one is the digraph's, the one at the bottom right the closure's");
+    legend("small blue drawing with number k above it: the closure after pass k, with an arrow i->j for every pair found so far");
+    legend("red arrows in the last small drawing (pass 7): the finished transitive closure");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,6 +134,7 @@ int main(int argc, char* argv[]) {
 
     srand(random_seed());
     build_digraph(rand);
+    give_legend();
 
     spacing = 70;
     origin_x = 30;
@@ -79,21 +142,59 @@ int main(int argc, char* argv[]) {
     place_vertices();
     draw_graph();
     SDL_Flip(screen);
+    {
+        char edges[400] = "";
+        const int edge_count = name_pairs(edges, sizeof edges, &adjacency[0][0], nullptr);
+        explain("This is a random digraph of %d vertices and %d edges, one along each side of the 2 x 4 grid: "
+                "%s. Warshall's algorithm will find which vertices each vertex can reach, following edges in "
+                "their direction.",
+                vertex_count, edge_count, edges);
+        explain_count("edges", edge_count);
+    }
     wait_step();
 
     copy_adjacency_to_closure();
     draw_matrix();
     SDL_Flip(screen);
+    explain("The reachability matrix starts as the digraph itself: row i, column j is 1 when there is an edge "
+            "i->j, and the diagonal is 1 because every vertex reaches itself. That makes %d 1s. Each pass k "
+            "of Warshall's closure will then let vertex k be a stop on the way.",
+            ones_in(&closure[0][0]));
+    explain_matrix("reachability matrix at the start", &closure[0][0], vertex_count, nullptr);
     wait_step();
 
     // All eight pass drawings and the final matrix appear together in the last picture.
+    // What each pass adds, kept for the words of the last picture.
+    int at_start[vertex_count * vertex_count];
+    int before_pass[vertex_count * vertex_count];
+    int added[pass_count];
+    char passes[1600] = "";
+    for (int c = 0; c < vertex_count * vertex_count; c++) at_start[c] = (&closure[0][0])[c];
+
     stage_colour = standard::blue;
     origin_y = 200;
     origin_x = 30;
     for (int k = 0; k < pass_count; k++) {
         place_vertices();
         draw_label(origin_x, origin_y - 20, "%d", k);
+        for (int c = 0; c < vertex_count * vertex_count; c++) before_pass[c] = (&closure[0][0])[c];
         warshall_pass(k);
+        {
+            int used = snprintf(nullptr, 0, "%s", passes);
+            used += snprintf(passes + used, sizeof passes - used, "%sPass %d, through vertex %d, ",
+                             k ? " " : "", k, k);
+            char pairs[600] = "";
+            added[k] = name_pairs(pairs, sizeof pairs, &closure[0][0], before_pass);
+            if (added[k] == 0) {
+                char why[120];
+                why_nothing(why, sizeof why, before_pass, k);
+                snprintf(passes + used, sizeof passes - used, "adds nothing, because %s.", why);
+            }
+            else {
+                snprintf(passes + used, sizeof passes - used, "adds %d new 1%s: %s.", added[k],
+                         added[k] == 1 ? "" : "s", pairs);
+            }
+        }
         if (k == last_pass) stage_colour = standard::red;
         draw_closure();
         if (origin_x + pass_column_step > pass_wrap_x) {
@@ -107,6 +208,20 @@ int main(int argc, char* argv[]) {
     origin_x -= pass_column_step;
     draw_matrix();
     SDL_Flip(screen);
+    {
+        int total_added = 0;
+        for (int k = 0; k < pass_count; k++) total_added += added[k];
+        explain("Pass k of Warshall's closure goes through vertex k: whenever i reaches k and k reaches j, i "
+                "now reaches j too, so after pass k a path may stop at any of the vertices 0 to k. %s",
+                passes);
+        explain("In all, the %d passes added %d new 1s, and the closure (red, and the matrix at the bottom right) "
+                "has %d 1s: it says for every pair whether the first vertex can reach the second.",
+                pass_count, total_added, ones_in(&closure[0][0]));
+        explain_matrix("reachability matrix after the last pass (changes since the start marked)", &closure[0][0],
+                       vertex_count, at_start);
+        explain_list("new 1s added by passes 0 to 7", added, pass_count);
+        explain_reach_table("how many other vertices each vertex reaches");
+    }
     wait_step();
 
     close_labels();

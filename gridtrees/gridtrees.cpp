@@ -20,6 +20,19 @@ int visited[vertex_count];
 int queue[vertex_count];
 int queue_length;
 
+// For the words of each step only; the drawing never reads these.
+int tree_edges;           // tree edges taken by the search that ran last
+int depth;                // how deep the depth-first recursion is now, and the deepest it went
+int deepest;
+int last_reached;         // the vertex the search reached last
+int level[vertex_count];  // breadth-first level: lattice distance from the centre
+
+int count_visited() {
+    int n = 0;
+    for (int v = 0; v < vertex_count; ++v) n += visited[v];
+    return n;
+}
+
 void place_vertices() {
     for (int v = 0; v < vertex_count; ++v) {
         vertex_x[v] = margin + spacing * (v % side);
@@ -59,7 +72,12 @@ void depth_first_search(int v) {
             draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 1, palette[red]);
             SDL_Flip(screen);
             pace_frame();
+            tree_edges += 1;
+            last_reached = w;
+            depth += 1;
+            if (depth > deepest) deepest = depth;
             depth_first_search(w);
+            depth -= 1;
         }
     }
 }
@@ -77,6 +95,9 @@ void breadth_first_search(int start) {
             if (visited[w] == 0) {
                 queue[queue_length++] = w;
                 visited[w] = 1;
+                level[w] = level[u] + 1;
+                tree_edges += 1;
+                last_reached = w;
                 draw_thick_line(vertex_x[u], vertex_y[u], vertex_x[w], vertex_y[w], 1,
                                 palette[red]);
             }
@@ -106,6 +127,18 @@ int main(int argc, char* argv[]) {
     for (int v = 0; v < vertex_count; ++v) fill_disc(vertex_x[v], vertex_y[v], 2, palette[blue]);
     build_lattice();
     draw_lattice_edges();
+    legend("small blue disc: a vertex of the lattice");
+    legend("thin blue line: a lattice edge");
+    legend("red disc: the centre vertex, where both searches start");
+    legend("thick red line: a tree edge of the search, from the vertex it was found from to the new vertex");
+    int lattice_edges = 0;
+    for (int v = 0; v < vertex_count; ++v) lattice_edges += degree[v];
+    lattice_edges /= 2;
+    explain("This is a %d x %d square lattice of %d vertices and %d edges. Two spanning trees will grow from the "
+            "centre vertex %d (row %d, column %d): first depth-first, then breadth-first; each tries the neighbours "
+            "up, left, right, down in that order.",
+            side, side, vertex_count, lattice_edges, centre, centre / side, centre % side);
+    explain_count("lattice edges", lattice_edges);
     SDL_Flip(screen);
     wait_step();
 
@@ -113,6 +146,17 @@ int main(int argc, char* argv[]) {
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
     begin_stage("growing the depth-first tree from the centre");
     depth_first_search(centre);
+    explain("The depth-first tree is finished: it reached all %d vertices by %d tree edges.", count_visited(),
+            tree_edges);
+    if (deepest == tree_edges)
+        explain("Going up first, then left, right, down, the search never had to back up before the end: the tree "
+                "is one path %d edges long, from centre %d to vertex %d.",
+                deepest, centre, last_reached);
+    else
+        explain("Its deepest branch is %d edges long; the last vertex reached was %d.", deepest, last_reached);
+    explain_count("vertices reached", count_visited());
+    explain_count("tree edges", tree_edges);
+    explain_count("deepest recursion (edges from the centre along the tree)", deepest);
     SDL_Flip(screen);
     wait_step();
 
@@ -121,7 +165,20 @@ int main(int argc, char* argv[]) {
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
     draw_lattice_edges();
     begin_stage("growing the breadth-first tree from the centre");
+    tree_edges = 0;
     breadth_first_search(centre);
+    int levels = 0;
+    for (int v = 0; v < vertex_count; ++v)
+        if (level[v] + 1 > levels) levels = level[v] + 1;
+    int per_level[vertex_count] = {};
+    for (int v = 0; v < vertex_count; ++v) per_level[level[v]] += 1;
+    explain("The breadth-first tree is finished: it reached all %d vertices by %d tree edges, level by level, so each "
+            "vertex hangs at its shortest lattice distance from the centre. Level 0 is the centre alone and the last "
+            "level, %d, holds the %d corners.",
+            count_visited(), tree_edges, levels - 1, per_level[levels - 1]);
+    explain_list("vertices on each level of the breadth-first search, from level 0", per_level, levels);
+    explain_count("levels", levels);
+    explain_count("vertices reached", count_visited());
     SDL_Flip(screen);
     wait_step();
     return end_show();

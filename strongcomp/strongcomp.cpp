@@ -4,7 +4,44 @@
 #include "kit.h"
 #include "two_passes.h"
 
+#include <string>
+
 namespace {
+
+// ---- Words for the steps: built from the passes' own state, never from the picture ----
+
+const char* const colour_name[] = {"black", "red", "green", "blue", "yellow", "grey"};
+
+// The tree edges below v in the order the pass took them: a head whose tree parent is v was entered
+// from v, and the lists are walked in the order the pass examined them.
+void append_tree_edges(std::string& text, int v, const int (*lists)[vertex_count], const int* sizes) {
+    for (int j = 0; j < sizes[v]; ++j) {
+        const int w = lists[v][j];
+        if (tree_parent[w] != v) continue;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(v) + "->" + std::to_string(w);
+        append_tree_edges(text, w, lists, sizes);
+    }
+}
+
+std::string vertex_set(const int* in_set) {
+    std::string text;
+    for (int v = 0; v < vertex_count; ++v)
+        if (in_set[v]) text += (text.empty() ? "" : ", ") + std::to_string(v);
+    return "{" + text + "}";
+}
+
+std::string reversed_arcs() {
+    std::string text;
+    for (int w = 0; w < vertex_count; ++w)
+        for (int j = 0; j < transposed_degree[w]; ++j)
+            text += (text.empty() ? "" : ", ") + std::to_string(w) + "->" + std::to_string(transposed[w][j]);
+    return text;
+}
+
+void explain_components_table() {
+    explain_table("component of each vertex", "vertex", "component", component_of, vertex_count, 0);
+}
 
 Uint32 background;
 
@@ -58,37 +95,89 @@ int main(int argc, char* argv[]) {
     set_up_digraph();
     build_transposed();
 
+    legend("small black disc with its number: a vertex of the digraph");
+    legend("thin black line with a head seven tenths of the way along: an arc, pointing from its tail to its head");
+    legend("red disc and thick red line (second picture): a vertex visited by the first pass and the tree edge it was entered by");
+    legend("label (v t) under the graph: vertex v has finishing time t; the row below it lists the vertices in decreasing finishing time");
+    legend("third and fourth pictures: the digraph with every arc reversed, drawn with tiny discs and no numbers");
+    legend("discs and thick lines in red, green, blue, yellow, grey (fourth and sixth pictures): components 1, 2, 3, 4, 5 in the order the second pass found them");
+
     draw_graph();
+    int arc_count = 0;
+    for (int i = 0; i < vertex_count; ++i) arc_count += degree[i];
+    explain("This is a digraph of %d vertices and %d arcs. Two depth-first passes will find its strongly connected "
+            "components: the first records finishing times, the second searches the reversed arcs.",
+            vertex_count, arc_count);
+    explain_count("arcs", arc_count);
     show();
 
+    std::string first_trees;
     for (int i = 0; i < vertex_count; ++i)
-        if (visited[i] == 0) first_pass(i);
+        if (visited[i] == 0) {
+            first_pass(i);
+            std::string edges;
+            append_tree_edges(edges, i, adjacency, degree);
+            first_trees += first_trees.empty() ? "The first pass starts at vertex " : " It starts again at unvisited vertex ";
+            first_trees += std::to_string(i);
+            first_trees += edges.empty() ? ", which reaches no unvisited vertex and is a tree by itself."
+                                         : " and follows the tree edges " + edges + ".";
+        }
     for (int i = 0; i < vertex_count; ++i) draw_label(30 + 60 * i, 400, " (%d %d)", i, finish_time[i]);
     order_by_finish();
     for (int k = 0; k < vertex_count; ++k) draw_label(30 + 60 * k, 450, "%d", finish_order[k]);
+    explain("%s A vertex gets its finishing time once all its arcs are examined: %d finishes first (time 0) and %d "
+            "last (time %d). The lower row lists the vertices in decreasing finishing time.",
+            first_trees.c_str(), finish_order[vertex_count - 1], finish_order[0], vertex_count - 1);
+    explain_table("finishing times", "vertex", "finishing time", finish_time, vertex_count, -1);
+    explain_list("vertices in decreasing finishing time", finish_order, vertex_count);
     show();
 
     clear_screen();
     draw_transposed_graph();
+    explain("Now every arc is reversed: an arc v->w becomes w->v. The reversed arcs are %s.",
+            reversed_arcs().c_str());
+    explain_list("start order for the second pass", finish_order, vertex_count);
     show();
 
     component_number = 1;
     for (int i = 0; i < vertex_count; ++i) visited[i] = 0;
+    for (int i = 0; i < vertex_count; ++i) tree_parent[i] = -1;
     order_by_finish();
+    std::string second_trees;
     for (int k = 0; k < vertex_count; ++k) {
         const int v = finish_order[k];
         if (visited[v] == 0) {
             second_pass(v);
+            int members[vertex_count];
+            for (int i = 0; i < vertex_count; ++i) members[i] = component_of[i] == component_number;
+            std::string edges;
+            append_tree_edges(edges, v, transposed, transposed_degree);
+            second_trees += " From " + std::to_string(v);
+            second_trees += edges.empty() ? " it reaches nothing new" : " it follows " + edges;
+            second_trees += ", so component " + std::to_string(component_number) + " (" +
+                            colour_name[component_slot(component_number)] + ") is " + vertex_set(members) + ".";
             component_number += 1;
         }
     }
+    const int components = component_number - 1;
+    explain("The second pass searches the reversed arcs, taking as each new start the unvisited vertex with the latest "
+            "finishing time; each of its trees is one strongly connected component.%s",
+            second_trees.c_str());
+    explain_components_table();
+    explain_count("components", components);
     show();
 
     clear_screen();
     draw_graph();
+    explain("Back to the original digraph, to mark its %d components on it.", components);
     show();
 
     for (int i = 0; i < vertex_count; ++i) fill_disc(vertex_x[i], vertex_y[i], 10, component_colour[i]);
+    explain("Each vertex now carries the colour of its component. Within a component every vertex can reach every "
+            "other along the arcs; the digraph has %d strongly connected components.",
+            components);
+    explain_components_table();
+    explain_count("strongly connected components", components);
     show();
 
     close_labels();

@@ -16,6 +16,8 @@ int finish_time[vertex_count];
 int finish_order[vertex_count];
 int component_number = 1;
 Uint32 component_colour[vertex_count];
+int tree_parent[vertex_count] = {-1, -1, -1, -1, -1, -1, -1, -1};
+int component_of[vertex_count];
 
 namespace {
 
@@ -59,6 +61,7 @@ void first_pass(int v) {
         const int w = adjacency[v][j];
         if (visited[w] == 0) {
             draw_tree_line(v, w, palette[red]);
+            tree_parent[w] = v;
             first_pass(w);
         }
     }
@@ -70,11 +73,13 @@ void second_pass(int v) {
     const Uint32 colour = palette[component_slot(component_number)];
     visited[v] = 1;
     component_colour[v] = colour;
+    component_of[v] = component_number;
     fill_disc(vertex_x[v], vertex_y[v], 6, colour);
     for (int j = 0; j < transposed_degree[v]; ++j) {
         const int w = transposed[v][j];
         if (visited[w] == 0) {
             draw_tree_line(v, w, colour);
+            tree_parent[w] = v;
             second_pass(w);
         }
     }

@@ -21,6 +21,10 @@ extern int finish_time[vertex_count];
 extern int finish_order[vertex_count];
 extern int component_number;
 extern Uint32 component_colour[vertex_count];
+// For the words of each step only: the vertex from which the current pass entered each vertex
+// (-1 for the start of a tree), and the component number each vertex got in the second pass.
+extern int tree_parent[vertex_count];
+extern int component_of[vertex_count];
 
 // Places the vertices on their two rows and fills the out-lists.
 void set_up_digraph();
