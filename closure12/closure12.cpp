@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "digraph.h"
+#include "closure_words.h"
 #include "kit.h"
 
 namespace {
@@ -80,57 +81,6 @@ void walk(int v) {
 
 // ---- Words for the steps: read the matrices, never touch what is drawn ----
 
-int ones_in(const int* cells) {
-    int ones = 0;
-    for (int c = 0; c < vertex_count * vertex_count; c++) ones += cells[c];
-    return ones;
-}
-
-// Appends " i->j" for every off-diagonal 1 of `cells` that is 0 in `before` (or every one when
-// `before` is null), comma-separated, to `text` of size `size`; returns how many pairs it named.
-int name_pairs(char* text, int size, const int* cells, const int* before) {
-    int named = 0;
-    for (int i = 0; i < vertex_count; i++)
-        for (int j = 0; j < vertex_count; j++) {
-            const int c = i * vertex_count + j;
-            if (i == j || cells[c] != 1 || (before && before[c] == 1)) continue;
-            const int used = snprintf(nullptr, 0, "%s", text);
-            snprintf(text + used, size - used, "%s%d->%d", named ? ", " : "", i, j);
-            named++;
-        }
-    return named;
-}
-
-// Why a pass through k found nothing new, from the matrix as the pass found it; written into
-// `text` of size `size`.
-void why_nothing(char* text, int size, const int* before, int k) {
-    bool reached = false, reaches = false;
-    for (int v = 0; v < vertex_count; v++) {
-        if (v == k) continue;
-        if (before[v * vertex_count + k]) reached = true;
-        if (before[k * vertex_count + v]) reaches = true;
-    }
-    if (!reached && !reaches)
-        snprintf(text, size, "no other vertex reaches %d and %d reaches no other", k, k);
-    else if (!reached)
-        snprintf(text, size, "no other vertex reaches %d by the paths found so far", k);
-    else if (!reaches)
-        snprintf(text, size, "%d reaches no other vertex by the paths found so far", k);
-    else
-        snprintf(text, size, "every vertex that reaches %d already reaches all that %d reaches", k, k);
-}
-
-// How many other vertices each vertex reaches, by the current closure.
-void explain_reach_table(const char* title) {
-    int reached[vertex_count];
-    for (int i = 0; i < vertex_count; i++) {
-        reached[i] = 0;
-        for (int j = 0; j < vertex_count; j++)
-            if (j != i) reached[i] += closure[i][j];
-    }
-    explain_table(title, "vertex", "reaches", reached, vertex_count, -1);
-}
-
 void give_legend() {
     legend("small black dot with its number: a vertex; the vertices stand on a grid of 3 rows of 4");
     legend("red arrow: an edge of the digraph, from the vertex at its tail to the vertex its head points at");
@@ -179,7 +129,7 @@ int main(int argc, char* argv[]) {
     SDL_Flip(screen);
     {
         char edges[400] = "";
-        const int edge_count = name_pairs(edges, sizeof edges, &adjacency[0][0], nullptr);
+        const int edge_count = name_pairs(edges, sizeof edges, &adjacency[0][0], nullptr, vertex_count);
         int most = 0, fewest = 0;
         for (int s = 1; s < vertex_count; s++) {
             if (walk_reached[s] > walk_reached[most]) most = s;
@@ -219,7 +169,7 @@ int main(int argc, char* argv[]) {
     explain("Now the same reachability is found by Warshall's closure, one pass per step. The matrix starts as the "
             "digraph: row i, column j is 1 when there is an edge i->j, and the diagonal is 1 because every vertex "
             "reaches itself; that makes %d 1s. Pass k will let vertex k be a stop on the way.",
-            ones_in(&closure[0][0]));
+            ones_in(&closure[0][0], vertex_count));
     explain_matrix("reachability matrix at the start", &closure[0][0], vertex_count, nullptr);
     wait_step();
     clear_window();
@@ -237,13 +187,13 @@ int main(int argc, char* argv[]) {
         SDL_Flip(screen);
         {
             char pairs[1200] = "";
-            const int added = name_pairs(pairs, sizeof pairs, &closure[0][0], before_pass);
+            const int added = name_pairs(pairs, sizeof pairs, &closure[0][0], before_pass, vertex_count);
             explain("Pass %d of Warshall's closure goes through vertex %d: whenever i reaches %d and %d reaches j, "
                     "i now reaches j too.",
                     k, k, k, k);
             if (added == 0) {
                 char why[120];
-                why_nothing(why, sizeof why, before_pass, k);
+                why_nothing(why, sizeof why, before_pass, k, vertex_count);
                 explain("This pass adds no new 1s, because %s.", why);
             } else {
                 explain("This pass adds %d new 1%s: %s.", added, added == 1 ? "" : "s", pairs);
@@ -251,7 +201,7 @@ int main(int argc, char* argv[]) {
             explain_matrix("reachability matrix after this pass (new 1s marked)", &closure[0][0], vertex_count,
                            before_pass);
             explain_count("new 1s in this pass", added);
-            explain_count("1s in the matrix", ones_in(&closure[0][0]));
+            explain_count("1s in the matrix", ones_in(&closure[0][0], vertex_count));
         }
         wait_step();
         // The last pass stays on screen under the closure drawing.
@@ -263,13 +213,13 @@ int main(int argc, char* argv[]) {
     draw_closure();
     SDL_Flip(screen);
     {
-        const int total_added = ones_in(&closure[0][0]) - ones_in(at_start);
+        const int total_added = ones_in(&closure[0][0], vertex_count) - ones_in(at_start, vertex_count);
         explain("After all %d passes the matrix is the transitive closure: %d 1s, %d more than the digraph had. "
                 "Below the digraph it is drawn as a digraph of its own, in black, with an arrow i->j for every "
                 "vertex j that i reaches; each row agrees with the red walk of the first picture.",
-                pass_count, ones_in(&closure[0][0]), total_added);
+                pass_count, ones_in(&closure[0][0], vertex_count), total_added);
         explain_matrix("the closure (changes since the start marked)", &closure[0][0], vertex_count, at_start);
-        explain_reach_table("how many other vertices each vertex reaches");
+        explain_reach_table("how many other vertices each vertex reaches", &closure[0][0], vertex_count);
     }
     wait_step();
 

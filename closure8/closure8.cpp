@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "digraph.h"
+#include "closure_words.h"
 #include "kit.h"
 
 namespace {
@@ -63,57 +64,6 @@ void draw_closure() {
 
 // ---- Words for the steps: read the matrices, never touch what is drawn ----
 
-int ones_in(const int* cells) {
-    int ones = 0;
-    for (int c = 0; c < vertex_count * vertex_count; c++) ones += cells[c];
-    return ones;
-}
-
-// Appends " i->j" for every off-diagonal 1 of `cells` that is 0 in `before` (or every one when
-// `before` is null), comma-separated, to `text` of size `size`; returns how many pairs it named.
-int name_pairs(char* text, int size, const int* cells, const int* before) {
-    int named = 0;
-    for (int i = 0; i < vertex_count; i++)
-        for (int j = 0; j < vertex_count; j++) {
-            const int c = i * vertex_count + j;
-            if (i == j || cells[c] != 1 || (before && before[c] == 1)) continue;
-            const int used = snprintf(nullptr, 0, "%s", text);
-            snprintf(text + used, size - used, "%s%d->%d", named ? ", " : "", i, j);
-            named++;
-        }
-    return named;
-}
-
-// Why a pass through k found nothing new, from the matrix as the pass found it; written into
-// `text` of size `size`.
-void why_nothing(char* text, int size, const int* before, int k) {
-    bool reached = false, reaches = false;
-    for (int v = 0; v < vertex_count; v++) {
-        if (v == k) continue;
-        if (before[v * vertex_count + k]) reached = true;
-        if (before[k * vertex_count + v]) reaches = true;
-    }
-    if (!reached && !reaches)
-        snprintf(text, size, "no other vertex reaches %d and %d reaches no other", k, k);
-    else if (!reached)
-        snprintf(text, size, "no other vertex reaches %d by the paths found so far", k);
-    else if (!reaches)
-        snprintf(text, size, "%d reaches no other vertex by the paths found so far", k);
-    else
-        snprintf(text, size, "every vertex that reaches %d already reaches all that %d reaches", k, k);
-}
-
-// How many other vertices each vertex reaches, by the current closure.
-void explain_reach_table(const char* title) {
-    int reached[vertex_count];
-    for (int i = 0; i < vertex_count; i++) {
-        reached[i] = 0;
-        for (int j = 0; j < vertex_count; j++)
-            if (j != i) reached[i] += closure[i][j];
-    }
-    explain_table(title, "vertex", "reaches", reached, vertex_count, -1);
-}
-
 void give_legend() {
     legend("small black dot with its number: a vertex; the vertices stand on a grid of 2 rows of 4");
     legend("red arrow in the top drawing: an edge of the digraph, from the vertex at its tail to the vertex its head points at");
@@ -144,7 +94,7 @@ int main(int argc, char* argv[]) {
     SDL_Flip(screen);
     {
         char edges[400] = "";
-        const int edge_count = name_pairs(edges, sizeof edges, &adjacency[0][0], nullptr);
+        const int edge_count = name_pairs(edges, sizeof edges, &adjacency[0][0], nullptr, vertex_count);
         explain("This is a random digraph of %d vertices and %d edges, one along each side of the 2 x 4 grid: "
                 "%s. Warshall's algorithm will find which vertices each vertex can reach, following edges in "
                 "their direction.",
@@ -159,7 +109,7 @@ int main(int argc, char* argv[]) {
     explain("The reachability matrix starts as the digraph itself: row i, column j is 1 when there is an edge "
             "i->j, and the diagonal is 1 because every vertex reaches itself. That makes %d 1s. Each pass k "
             "of Warshall's closure will then let vertex k be a stop on the way.",
-            ones_in(&closure[0][0]));
+            ones_in(&closure[0][0], vertex_count));
     explain_matrix("reachability matrix at the start", &closure[0][0], vertex_count, nullptr);
     wait_step();
 
@@ -184,10 +134,10 @@ int main(int argc, char* argv[]) {
             used += snprintf(passes + used, sizeof passes - used, "%sPass %d, through vertex %d, ",
                              k ? " " : "", k, k);
             char pairs[600] = "";
-            added[k] = name_pairs(pairs, sizeof pairs, &closure[0][0], before_pass);
+            added[k] = name_pairs(pairs, sizeof pairs, &closure[0][0], before_pass, vertex_count);
             if (added[k] == 0) {
                 char why[120];
-                why_nothing(why, sizeof why, before_pass, k);
+                why_nothing(why, sizeof why, before_pass, k, vertex_count);
                 snprintf(passes + used, sizeof passes - used, "adds nothing, because %s.", why);
             }
             else {
@@ -216,11 +166,11 @@ int main(int argc, char* argv[]) {
                 passes);
         explain("In all, the %d passes added %d new 1s, and the closure (red, and the matrix at the bottom right) "
                 "has %d 1s: it says for every pair whether the first vertex can reach the second.",
-                pass_count, total_added, ones_in(&closure[0][0]));
+                pass_count, total_added, ones_in(&closure[0][0], vertex_count));
         explain_matrix("reachability matrix after the last pass (changes since the start marked)", &closure[0][0],
                        vertex_count, at_start);
         explain_list("new 1s added by passes 0 to 7", added, pass_count);
-        explain_reach_table("how many other vertices each vertex reaches");
+        explain_reach_table("how many other vertices each vertex reaches", &closure[0][0], vertex_count);
     }
     wait_step();
 

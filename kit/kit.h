@@ -44,6 +44,9 @@ extern Uint32 palette[palette_capacity];  // each program maps its own entries a
 // The ten colours that most programs share, by palette index. Green and blue are 250, not 255.
 namespace standard {
 enum Slot { black, red, green, blue, purple, pale_green, pale_blue, yellow, grey, white, slot_count };
+// Their names, for the words that say what a picture shows.
+constexpr const char* colour_names[slot_count] = {"black",      "red",       "green",  "blue", "purple",
+                                                  "pale green", "pale blue", "yellow", "grey", "white"};
 }
 // Maps the ten shared colours into palette[0..9] in the index order above, or only the listed slots
 // in the listed order.

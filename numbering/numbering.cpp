@@ -27,8 +27,6 @@ int colour_index;
 // the parents (-1 before), the discovery numbers (0 before), the order of finishing, and the colour
 // and vertex count of the last tree edge drawn.
 constexpr int none = -1;
-constexpr const char* slot_names[standard::slot_count] = {
-    "black", "red", "green", "blue", "purple", "pale green", "pale blue", "yellow", "grey", "white"};
 int stack[vertex_count];
 int stack_size;
 int parent[vertex_count] = {none, none, none, none, none, none, none, none};
@@ -75,11 +73,11 @@ void say_passed_over(int v, int first, int last) {
 void say_tree_edge(int v, int w, int colour, int half_width) {
     explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge, drawn in %s with half-width %d "
             "(one more than half the number of vertices discovered so far, %d, rounded down).", v, w, w,
-            slot_names[colour], half_width, visit_count);
+            standard::colour_names[colour], half_width, visit_count);
     const int finished_since = finish_count - finished_at_last_tree_edge;
     if (last_tree_colour != none && colour != last_tree_colour)
         explain("Its colour has moved on from %s, one slot for each of the %d vertices finished since the "
-                "last tree edge.", slot_names[last_tree_colour], finished_since);
+                "last tree edge.", standard::colour_names[last_tree_colour], finished_since);
     last_tree_colour = colour;
     finished_at_last_tree_edge = finish_count;
     ++tree_edge_count;

@@ -19,8 +19,6 @@ constexpr int list_y = 450;
 // the parents (-1 before) and the list as it grows. Everything is said as it happens and gathers
 // until the next picture.
 constexpr int none = -1;
-constexpr const char* slot_names[standard::slot_count] = {
-    "black", "red", "green", "blue", "purple", "pale green", "pale blue", "yellow", "grey", "white"};
 int stack[vertex_count];
 int stack_size;
 int parent[vertex_count] = {none, none, none, none, none, none, none, none};
@@ -148,10 +146,10 @@ void visit(int v) {
         pass_over(v, unsaid, j);
         say_passed_over();
         explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge, drawn in %s with half-width %d.",
-                v, w, w, slot_names[colour_index], colour_index + 1);
+                v, w, w, standard::colour_names[colour_index], colour_index + 1);
         if (last_tree_colour != none && colour_index != last_tree_colour)
             explain("Its colour and width have moved on from %s because the search reached a leaf since "
-                    "the last tree edge.", slot_names[last_tree_colour]);
+                    "the last tree edge.", standard::colour_names[last_tree_colour]);
         last_tree_colour = colour_index;
         ++tree_edge_count;
         parent[w] = v;
