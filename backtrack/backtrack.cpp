@@ -1,6 +1,7 @@
 // backtrack: a depth-first search from vertex 0 that records each vertex's parent, draws a red arrow
 // down every tree edge and a second one back beside it when the vertex is finished; one key per step.
 #include "demo_graph.h"
+#include "demo_words.h"
 #include "kit.h"
 
 #include <cstdio>
@@ -29,12 +30,6 @@ int finish_order[vertex_count];
 int finish_count;
 bool finished[vertex_count];
 
-// Appends "a", "a and b", "a, b and c" for the count items given one by one, item i of count.
-int join(char* text, int size, int used, int i, int count, const char* item) {
-    const char* glue = i == 0 ? "" : i == count - 1 ? " and " : ", ";
-    return used + std::snprintf(text + used, size - used, "%s%s", glue, item);
-}
-
 // One sentence for the neighbours adjacency[v][first .. last - 1] that visit() skipped because
 // they were discovered already; the parent, whose edge v was just reached by, is left out.
 void say_skipped(int v, int first, int last) {
@@ -48,14 +43,8 @@ void say_skipped(int v, int first, int last) {
         (finished[w] ? any_finished : any_open) = true;
     }
     if (count == 0) return;
-    char edges[16 * vertex_count], ends[16 * vertex_count], item[16];
-    int edges_used = 0, ends_used = 0;
-    for (int i = 0; i < count; ++i) {
-        std::snprintf(item, sizeof item, "%d-%d", v, skipped[i]);
-        edges_used = join(edges, sizeof edges, edges_used, i, count, item);
-        std::snprintf(item, sizeof item, "%d", skipped[i]);
-        ends_used = join(ends, sizeof ends, ends_used, i, count, item);
-    }
+    char edges[16 * vertex_count], ends[16 * vertex_count];
+    name_edges(v, skipped, count, edges, ends, static_cast<int>(sizeof edges));
     const char* state = any_finished && any_open ? "discovered (some finished)"
                         : any_finished            ? "finished"
                                                   : "discovered";

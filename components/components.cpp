@@ -39,12 +39,6 @@ int stack[vertex_count];
 int stack_size;
 int parent[vertex_count] = {none, none, none, none, none, none, none, none, none, none, none};
 
-// Appends "a", "a and b", "a, b and c" for the count items given one by one, item i of count.
-int join(char* text, int size, int used, int i, int count, int item) {
-    const char* glue = i == 0 ? "" : i == count - 1 ? " and " : ", ";
-    return used + std::snprintf(text + used, size - used, "%s%d", glue, item);
-}
-
 void say_state() {
     explain_list("Depth-first stack (bottom to top)", stack, stack_size);
     explain_table("Component of each vertex", "vertex", "component", component, vertex_count, 0);
@@ -118,7 +112,7 @@ void visit(int v) {
             if (adjacency[v][j] != parent[v]) ++count;
         for (int j = 0, i = 0; j < degree[v]; ++j)
             if (adjacency[v][j] != parent[v])
-                used = join(others, sizeof others, used, i++, count, adjacency[v][j]);
+                used = join_words(others, sizeof others, used, i++, count, adjacency[v][j]);
         if (count == 0)
             explain("Vertex %d has no neighbour besides its parent,", v);
         else

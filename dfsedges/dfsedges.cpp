@@ -2,6 +2,7 @@
 // green along every edge it takes, blue back along tree edges, red back along edges that close a cycle.
 #include "arrow_starts.h"
 #include "demo_graph.h"
+#include "demo_words.h"
 #include "kit.h"
 
 #include <cstdio>
@@ -43,12 +44,6 @@ int tree_edge_count;
 char back_edges[edge_text_size];
 int back_edge_count;
 
-// Appends "a", "a and b", "a, b and c" for the count items given one by one, item i of count.
-int join(char* text, int size, int used, int i, int count, const char* item) {
-    const char* glue = i == 0 ? "" : i == count - 1 ? " and " : ", ";
-    return used + std::snprintf(text + used, size - used, "%s%s", glue, item);
-}
-
 void add_edge_text(char* text, int& count, int u, int v) {
     const int used = static_cast<int>(std::strlen(text));
     std::snprintf(text + used, edge_text_size - used, "%s%d-%d", count == 0 ? "" : ", ", u, v);
@@ -71,14 +66,8 @@ void say_passed_over(int u, int first, int last) {
     int ends[vertex_count];
     const int count = passed_over(u, first, last, ends);
     if (count == 0) return;
-    char edges[16 * vertex_count], names[16 * vertex_count], item[16];
-    int edges_used = 0, names_used = 0;
-    for (int i = 0; i < count; ++i) {
-        std::snprintf(item, sizeof item, "%d-%d", u, ends[i]);
-        edges_used = join(edges, sizeof edges, edges_used, i, count, item);
-        std::snprintf(item, sizeof item, "%d", ends[i]);
-        names_used = join(names, sizeof names, names_used, i, count, item);
-    }
+    char edges[16 * vertex_count], names[16 * vertex_count];
+    name_edges(u, ends, count, edges, names, static_cast<int>(sizeof edges));
     if (count == 1)
         explain("Edge %s needs no new arrow: %s is finished, so the edge was shown already from that end.",
                 edges, names);

@@ -26,12 +26,6 @@ int parent[vertex_count] = {none, none, none, none, none, none, none, none};
 int entered[vertex_count];
 int entered_count;
 
-// Appends "a", "a and b", "a, b and c" for the count items given one by one, item i of count.
-int join(char* text, int size, int used, int i, int count, const char* item) {
-    const char* glue = i == 0 ? "" : i == count - 1 ? " and " : ", ";
-    return used + std::snprintf(text + used, size - used, "%s%s", glue, item);
-}
-
 // Names the edges from v to the neighbours adjacency[v][first .. last - 1] that the search passed
 // over because they were entered already; the edge back to v's own parent, the band v came by, is
 // left out. Returns how many were named.
@@ -46,7 +40,7 @@ int passed_over(int v, int first, int last, char* edges, int size) {
         const int w = adjacency[v][k];
         if (w == parent[v]) continue;
         std::snprintf(item, sizeof item, "%d-%d", v, w);
-        used = join(edges, size, used, i++, count, item);
+        used = join_words(edges, size, used, i++, count, item);
     }
     return count;
 }

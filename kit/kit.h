@@ -94,6 +94,10 @@ void explain_table(const char* title, const char* key_heading, const char* value
 // An n x n 0/1 matrix, row by row; with `before` (n x n, or null) the cells that changed are marked.
 void explain_matrix(const char* title, const int* cells, int n, const int* before);
 void explain_count(const char* title, int value);
+// Appends item i of `count` to the words in text[0 .. used), joined as "a", "a and b", "a, b and c";
+// returns the new length. The text is cut at `size`.
+int join_words(char* text, int size, int used, int i, int count, const char* item);
+int join_words(char* text, int size, int used, int i, int count, int item);
 // One entry of the program's legend, said once at start: what a colour, disc, ring, band or arrow
 // in its pictures means.
 void legend(const char* entry);

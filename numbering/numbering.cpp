@@ -1,6 +1,7 @@
 // numbering: a depth-first search from vertex 0 that numbers the vertices in the order it finds
 // them; each branch of the search tree is drawn in a colour of its own, wider as the count grows.
 #include "demo_graph.h"
+#include "demo_words.h"
 #include "kit.h"
 
 #include <cstdio>
@@ -37,12 +38,6 @@ int last_tree_colour = none;
 int finished_at_last_tree_edge;
 int tree_edge_count;
 
-// Appends "a", "a and b", "a, b and c" for the count items given one by one, item i of count.
-int join(char* text, int size, int used, int i, int count, const char* item) {
-    const char* glue = i == 0 ? "" : i == count - 1 ? " and " : ", ";
-    return used + std::snprintf(text + used, size - used, "%s%s", glue, item);
-}
-
 // Said as it happens: the edges from v to the neighbours adjacency[v][first .. last - 1] that the
 // search passed over because they were discovered already; the edge to v's own parent, the one v
 // was reached by, is left out.
@@ -54,14 +49,8 @@ void say_passed_over(int v, int first, int last) {
         if (w != parent[v]) ends[count++] = w;
     }
     if (count == 0) return;
-    char edges[16 * vertex_count], names[16 * vertex_count], item[16];
-    int edges_used = 0, names_used = 0;
-    for (int i = 0; i < count; ++i) {
-        std::snprintf(item, sizeof item, "%d-%d", v, ends[i]);
-        edges_used = join(edges, sizeof edges, edges_used, i, count, item);
-        std::snprintf(item, sizeof item, "%d", ends[i]);
-        names_used = join(names, sizeof names, names_used, i, count, item);
-    }
+    char edges[16 * vertex_count], names[16 * vertex_count];
+    name_edges(v, ends, count, edges, names, static_cast<int>(sizeof edges));
     if (count == 1)
         explain("Edge %s gets no line: %s is discovered already, so it is not a tree edge.", edges, names);
     else

@@ -26,12 +26,6 @@ int preorder[vertex_count];
 int last_tree_colour = none;
 int tree_edge_count;
 
-// Appends "a", "a and b", "a, b and c" for the count items given one by one, item i of count.
-int join(char* text, int size, int used, int i, int count, const char* item) {
-    const char* glue = i == 0 ? "" : i == count - 1 ? " and " : ", ";
-    return used + std::snprintf(text + used, size - used, "%s%s", glue, item);
-}
-
 // The edges passed over since the last words about them, because they led to vertices discovered
 // already, and the vertices finished on the way back up that were not leaves: both are told at the
 // next tree edge or at the end, so that a long climb reads as one or two sentences.
@@ -65,11 +59,11 @@ void say_passed_over() {
     int edges_used = 0, names_used = 0;
     for (int i = 0; i < passed_count; ++i) {
         std::snprintf(item, sizeof item, "%d-%d", passed_from[i], passed_to[i]);
-        edges_used = join(edges, sizeof edges, edges_used, i, passed_count, item);
+        edges_used = join_words(edges, sizeof edges, edges_used, i, passed_count, item);
     }
     for (int e = 0; e < end_count; ++e) {
         std::snprintf(item, sizeof item, "%d", ends[e]);
-        names_used = join(names, sizeof names, names_used, e, end_count, item);
+        names_used = join_words(names, sizeof names, names_used, e, end_count, item);
     }
     explain("%s %s %s no line: %s %s discovered already, so %s.", passed_count == 1 ? "Edge" : "Edges", edges,
             passed_count == 1 ? "gets" : "get", names, end_count == 1 ? "is" : "are",
@@ -84,7 +78,7 @@ void say_climb(int v) {
     int used = 0;
     for (int i = 0; i < climbed_count; ++i) {
         std::snprintf(item, sizeof item, "%d", climbed[i]);
-        used = join(names, sizeof names, used, i, climbed_count, item);
+        used = join_words(names, sizeof names, used, i, climbed_count, item);
     }
     if (climbed_count == 1)
         explain("Vertex %s has no undiscovered neighbour left, so it is finished too, and the search is "

@@ -3,6 +3,7 @@
 #include "narration.h"
 #include "show.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -46,6 +47,19 @@ void explain_matrix(const char* title, const int* cells, int n, const int* befor
 void explain_count(const char* title, int value) {
     StateItem item{StateItem::Kind::count, title, "", "", {value}, {}, 0, 0};
     said.state.push_back(item);
+}
+
+int join_words(char* text, int size, int used, int i, int count, const char* item) {
+    if (used >= size) return used;
+    const char* glue = i == 0 ? "" : i == count - 1 ? " and " : ", ";
+    const int written = std::snprintf(text + used, static_cast<std::size_t>(size - used), "%s%s", glue, item);
+    return written < 0 ? used : std::min(size - 1, used + written);
+}
+
+int join_words(char* text, int size, int used, int i, int count, int item) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%d", item);
+    return join_words(text, size, used, i, count, number);
 }
 
 void legend(const char* entry) { legend_entries.push_back(entry); }
