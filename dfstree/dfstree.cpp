@@ -97,6 +97,19 @@ void draw_graph() {
     for (int v = 0; v < vertex_count; ++v) draw_label(vertex_x[v] + 15, vertex_y[v] - 2, "%d", v);
 }
 
+// Asked before the step that enters v. The vertex entered just before is the one the search stands
+// on, unless it had nothing new left and the search went back first.
+void ask_which_is_entered(int v) {
+    ask(AnswerKind::vertex, "Which vertex does the search enter next?");
+    const int from = parent[v], last = entered[entered_count - 2];
+    if (from == last)
+        answer(v, "Vertex %d is the first neighbour of %d, in the order of its list, that the search has not entered yet.",
+               v, from);
+    else
+        answer(v, "Vertex %d has no neighbour left that the search has not entered, so the search goes back along the "
+                  "tree until it reaches %d, whose first such neighbour is %d.", last, from, v);
+}
+
 // The band is drawn over the red disc of v, which it partly blackens, and is shown by the flip in
 // w's own step, after w's disc has gone on top of its other end.
 void depth_first_search(int v) {
@@ -104,6 +117,7 @@ void depth_first_search(int v) {
     fill_disc(vertex_x[v], vertex_y[v], entered_radius, palette[red]);
     entered[entered_count++] = v;
     stack[stack_size++] = v;
+    if (parent[v] != none) ask_which_is_entered(v);
     if (parent[v] == none)
         explain("The search starts at vertex %d and enters it (red disc): discovery number %d.", v,
                 entered_count);
@@ -167,6 +181,10 @@ int main(int argc, char* argv[]) {
                                            thin_used ? ", " : "", v, w);
                 ++edges;
             }
+        ask(AnswerKind::number, "The search is about to end. How many tree edges (thick bands) does the finished "
+                                "depth-first tree have?");
+        answer(tree_edges, "The tree has %d edges: every vertex but the start, 0, was entered along exactly one tree "
+                           "edge, and there are %d vertices.", tree_edges, entered_count);
         explain("All %d vertices were entered. The %d thick bands %s form the depth-first tree; the %d "
                 "thin edges %s are not in it.", entered_count, tree_edges, tree, edges, thin);
         explain_list("Order of entering", entered, entered_count);

@@ -24,6 +24,7 @@
 // routine does (see use_line_routine).
 #pragma once
 
+#include "narration.h"
 #include "settings.h"
 
 #include <SDL.h>
@@ -101,6 +102,19 @@ int join_words(char* text, int size, int used, int i, int count, int item);
 // One entry of the program's legend, said once at start: what a colour, disc, ring, band or arrow
 // in its pictures means.
 void legend(const char* entry);
+
+// ---- Questions for --predict ----------------------------------------------------------------
+// The question that the next shown picture answers, asked before the picture appears: usually said
+// with its answer just before the wait_step of the step that answers it. Asked before begin_stage,
+// it is put before the stage's first frame, and its answer may wait until the step after the stage.
+// Without --predict the question goes nowhere; with --record it is kept with the step.
+void ask(AnswerKind kind, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// The answer (a vertex, a number, answers::yes or no, answers::tree_edge or back_edge,
+// answers::goes_back) and in one sentence why, naming the answer: it is what the student reads
+// after answering, right or not.
+void answer(int value, const char* reason_format, ...) __attribute__((format(printf, 2, 3)));
+void answer_vertices(const int* vertices, int count, const char* reason_format, ...)
+    __attribute__((format(printf, 3, 4)));
 
 // The seed a random program passes to srand: --seed N when given, else time(NULL).
 unsigned int random_seed();

@@ -381,4 +381,4 @@ bool finish(std::string& why) {
 
 }  // namespace
 
-const Output gif_output{"gif", wanted, true, start, step, frame, finish, close_and_remove};
+const Output gif_output{"gif", wanted, always, start, step, frame, finish, close_and_remove};

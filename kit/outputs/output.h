@@ -24,7 +24,7 @@ struct Step {
     const ShowState* show;
     int number;              // counts from 1
     const Picture* picture;  // null for an output that takes no pictures
-    const Narration* narration;  // what the step did, in words and state
+    const Narration* narration;  // what the step did, in words and state, and its question
 };
 
 // One flipped frame of an animated stage, which ends at the step after it.
@@ -34,6 +34,9 @@ struct Frame {
     int number;              // counts from 1 in each stage
     const char* stage;       // what the stage grows, in a few words; null when not said
     const Picture* picture;  // null for an output that takes no pictures
+    // The question that the step after the stage answers (--predict), posed before the stage began;
+    // null when there is none.
+    const Question* question;
 };
 
 enum class Outcome {
@@ -45,7 +48,7 @@ enum class Outcome {
 struct Output {
     const char* name;
     bool (*wanted)(const Settings&);
-    bool takes_pictures;  // needs the captured picture at its step and frame
+    bool (*takes_pictures)(const Settings&);  // needs the captured picture at its step and frame
     // Each returns false (or Outcome::failed) with one line in `why`, prefixed by nothing.
     bool (*start)(const Settings& settings, const char* program, std::string& why);
     Outcome (*step)(const Step& step, std::string& why);
@@ -60,6 +63,10 @@ extern const Output pictures_output;
 extern const Output gif_output;
 extern const Output transcript_output;
 extern const Output window_output;
+
+// For the rows whose need of pictures does not depend on the settings.
+inline bool always(const Settings&) { return true; }
+inline bool never(const Settings&) { return false; }
 
 struct OutputTable {
     const Output* const* rows;

@@ -129,4 +129,4 @@ void discard() {
 
 }  // namespace
 
-const Output pictures_output{"pictures", wanted, true, start, step, nullptr, finish, discard};
+const Output pictures_output{"pictures", wanted, always, start, step, nullptr, finish, discard};

@@ -1,6 +1,8 @@
 // Plain text that a terminal screen reader reads line by line, and JSON for anyone building on it.
 #include "step_text.h"
 
+#include "questions.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -108,7 +110,35 @@ std::string item_json(const StateItem& item) {
     return out + "}";
 }
 
+const char* kind_name(AnswerKind kind) {
+    switch (kind) {
+        case AnswerKind::vertex: return "vertex";
+        case AnswerKind::vertex_or_back: return "vertex_or_back";
+        case AnswerKind::vertices: return "vertices";
+        case AnswerKind::number: return "number";
+        case AnswerKind::yes_no: return "yes_no";
+        case AnswerKind::edge_kind: return "edge_kind";
+    }
+    return "number";
+}
+
+std::string question_json(const Question& question) {
+    return "{\"text\":" + json_string(question.text) + ",\"kind\":\"" + kind_name(question.kind) +
+           "\",\"hint\":" + json_string(answer_hint(question.kind)) + ",\"answer\":" + json_numbers(question.answer) +
+           ",\"answer_text\":" + json_string(answer_text(question)) + ",\"reason\":" + json_string(question.reason) + "}";
+}
+
 }  // namespace
+
+std::string question_text(const Step& step) {
+    const Question& question = step.narration->question;
+    if (question.text.empty()) return "";
+    std::string text = "Question before step " + number(step.number);
+    if (step.show->step_count > 0) text += " of " + number(step.show->step_count);
+    text += ": " + question.text + " (" + answer_hint(question.kind) + ")\n";
+    if (question.answered) text += "  Answer: " + answer_text(question) + ". " + question.reason + "\n";
+    return text + "\n";
+}
 
 std::string legend_text(const ShowState& show) {
     std::string text = std::string(show.program) + (show.seed_in_use ? " (seed " + number(static_cast<int>(show.seed)) + ")" : "") + "\n";
@@ -127,7 +157,7 @@ std::string step_text(const Step& step) {
     return text + "\n";
 }
 
-std::string steps_json(const ShowState& show, const std::vector<Narration>& steps) {
+std::string steps_json(const ShowState& show, const std::vector<Narration>& steps, bool questions) {
     std::string out = "{\"program\":" + json_string(show.program);
     out += ",\"seed\":" + (show.seed_in_use ? std::to_string(show.seed) : std::string("null"));
     out += ",\"step_count\":" + number(show.step_count) + ",\"legend\":[";
@@ -140,7 +170,9 @@ std::string steps_json(const ShowState& show, const std::vector<Narration>& step
         out += std::string(k == 0 ? "" : ",") + "\n{\"step\":" + number(static_cast<int>(k + 1)) + ",\"picture\":\"" + picture +
                "\",\"sentence\":" + json_string(steps[k].sentence) + ",\"state\":[";
         for (std::size_t i = 0; i < steps[k].state.size(); ++i) out += (i == 0 ? "" : ",") + item_json(steps[k].state[i]);
-        out += "]}";
+        out += "]";
+        if (questions && !steps[k].question.text.empty()) out += ",\"question\":" + question_json(steps[k].question);
+        out += "}";
     }
     return out + "\n]}\n";
 }

@@ -9,6 +9,9 @@
 std::string legend_text(const ShowState& show);
 // "Step 5 of 24: ..." and the state as plain-text tables.
 std::string step_text(const Step& step);
+// "Question before step 5 of 24: ..." with its answer and reason, for a printed transcript; empty
+// when the step asks nothing.
+std::string question_text(const Step& step);
 // The whole show so far as one JSON document: program, seed, legend, and each step with its
-// picture's name, sentence and state.
-std::string steps_json(const ShowState& show, const std::vector<Narration>& steps);
+// picture's name, sentence and state, and with `questions` its question.
+std::string steps_json(const ShowState& show, const std::vector<Narration>& steps, bool questions = false);

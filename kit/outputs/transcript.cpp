@@ -1,6 +1,7 @@
 // --explain: every step's words and state on standard output as the show runs, the legend first.
 // With --record, the same transcript is DIR/steps.txt, and DIR/steps.json holds it as data
-// (DIR/steps.js too, for the step page to read from file:// without a fetch). The files are
+// (DIR/steps.js too, for the step page to read from file:// without a fetch); with --predict, each
+// step's question and answer come before it. The files are
 // rewritten after each step, so that they always hold exactly the steps shown so far.
 #include "files.h"
 #include "output.h"
@@ -12,6 +13,10 @@
 namespace {
 
 bool to_terminal = false;
+bool with_questions = false;  // --predict: each step's question before it
+// In a window the answer must not be on the terminal before the student gives it: the window
+// prints the question there itself.
+bool questions_to_terminal = false;
 std::string folder;  // empty: no files
 std::string transcript;
 std::vector<Narration> steps;
@@ -20,6 +25,8 @@ bool wanted(const Settings& settings) { return settings.explain || !settings.rec
 
 bool start(const Settings& settings, const char*, std::string&) {
     to_terminal = settings.explain;
+    with_questions = settings.predict;
+    questions_to_terminal = settings.predict && settings.unattended();
     folder = settings.record_folder;
     transcript.clear();
     steps.clear();
@@ -34,16 +41,17 @@ bool write_file(const std::string& name, const std::string& text, std::string& w
 }
 
 Outcome step(const Step& step, std::string& why) {
-    std::string block = step_text(step);
-    if (step.number == 1) block = legend_text(*step.show) + block;
+    const std::string legend = step.number == 1 ? legend_text(*step.show) : "";
+    const std::string question = with_questions ? question_text(step) : "";
+    const std::string block = step_text(step);
     if (to_terminal) {
-        std::fputs(block.c_str(), stdout);
+        std::fputs((legend + (questions_to_terminal ? question : "") + block).c_str(), stdout);
         std::fflush(stdout);
     }
     if (folder.empty()) return Outcome::go_on;
-    transcript += block;
+    transcript += legend + question + block;
     steps.push_back(*step.narration);
-    const std::string json = steps_json(*step.show, steps);
+    const std::string json = steps_json(*step.show, steps, with_questions);
     if (!write_file("steps.txt", transcript, why) || !write_file("steps.json", json, why) ||
         !write_file("steps.js", "window.graphstepsSteps = " + json + ";\n", why))
         return Outcome::failed;
@@ -55,4 +63,4 @@ void discard() {}
 
 }  // namespace
 
-const Output transcript_output{"transcript", wanted, false, start, step, nullptr, finish, discard};
+const Output transcript_output{"transcript", wanted, never, start, step, nullptr, finish, discard};

@@ -54,7 +54,14 @@ bool choose_window_driver(std::string& why) {
 
 }  // namespace
 
-SDL_Surface* platform_open_screen(bool offscreen, std::string& why) {
+namespace {
+
+SDL_Surface* presented_window = nullptr;  // the window of a `presented` screen
+
+}  // namespace
+
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why) {
+    const bool offscreen = kind == ScreenKind::offscreen;
     // Offscreen, SDL draws into a plain surface in memory and nothing reads the keyboard.
     if (offscreen) {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -94,7 +101,32 @@ SDL_Surface* platform_open_screen(bool offscreen, std::string& why) {
         SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
         SDL_Flip(surface);
     }
-    return surface;
+    if (kind != ScreenKind::presented) return surface;
+    // The programs draw in memory, in the window's own pixel format, so that their pixels are the
+    // ones they would have drawn in the window; SDL_Flip of such a surface shows nothing.
+    presented_window = surface;
+    const SDL_PixelFormat& format = *surface->format;
+    SDL_Surface* drawn = SDL_CreateRGBSurface(SDL_SWSURFACE, 800, 600, 32, format.Rmask, format.Gmask, format.Bmask, 0);
+    if (drawn == nullptr) {
+        why = std::string("cannot make the 800 x 600 picture in memory: ") + SDL_GetError();
+        return nullptr;
+    }
+    SDL_FillRect(drawn, nullptr, SDL_MapRGB(drawn->format, 255, 255, 255));
+    return drawn;
+}
+
+void platform_present(const Picture& picture) {
+    SDL_Surface* window = presented_window;
+    if (window == nullptr || SDL_LockSurface(window) != 0) return;
+    const SDL_PixelFormat& format = *window->format;
+    for (int y = 0; y < Picture::height; ++y) {
+        const std::uint32_t* from = picture.row(y);
+        Uint32* to = reinterpret_cast<Uint32*>(static_cast<Uint8*>(window->pixels) + std::size_t(y) * window->pitch);
+        for (int x = 0; x < Picture::width; ++x)
+            to[x] = red_of(from[x]) << format.Rshift | green_of(from[x]) << format.Gshift | blue_of(from[x]) << format.Bshift;
+    }
+    SDL_UnlockSurface(window);
+    SDL_Flip(window);
 }
 
 void platform_set_caption(const char* caption, const char* icon_name) {
@@ -121,6 +153,31 @@ bool counts(const SDL_Event& event) {
     return event.type == SDL_KEYDOWN && !is_modifier(event.key.keysym.sym);
 }
 
+KeyPress key_of(const SDL_keysym& symbol) {
+    using Kind = KeyPress::Kind;
+    const SDLKey key = symbol.sym;
+    if (key >= SDLK_0 && key <= SDLK_9) return {Kind::character, static_cast<char>('0' + (key - SDLK_0))};
+    if (key >= SDLK_KP0 && key <= SDLK_KP9) return {Kind::character, static_cast<char>('0' + (key - SDLK_KP0))};
+    if (key >= SDLK_a && key <= SDLK_z) return {Kind::character, static_cast<char>('a' + (key - SDLK_a))};
+    switch (key) {
+        case SDLK_SPACE: return {Kind::character, ' '};
+        case SDLK_COMMA: return {Kind::character, ','};
+        case SDLK_BACKSPACE: return {Kind::backspace, 0};
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return {Kind::enter, 0};
+        case SDLK_ESCAPE: return {Kind::escape, 0};
+        case SDLK_LEFT: return {Kind::left, 0};
+        case SDLK_RIGHT: return {Kind::right, 0};
+        case SDLK_UP: return {Kind::up, 0};
+        case SDLK_DOWN: return {Kind::down, 0};
+        case SDLK_PAGEUP: return {Kind::page_up, 0};
+        case SDLK_PAGEDOWN: return {Kind::page_down, 0};
+        case SDLK_HOME: return {Kind::home, 0};
+        case SDLK_END: return {Kind::end, 0};
+        default: return {Kind::other, 0};
+    }
+}
+
 }  // namespace
 
 void platform_catch_stop_signals() {
@@ -145,7 +202,7 @@ void platform_end_by_signal(int signal) {
     _exit(128 + signal);
 }
 
-WindowEvent platform_wait_event() {
+WindowEvent platform_wait_event(KeyPress* key) {
     SDL_Event event;
     // SDL_WaitEvent itself polls every 10 ms; polling here as well lets a signal end the wait.
     for (;;) {
@@ -157,7 +214,9 @@ WindowEvent platform_wait_event() {
             continue;
         }
         if (!counts(event)) continue;
-        return event.type == SDL_QUIT ? WindowEvent::quit : WindowEvent::key;
+        if (event.type == SDL_QUIT) return WindowEvent::quit;
+        if (key != nullptr) *key = key_of(event.key.keysym);
+        return WindowEvent::key;
     }
 }
 

@@ -3,6 +3,8 @@
 // implements it (desktop.cpp); a build for another platform replaces that file.
 #pragma once
 
+#include "picture.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -11,10 +13,18 @@
 // Whether a display is named at all (DISPLAY, WAYLAND_DISPLAY or SDL_VIDEODRIVER).
 bool platform_has_display();
 
-// Opens the 800 x 600 x 32 surface the programs draw on: the window, or with `offscreen` one in
-// memory that nobody sees. Null, with the reason in `why`, when it cannot be had; a window that
-// SDL could only give as text in the terminal, or not at all, is such a failure.
-SDL_Surface* platform_open_screen(bool offscreen, std::string& why);
+enum class ScreenKind {
+    offscreen,  // a surface in memory that nobody sees (--record, --gif)
+    window,     // the window itself: what a program flips is what the window shows
+    presented,  // a surface in memory, and a window that shows only what platform_present gives it
+};
+// Opens the 800 x 600 x 32 surface the programs draw on. Null, with the reason in `why`, when it
+// cannot be had; a window that SDL could only give as text in the terminal, or not at all, is such
+// a failure.
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why);
+// Shows a picture in the window of a `presented` screen; the surface the programs draw on is not
+// touched, so that the window can ask a question or show an earlier step in between.
+void platform_present(const Picture& picture);
 
 // SDL's dummy driver counts as a window: for tests that drive a window show with pushed events.
 extern bool platform_accepts_dummy_window;
@@ -26,10 +36,17 @@ enum class WindowEvent {
     quit,  // the window's close button
     stop,  // a signal asked the program to stop (see platform_stop_signal)
 };
+// Which key was pressed, as far as the window's keys need to tell: `character` is a digit, a
+// lower-case letter, a space or a comma, in `character`.
+struct KeyPress {
+    enum class Kind { character, backspace, enter, escape, left, right, up, down, page_up, page_down, home, end, other };
+    Kind kind = Kind::other;
+    char character = 0;
+};
 // Blocks until a key press, the window's close or a stop signal; every other event, and a press of
 // Shift, Ctrl, Alt, Super, Caps Lock or Num Lock on its own, is dropped. An error from the event
-// queue counts as the window going away.
-WindowEvent platform_wait_event();
+// queue counts as the window going away. With `key`, a key press is told there.
+WindowEvent platform_wait_event(KeyPress* key = nullptr);
 // Takes the first key press (not a lone modifier) or close waiting in the queue; false when none.
 bool platform_take_key_or_close();
 

@@ -62,6 +62,42 @@ int join_words(char* text, int size, int used, int i, int count, int item) {
     return join_words(text, size, used, i, count, number);
 }
 
+namespace {
+
+std::string formatted(const char* format, va_list arguments) {
+    char text[text_buffer_size];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    return text;
+}
+
+}  // namespace
+
+void ask(AnswerKind kind, const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    said.question = Question{kind, formatted(format, arguments), false, {}, ""};
+    va_end(arguments);
+}
+
+void answer(int value, const char* reason_format, ...) {
+    va_list arguments;
+    va_start(arguments, reason_format);
+    said.question.answered = true;
+    said.question.answer = {value};
+    said.question.reason = formatted(reason_format, arguments);
+    va_end(arguments);
+}
+
+void answer_vertices(const int* vertices, int count, const char* reason_format, ...) {
+    va_list arguments;
+    va_start(arguments, reason_format);
+    said.question.answered = true;
+    said.question.answer = copied(vertices, count);
+    std::sort(said.question.answer.begin(), said.question.answer.end());
+    said.question.reason = formatted(reason_format, arguments);
+    va_end(arguments);
+}
+
 void legend(const char* entry) { legend_entries.push_back(entry); }
 
 const Narration& narration_said() { return said; }

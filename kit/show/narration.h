@@ -17,7 +17,35 @@ struct StateItem {
     int blank = 0;                           // table: a value shown as "-"
 };
 
+// What kind of thing the answer to a question is: the student names it, rather than picking one of
+// several offered answers.
+enum class AnswerKind {
+    vertex,          // a vertex number
+    vertex_or_back,  // a vertex number, or "b": no new vertex, the search goes back
+    vertices,        // a set of vertex numbers, in any order
+    number,          // a count or a length
+    yes_no,          // "y" or "n"
+    edge_kind,       // "t" for a tree edge, "b" for a back edge
+};
+
+// The values an answer of each kind holds.
+namespace answers {
+constexpr int goes_back = -1;  // vertex_or_back: no new vertex
+constexpr int no = 0, yes = 1;
+constexpr int tree_edge = 0, back_edge = 1;
+}  // namespace answers
+
+// A question that the step's picture answers, for --predict: put before the picture is shown.
+struct Question {
+    AnswerKind kind = AnswerKind::number;
+    std::string text;          // empty: the step asks nothing
+    bool answered = false;     // the program has said the answer
+    std::vector<int> answer;   // one value; for `vertices` the set, smallest first
+    std::string reason;        // one sentence: why that is the answer, naming it
+};
+
 struct Narration {
     std::string sentence;
     std::vector<StateItem> state;
+    Question question;
 };

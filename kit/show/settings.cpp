@@ -1,4 +1,5 @@
-// The options that every program takes: --record DIR, --gif FILE, --seed N, --fps N, --help.
+// The options that every program takes: --explain, --predict, --record DIR, --gif FILE, --seed N,
+// --fps N, --help.
 #include "settings.h"
 
 #include <cerrno>
@@ -6,12 +7,16 @@
 
 void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "%s: %s\n\n", program.name, program.summary);
-    std::fprintf(out, "usage: %s [--explain] [--record DIR] [--gif FILE]%s%s\n\n", program.name,
+    std::fprintf(out, "usage: %s [--explain] [--predict] [--record DIR] [--gif FILE]%s%s\n\n", program.name,
                  program.draws_random_graph ? " [--seed N]" : "", program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
     std::fprintf(out, "  --explain     say what each step does, and the algorithm's state, on standard\n"
                       "                output (with --record, also as DIR/steps.txt)\n");
+    std::fprintf(out, "  --predict     before a step, ask what it will show: type the answer in the\n"
+                      "                window and press Enter (Escape or an empty Enter skips); with\n"
+                      "                --record, the questions and answers go into DIR/steps.txt,\n"
+                      "                DIR/steps.json and the step page\n");
     std::fprintf(out, "  --record DIR  no window: write each step's picture as DIR/step-001.png, ...,\n"
                       "                and DIR/index.html to page through them in a browser (the\n"
                       "                pictures and page of an earlier recording in DIR are removed)\n");
@@ -50,6 +55,8 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             return Parsed::help;
         } else if (argument == "--explain") {
             settings.explain = true;
+        } else if (argument == "--predict") {
+            settings.predict = true;
         } else if (argument == "--record") {
             if (!has_value) return complaint = "--record needs a folder", Parsed::error;
             settings.record_folder = argv[++i];

@@ -22,9 +22,13 @@ struct Settings {
     unsigned int seed = 0;      // --seed, when given
     int frames_per_second = 60; // --fps: the window's animation rate; 0: unpaced
     bool explain = false;       // --explain: the transcript of every step on standard output
+    bool predict = false;       // --predict: a question before each step that the program can ask
 
     // No window: the show runs to its end as if a key were pressed at every step.
     bool unattended() const { return !record_folder.empty() || !gif_path.empty(); }
+    // The window shows the pictures the show hands it, rather than what the program flips: it can
+    // then put a question before a step's picture.
+    bool window_presents() const { return predict; }
 };
 
 enum class Parsed { run, help, error };

@@ -94,7 +94,10 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     }
 
     std::string why;
-    screen = platform_open_screen(settings.unattended(), why);
+    const ScreenKind kind = settings.unattended()       ? ScreenKind::offscreen
+                            : settings.window_presents() ? ScreenKind::presented
+                                                         : ScreenKind::window;
+    screen = platform_open_screen(kind, why);
     if (screen == nullptr) fail_show(why);
     // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
     // be drawn out of bounds.
@@ -124,8 +127,9 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         if (!output.wanted(settings)) continue;
         if (!output.start(settings, program.name, why)) fail_show(why);
         active.push_back(&output);
-        pictures_wanted |= output.takes_pictures;
-        frames_wanted |= output.takes_pictures && output.frame != nullptr;
+        const bool takes_pictures = output.takes_pictures(settings);
+        pictures_wanted |= takes_pictures;
+        frames_wanted |= takes_pictures && output.frame != nullptr;
     }
 }
 
@@ -162,12 +166,16 @@ int wait_step() {
 void pace_frame() {
     if (!show_open) return;
     stop_if_asked();
-    const Frame frame{&state, steps_shown + 1, ++stage_frames, stage, frames_wanted ? captured_picture() : nullptr};
-    const Frame without_picture{frame.show, frame.step, frame.number, frame.stage, nullptr};
+    const Question& question = narration_said().question;
+    const Frame frame{&state, steps_shown + 1, ++stage_frames, stage, frames_wanted ? captured_picture() : nullptr,
+                      question.text.empty() ? nullptr : &question};
+    Frame without_picture = frame;
+    without_picture.picture = nullptr;
     std::string why;
     for (const Output* output : active) {
         if (output->frame == nullptr) continue;
-        if (!output->frame(output->takes_pictures ? frame : without_picture, why)) fail_show(why);
+        if (!output->frame(output->takes_pictures(settings) ? frame : without_picture, why)) fail_show(why);
+        stop_if_asked();
     }
 }
 
