@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -59,6 +60,20 @@ TEST_F(Accessibility, GalleryIndexHasNoViolation) {
     const ProgramRun gallery = run_in(folder, "GRAPHSTEPS_BUILD_DIR=" BUILD_DIR " " SOURCE_DIR "/demo --gallery gallery");
     ASSERT_EQ(gallery.exit_status, 0) << gallery.err;
     EXPECT_EQ(audit(folder, "gallery/index.html"), "first|0|\ndone");
+}
+
+// The page's predict mode with real key presses: questions before the steps they ask about, right,
+// wrong, unreadable and skipped answers, the score, the live region, and axe-core with a question
+// open and after its feedback (tests/page_predict_check.js says what it checks).
+TEST_F(Accessibility, PredictModeWorksByKeyboardWithNoViolation) {
+    if (!fs::exists(BUILD_DIR "/axe/node_modules/playwright-core"))
+        GTEST_SKIP() << "playwright-core is not installed in " BUILD_DIR "/axe (./run-tests installs it)";
+    if (std::system("command -v node >/dev/null 2>&1") != 0) GTEST_SKIP() << "node is not installed";
+    ASSERT_EQ(run_in(folder, quote_path(program_path("dfstree")) + " --predict --record predict").exit_status, 0);
+    const ProgramRun check = run_in(folder, "timeout 120 node " SOURCE_DIR "/tests/page_predict_check.js predict " BUILD_DIR "/axe");
+    EXPECT_EQ(check.exit_status, 0) << check.out << check.err;
+    EXPECT_EQ(check.out.find("FAILED"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("ok no request left the page"), std::string::npos) << check.out;
 }
 
 }  // namespace

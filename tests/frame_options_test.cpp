@@ -14,7 +14,7 @@ std::string components() { return "'" + program_path("components") + "'"; }
 TEST(ProgramOptions, HelpPrintsTheUsageAndSucceeds) {
     const ProgramRun run = run_in("/tmp", components() + " --help");
     EXPECT_EQ(run.exit_status, 0);
-    EXPECT_NE(run.out.find("usage: components [--explain] [--record DIR]"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("usage: components [--explain] [--predict] [--record DIR]"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("--seed"), std::string::npos);  // no random graph, no seed
 }
 

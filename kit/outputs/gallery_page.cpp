@@ -43,6 +43,13 @@ caption { text-align: left; font-weight: bold; padding: 2px 0; }
 th, td { border: 1px solid #888; padding: 2px 8px; text-align: right; }
 .changed { font-weight: bold; }
 .state-line { font-size: 16px; color: #111; }
+#question-section { max-width: 800px; margin: 8px 0; padding: 8px 12px; background: #fff; border: 2px solid #1a5fb4; }
+#question-section label { display: block; font-size: 18px; margin-bottom: 6px; }
+#answer { font: inherit; width: 16em; }
+#feedback { font-size: 18px; color: #111; max-width: 800px; }
+#feedback.right { border-left: 6px solid #1a7f37; padding-left: 8px; }
+#feedback.not-quite { border-left: 6px dashed #9a6700; padding-left: 8px; }
+input:focus-visible { outline: 3px solid #1a5fb4; outline-offset: 2px; }
 .visually-hidden { position: absolute; width: 1px; height: 1px; overflow: hidden; clip: rect(0 0 0 0);
                    white-space: nowrap; }
 </style>
@@ -136,9 +143,13 @@ const char* const page_script = R"page(<script>
     document.getElementById("state-section").hidden = false;
   }
 
-  function show(k) {
+  function show(k, verdict) {
     k = Math.max(1, Math.min(count, k));
-    if (k === step) return;
+    if (k === step || asking) return;
+    if (!verdict) {
+      feedback.textContent = "";
+      feedback.className = "";
+    }
     var first = step === 0;
     step = k;
     var text = "step " + step + " of " + count;
@@ -147,7 +158,7 @@ const char* const page_script = R"page(<script>
     counter.textContent = text;
     var words = narrate(step);
     // Said to a screen reader when the reader moves, not on opening the page.
-    if (!first) live.textContent = "Step " + step + " of " + count + ". " + words;
+    if (!first) live.textContent = (verdict ? verdict + " " : "") + "Step " + step + " of " + count + ". " + words;
     document.title = title + " - " + text;
     buttons.first.disabled = buttons.previous.disabled = step === 1;
     buttons.next.disabled = buttons.last.disabled = step === count;
@@ -162,13 +173,134 @@ const char* const page_script = R"page(<script>
     return k >= 1 && k <= count ? k : 0;
   }
 
+  // Predict mode: before a step with a question, the question comes first, with the picture of
+  // the step before still shown; the answer reveals the step and says how it fared. The answers
+  // and the score stay in this page: nothing is stored or sent anywhere.
+  var predictSwitch = document.getElementById("predict-switch");
+  var questionSection = document.getElementById("question-section");
+  var questionForm = document.getElementById("question-form");
+  var questionText = document.getElementById("question-text");
+  var answerField = document.getElementById("answer");
+  var answerHint = document.getElementById("answer-hint");
+  var feedback = document.getElementById("feedback");
+  var score = document.getElementById("score");
+  var asking = 0;      // the step whose question is open, 0 when none
+  var put = {};        // steps whose question was put already
+  var tally = { right: 0, answered: 0, skipped: 0 };
+
+  function questionOf(k) {
+    var said = data && data.steps[k - 1];
+    return said && said.question ? said.question : null;
+  }
+
+  // Read as the window reads a typed answer: spaces and commas around it, "yes" for "y", a set
+  // of vertices in any order; null when it is no answer of that kind.
+  function readAnswer(kind, typed) {
+    var text = typed.replace(/^[\s,]+|[\s,]+$/g, "").toLowerCase();
+    if (!text) return null;
+    if (kind === "yes_no") return text === "y" || text === "yes" ? [1] : text === "n" || text === "no" ? [0] : null;
+    if (kind === "edge_kind") return text === "t" || text === "tree" ? [0] : text === "b" || text === "back" ? [1] : null;
+    if (kind === "vertex_or_back" && (text === "b" || text === "back")) return [-1];
+    if (!/^[0-9][0-9\s,]*$/.test(text)) return null;
+    var numbers = text.split(/[\s,]+/).map(function (n) { return parseInt(n, 10); });
+    if (kind !== "vertices") return numbers.length === 1 ? numbers : null;
+    return numbers.sort(function (a, b) { return a - b; }).filter(function (n, i, all) { return i === 0 || all[i - 1] !== n; });
+  }
+
+  function sameAnswer(a, b) {
+    return a.length === b.length && a.every(function (n, i) { return n === b[i]; });
+  }
+
+  function showScore() {
+    var line = tally.right + " of " + tally.answered + " right";
+    if (tally.skipped) line += ", " + tally.skipped + " skipped";
+    score.textContent = tally.answered + tally.skipped ? "Your predictions: " + line + "." : "";
+  }
+
+  function openQuestion(k) {
+    var question = questionOf(k);
+    asking = k;
+    put[k] = true;
+    questionText.textContent = "Before step " + k + " of " + count + ": " + question.text;
+    answerHint.textContent = "(" + question.hint + ", then Enter; Escape skips)";
+    answerField.value = "";
+    answerField.removeAttribute("aria-invalid");
+    feedback.textContent = "";
+    feedback.className = "";
+    questionSection.hidden = false;
+    buttons.next.disabled = buttons.last.disabled = true;
+    answerField.focus();
+    live.textContent = "Question before step " + k + ": " + question.text + " " + question.hint + ".";
+  }
+
+  function closeQuestion(typed) {
+    var k = asking, question = questionOf(k);
+    asking = 0;
+    questionSection.hidden = true;
+    var verdict = "";
+    if (typed === null) {
+      tally.skipped += 1;
+    } else {
+      var right = sameAnswer(readAnswer(question.kind, typed), question.answer);
+      tally.answered += 1;
+      if (right) tally.right += 1;
+      verdict = (right ? "Right: " : "Not quite: ") + question.reason;
+      feedback.textContent = "You answered " + typed.trim() + ". " + verdict;
+      feedback.className = right ? "right" : "not-quite";
+    }
+    showScore();
+    show(k, verdict);
+    (buttons.next.disabled ? buttons.previous : buttons.next).focus();
+  }
+
+  questionForm.addEventListener("submit", function (event) {
+    event.preventDefault();
+    var question = questionOf(asking);
+    if (!answerField.value.trim()) return closeQuestion(null);
+    if (readAnswer(question.kind, answerField.value) === null) {
+      answerField.setAttribute("aria-invalid", "true");
+      live.textContent = "That is not an answer here: " + question.hint + ".";
+      return;
+    }
+    closeQuestion(answerField.value);
+  });
+  document.getElementById("skip").onclick = function () { closeQuestion(null); };
+  answerField.addEventListener("keydown", function (event) {
+    if (event.key === "Escape" || event.key === "Esc") {
+      event.preventDefault();
+      closeQuestion(null);
+    }
+  });
+
+  function forward() {
+    var k = step + 1;
+    if (k > count) return;
+    if (predictSwitch.checked && questionOf(k) && !put[k]) openQuestion(k);
+    else show(k);
+  }
+
+  if (data && data.steps.some(function (said) { return said.question; })) {
+    document.getElementById("predict-control").hidden = false;
+    // "?predict" in the address opens the page in predict mode, for a projector.
+    predictSwitch.checked = /[?&]predict\b/.test(location.search);
+  }
+  predictSwitch.addEventListener("change", function () {
+    if (!predictSwitch.checked && asking) closeQuestion(null);
+  });
+
   buttons.first.onclick = function () { show(1); };
   buttons.previous.onclick = function () { show(step - 1); };
-  buttons.next.onclick = function () { show(step + 1); };
+  buttons.next.onclick = forward;
   buttons.last.onclick = function () { show(count); };
   document.addEventListener("keydown", function (event) {
     // Alt+Left is the browser's Back; leave every modified key to the browser.
     if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    // While a question is open its field takes the keys; Escape there skips it.
+    if (asking) return;
+    if (event.key === "ArrowRight" || event.key === "Right") {
+      event.preventDefault();
+      return forward();
+    }
     var moves = { ArrowLeft: step - 1, Left: step - 1, ArrowRight: step + 1, Right: step + 1,
                   Home: 1, End: count };
     if (!Object.prototype.hasOwnProperty.call(moves, event.key)) return;
@@ -206,17 +338,28 @@ std::string gallery_page(const char* program, bool seed_in_use, unsigned int see
             "<button type=\"button\" id=\"previous\" title=\"Left\">&lt; previous</button>\n"
             "<button type=\"button\" id=\"next\" title=\"Right\">next &gt;</button>\n"
             "<button type=\"button\" id=\"last\" title=\"End\">last &gt;|</button>\n";
-    page += "<span id=\"counter\">" + first_counter + "</span>\n</nav>\n";
+    page += "<span id=\"counter\">" + first_counter + "</span>\n";
+    // Shown by the script when the recording has questions (--predict).
+    page += "<span id=\"predict-control\" hidden><input type=\"checkbox\" id=\"predict-switch\"> "
+            "<label for=\"predict-switch\">predict: a question before each step</label></span>\n</nav>\n";
     // Without the script the page still shows the first step.
     page += "<main>\n<figure>\n<img id=\"picture\" src=\"step-001.png\" width=\"800\" height=\"600\" "
             "alt=\"Picture of " + first_counter + "\">\n<figcaption id=\"sentence\"></figcaption>\n</figure>\n";
+    // Under the picture, so that the picture stays where it is while a question is open.
+    page += "<section id=\"question-section\" aria-labelledby=\"question-text\" hidden>\n"
+            "<form id=\"question-form\"><label for=\"answer\" id=\"question-text\"></label>\n"
+            "<input id=\"answer\" autocomplete=\"off\" aria-describedby=\"answer-hint\"> "
+            "<button type=\"submit\">check</button> <button type=\"button\" id=\"skip\">skip</button>\n"
+            "<p id=\"answer-hint\"></p></form>\n</section>\n";
+    page += "<p id=\"feedback\"></p>\n<p id=\"score\"></p>\n";
     page += "<div id=\"live\" class=\"visually-hidden\" aria-live=\"polite\"></div>\n";
     page += "<section id=\"state-section\" aria-labelledby=\"state-heading\" hidden>"
             "<h2 id=\"state-heading\">The algorithm's state</h2><div id=\"state\"></div></section>\n";
     page += "<section id=\"legend-section\" aria-labelledby=\"legend-heading\" hidden>"
             "<h2 id=\"legend-heading\">What the picture shows</h2><ul id=\"legend\"></ul></section>\n";
     page += "<p>Keys: Left and Right step back and forth, Home and End go to the first and last "
-            "step.";
+            "step. With predict on, Right first asks the question of the next step: type the answer "
+            "and press Enter, or Escape to skip it.";
     if (!seed.empty())
         page += " <code>" + name + " --seed " + std::to_string(seed_used) +
                 "</code> shows this graph again.";
