@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -94,6 +95,28 @@ Recording record(const std::string& program, const std::string& extra_arguments)
     recording.transcript = slurp(folder + "/pictures/steps.txt");
     std::filesystem::remove_all(folder);  // every picture is in memory now
     return recording;
+}
+
+std::vector<RecordedQuestion> recorded_questions(const Recording& recording) {
+    std::vector<RecordedQuestion> questions;
+    std::istringstream lines(recording.transcript);
+    const std::string opening = "Question before step ", answer_opening = "  Answer: ";
+    for (std::string line; std::getline(lines, line);) {
+        if (line.compare(0, opening.size(), opening) != 0) continue;
+        RecordedQuestion question;
+        question.step = std::atoi(line.c_str() + opening.size());
+        const std::size_t text_start = line.find(": ") + 2, hint_start = line.rfind(" (");
+        question.text = line.substr(text_start, hint_start - text_start);
+        std::string answer_line;
+        std::getline(lines, answer_line);
+        EXPECT_EQ(answer_line.compare(0, answer_opening.size(), answer_opening), 0) << line;
+        const std::string rest = answer_line.substr(std::min(answer_line.size(), answer_opening.size()));
+        const std::size_t stop = rest.find(". ");
+        question.answer = rest.substr(0, stop);
+        if (stop != std::string::npos) question.reason = rest.substr(stop + 2);
+        questions.push_back(question);
+    }
+    return questions;
 }
 
 std::vector<ListedProgram> listed_programs() {

@@ -56,6 +56,16 @@ struct Recording {
 // picture it wrote.
 Recording record(const std::string& program, const std::string& extra_arguments = "");
 
+// A question of a --predict recording, as its transcript gives it: "Question before step K of N:
+// TEXT (HINT)" and "  Answer: ANSWER. REASON".
+struct RecordedQuestion {
+    int step = 0;        // the step whose picture answers it, from 1
+    std::string text;    // without the hint
+    std::string answer;  // as the key gives it: "3", "none: the search goes back", "yes", "a tree edge", "1, 4 and 6"
+    std::string reason;
+};
+std::vector<RecordedQuestion> recorded_questions(const Recording& recording);
+
 // The programs of programs.list, the suite's one list of them, in order.
 struct ListedProgram {
     std::string name;
