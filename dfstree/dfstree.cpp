@@ -100,14 +100,13 @@ void draw_graph() {
 // Asked before the step that enters v. The vertex entered just before is the one the search stands
 // on, unless it had nothing new left and the search went back first.
 void ask_which_is_entered(int v) {
-    ask(AnswerKind::vertex, "Which vertex does the search enter next?");
+    ask(AnswerKind::vertex, "Which vertex does the search discover next?");
     const int from = parent[v], last = entered[entered_count - 2];
     if (from == last)
-        answer(v, "Vertex %d is the first neighbour of %d, in the order of its list, that the search has not entered yet.",
-               v, from);
+        answer(v, "Vertex %d is the first undiscovered neighbour of %d, in the order of %d's list.", v, from, from);
     else
-        answer(v, "Vertex %d has no neighbour left that the search has not entered, so the search goes back along the "
-                  "tree until it reaches %d, whose first such neighbour is %d.", last, from, v);
+        answer(v, "Vertex %d has no undiscovered neighbour left, so the search goes back along the tree to %d, whose "
+                  "first undiscovered neighbour is %d.", last, from, v);
 }
 
 // The band is drawn over the red disc of v, which it partly blackens, and is shown by the flip in
@@ -181,10 +180,6 @@ int main(int argc, char* argv[]) {
                                            thin_used ? ", " : "", v, w);
                 ++edges;
             }
-        ask(AnswerKind::number, "The search is about to end. How many tree edges (thick bands) does the finished "
-                                "depth-first tree have?");
-        answer(tree_edges, "The tree has %d edges: every vertex but the start, 0, was entered along exactly one tree "
-                           "edge, and there are %d vertices.", tree_edges, entered_count);
         explain("All %d vertices were entered. The %d thick bands %s form the depth-first tree; the %d "
                 "thin edges %s are not in it.", entered_count, tree_edges, tree, edges, thin);
         explain_list("Order of entering", entered, entered_count);

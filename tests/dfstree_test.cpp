@@ -73,4 +73,30 @@ TEST(Dfstree, TreeBandBlackensPartOfTheDiscItLeaves) {
     EXPECT_EQ(screen_no(3).at(vx[0], vy[0]), black_rgb);
 }
 
+// With --predict the same pictures come with a question before each step that discovers a vertex
+// but the first; each answer is what the step it comes before shows: the vertex named turns red
+// there and was black before.
+TEST(Dfstree, PredictedVertexIsTheOneWhoseDiscTurnsRedInTheStepItComesBefore) {
+    const Recording predicting = record("dfstree", "--predict");
+    ASSERT_EQ(predicting.steps.size(), 10u);
+    for (int s = 1; s <= 10; ++s) EXPECT_EQ(predicting.steps[s - 1].pixels, screen_no(s).pixels) << "step " << s;
+    const std::vector<RecordedQuestion> questions = recorded_questions(predicting);
+    ASSERT_EQ(questions.size(), 7u);
+    for (int i = 0; i < 7; ++i) {
+        const RecordedQuestion& question = questions[i];
+        EXPECT_EQ(question.step, i + 3);
+        EXPECT_EQ(question.text, "Which vertex does the search discover next?");
+        const int v = std::stoi(question.answer);
+        EXPECT_EQ(screen_no(question.step - 1).at(vx[v], vy[v]), black_rgb) << "step " << question.step;
+        EXPECT_EQ(screen_no(question.step).at(vx[v], vy[v]), red_rgb) << "step " << question.step;
+        const bool named = question.reason.find(" " + question.answer + " ") != std::string::npos ||
+                           question.reason.find(" " + question.answer + ".") != std::string::npos;
+        EXPECT_TRUE(named) << question.reason;
+    }
+    // From 6 the search goes back to 4, which discovers 7: the reason says where it went back to.
+    EXPECT_EQ(questions[5].answer, "7");
+    EXPECT_NE(questions[5].reason.find("goes back along the tree to 4"), std::string::npos)
+        << questions[5].reason;
+}
+
 }  // namespace

@@ -1,8 +1,7 @@
 // A show in a window, on SDL's dummy driver with events pushed into its queue: the window's
 // caption names the program, the step on screen and the seed of a random graph, and each wait
 // ends on a key press or the window's close.
-#include "kit.h"
-#include "platform.h"
+#include "window_show.h"
 
 #include <gtest/gtest.h>
 
@@ -14,37 +13,6 @@
 extern const int listed_step_count = 3;
 
 namespace {
-
-std::string caption() {
-    char* title = nullptr;
-    char* icon = nullptr;
-    SDL_WM_GetCaption(&title, &icon);
-    return title != nullptr ? title : "";
-}
-
-void push(Uint8 type) {
-    SDL_Event event{};
-    event.type = type;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
-}
-
-class WindowShow : public ::testing::Test {
-protected:
-    void start(const ProgramInfo& program, std::vector<std::string> arguments) {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        platform_accepts_dummy_window = true;
-        arguments.insert(arguments.begin(), program.name);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) argv.push_back(argument.data());
-        start_frame(static_cast<int>(argv.size()), argv.data(), program);
-    }
-    void TearDown() override {
-        EXPECT_EQ(end_show(), 0);
-        SDL_Quit();
-        screen = nullptr;
-        platform_accepts_dummy_window = false;
-    }
-};
 
 TEST_F(WindowShow, CaptionNamesTheProgramTheStepAndTheSeedInUse) {
     start({"closure8", "a random digraph", true}, {"--seed", "1733650000"});

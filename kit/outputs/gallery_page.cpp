@@ -212,7 +212,7 @@ const char* const page_script = R"page(<script>
   }
 
   function showScore() {
-    var line = tally.right + " of " + tally.answered + " right";
+    var line = tally.answered ? tally.right + " of " + tally.answered + " right" : "none answered";
     if (tally.skipped) line += ", " + tally.skipped + " skipped";
     score.textContent = tally.answered + tally.skipped ? "Your predictions: " + line + "." : "";
   }

@@ -120,7 +120,7 @@ Verdict judge(const Question& question, const std::string& typed) {
 }
 
 std::string score_line(int right, int answered, int skipped) {
-    std::string line = std::to_string(right) + " of " + std::to_string(answered) + " right";
+    std::string line = answered == 0 ? "none answered" : std::to_string(right) + " of " + std::to_string(answered) + " right";
     if (skipped > 0) line += ", " + std::to_string(skipped) + " skipped";
     return line;
 }

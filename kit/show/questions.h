@@ -23,5 +23,5 @@ struct Verdict {
 // Judges a typed answer against the program's; a set of vertices is right in any order.
 Verdict judge(const Question& question, const std::string& typed);
 
-// "7 of 9 right", and how many were skipped when any were.
+// "7 of 9 right", and how many were skipped when any were ("none answered, 2 skipped").
 std::string score_line(int right, int answered, int skipped);
