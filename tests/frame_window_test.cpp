@@ -209,4 +209,45 @@ TEST_F(Window, SignalsEndTheProgramAtAWaitAndDuringAnAnimation) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
 }
 
+// dfstree asks before each step that discovers a vertex but the first; the student types in the
+// window, sees the answer echoed, and the caption judges it once the step is shown.
+TEST_F(Window, PredictingStudentAnswersRightWrongAndSkipsAndGetsTheScore) {
+    launch("dfstree", {"--predict"});
+    ASSERT_TRUE(caption_becomes("dfstree - step 1 of 10", " - any key: next")) << caption();
+    key("space");
+    ASSERT_TRUE(caption_becomes("dfstree - step 2 of 10", " - any key: next")) << caption();
+    key("space");
+    const std::string question = "dfstree - step 3 of 10 - question: Which vertex does the search discover next? "
+                                 "(type a vertex number, then Enter; Esc skips) - answer: ";
+    ASSERT_TRUE(caption_becomes(question, "answer: _")) << caption();
+    key("7");
+    key("b");  // not part of a vertex number: not echoed
+    EXPECT_TRUE(caption_becomes(question, "answer: 7_")) << caption();
+    key("BackSpace");
+    key("1");
+    EXPECT_TRUE(caption_becomes(question, "answer: 1_")) << caption();
+    key("Return");
+    EXPECT_TRUE(caption_becomes("dfstree - step 3 of 10: right", " - any key: next")) << caption();
+
+    key("space");
+    ASSERT_TRUE(caption_becomes("dfstree - step 4 of 10 - question: ", "answer: _")) << caption();
+    key("9");
+    key("Return");
+    EXPECT_TRUE(caption_becomes("dfstree - step 4 of 10: not quite: Vertex 4 is the first undiscovered neighbour of 1",
+                                " - any key: next")) << caption();
+    for (int step = 5; step <= 9; ++step) {
+        key("space");
+        const std::string where = "dfstree - step " + std::to_string(step) + " of 10";
+        ASSERT_TRUE(caption_becomes(where + " - question: ", "answer: _")) << caption();
+        key(step == 5 ? "Return" : "Escape");  // an empty Enter skips as Escape does
+        ASSERT_TRUE(caption_becomes(where + ": ", " - any key: next")) << caption();
+    }
+    key("space");
+    EXPECT_TRUE(caption_becomes("dfstree - step 10 of 10: ", " - 1 of 2 right, 5 skipped - any key: end")) << caption();
+    key("space", true);
+    const int status = ended_within(5s);
+    ASSERT_NE(status, -1);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
 }  // namespace
