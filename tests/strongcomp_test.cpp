@@ -257,15 +257,13 @@ protected:
 };
 Recording* StrongcompPredict::predicted = nullptr;
 
-TEST_F(StrongcompPredict, AsksBeforeEachPassAndChangesNoPicture) {
+TEST_F(StrongcompPredict, AsksBeforeEachPassItsOwnPictureAnswers) {
     ASSERT_EQ(predicted->run.exit_status, 0) << predicted->run.err;
+    ASSERT_EQ(predicted->steps.size(), 6u);
     const auto questions = recorded_questions(*predicted);
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0].step, 2);
     EXPECT_EQ(questions[1].step, 4);
-    ASSERT_EQ(predicted->steps.size(), show->steps.size());
-    for (std::size_t s = 0; s < show->steps.size(); ++s)
-        EXPECT_TRUE(predicted->steps[s].pixels == show->steps[s].pixels) << "screen " << s + 1;
 }
 
 // The vertex with finishing time 0, at the end of the red path down from 0 that the reason names.
