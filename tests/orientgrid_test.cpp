@@ -155,16 +155,10 @@ TEST_F(OrientgridScreens, EveryEdgeEndsAsExactlyOneRedArrowUnderTheCaption) {
 
 // --predict: one edge before each of the two orienting steps; the answer is the end that the red
 // head of that step points at.
-class OrientgridPredict : public OrientgridScreens {
+class OrientgridPredict : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        OrientgridScreens::SetUpTestSuite();
-        predicted = new Recording(record("orientgrid", "--predict"));
-    }
-    static void TearDownTestSuite() {
-        delete predicted;
-        OrientgridScreens::TearDownTestSuite();
-    }
+    static void SetUpTestSuite() { predicted = new Recording(record("orientgrid", "--predict")); }
+    static void TearDownTestSuite() { delete predicted; }
     static Recording* predicted;
 };
 Recording* OrientgridPredict::predicted = nullptr;
