@@ -105,6 +105,8 @@ void visit(int v) {
         say_skipped(v, unsaid, j);
         explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge, so %d becomes the parent of "
                 "%d and the search goes down the red arrow %d->%d.", v, w, w, v, w, v, w);
+        ask_discovered_from(v);
+        answer_discovered_from(v, j);
         parent_said[w] = v;
         unsaid = j + 1;
         say_state();
@@ -124,6 +126,11 @@ void visit(int v) {
     finish_order[finish_count++] = v;
     finished[v] = true;
     --stack_size;
+    // The root's finish is not asked about: there is no parent to go back to.
+    if (parent_said[v] != none) {
+        ask_discovered_from(v);
+        answer_goes_back_from(v, p);
+    }
     if (parent_said[v] == none)
         explain("Vertex %d has no undiscovered neighbour left, so it is finished (large red circle). It "
                 "is the root: there is no parent to go back to, so its return arrow has zero length and "

@@ -44,6 +44,25 @@ void say_state() {
     explain_table("Component of each vertex", "vertex", "component", component, vertex_count, 0);
 }
 
+// Asked before the step that starts a search at v, when an earlier search has finished: the start
+// is the lowest-numbered vertex that no search has reached, every lower one being in a component.
+// (The first search starts at 0, which the opening step says already.)
+void ask_next_start(int v) {
+    ask(AnswerKind::vertex, "Component %d is complete. Which vertex starts the next component?",
+        component_count - 1);
+    char lower[8 * vertex_count] = "";
+    for (int w = 0, used = 0; w < v; ++w) used = join_words(lower, sizeof lower, used, w, v, w);
+    char earlier[48];
+    if (component_count == 2)
+        std::snprintf(earlier, sizeof earlier, "component 1");
+    else
+        std::snprintf(earlier, sizeof earlier, "components 1 %s %d", component_count == 3 ? "and" : "to",
+                      component_count - 1);
+    answer(v, "Vertex %d is the lowest-numbered vertex that no search has reached (%s %s in %s), so the next "
+              "search starts there and begins component %d.", v, lower, v == 1 ? "is" : "are", earlier,
+           component_count);
+}
+
 void map_palette() {
     const SDL_PixelFormat* format = screen->format;
     palette[white] = SDL_MapRGB(format, 255, 255, 255);
@@ -174,9 +193,14 @@ int main(int argc, char* argv[]) {
     for (int v = 0; v < vertex_count; ++v) {
         if (search_state[v] != undiscovered) continue;
         ++component_count;
+        if (component_count > 1) ask_next_start(v);
         visit(v);
     }
 
+    ask(AnswerKind::number, "Component %d is complete. How many connected components does the graph have?",
+        component_count);
+    answer(component_count, "The graph has %d connected components: every vertex was reached by one of the %d "
+                            "searches, so no vertex is left to start another.", component_count, component_count);
     draw_label(20, 450, "Number of connected components : %d", component_count);
     {
         char sets[32 * vertex_count] = "";

@@ -96,6 +96,12 @@ void say_where(int u, bool& said_discovery, bool came_back, int unsaid, int next
     said_discovery = true;
 }
 
+// Asked before the step whose green arrow shows the search looking along edge u-v.
+void ask_edge_kind(int u, int v) {
+    ask(AnswerKind::edge_kind, "The search at %d now looks along edge %d-%d. Is it a tree edge or a back edge?",
+        u, u, v);
+}
+
 void say_stack() { explain_list("Depth-first stack (bottom to top)", stack, stack_size); }
 
 void say_parents() { explain_table("Parents", "vertex", "parent", parent_said, vertex_count, none); }
@@ -149,9 +155,20 @@ void visit(int u) {
     int unsaid = 0;  // u's neighbours from here on have not been talked about yet
     for (int j = 0; j < degree[u]; ++j) {
         const int v = adjacency[u][j];
+        // Where the search has just come to u, down a tree edge or back from a child, the question
+        // is where it goes; where it stays at u after a back edge, the kind of the next edge.
+        const bool just_came = !said_discovery || came_back;
         if (discovered[v] == 0) {
             draw_departure(u, v);
             parent[v] = u;
+            if (just_came) {
+                ask_discovered_from(u);
+                answer_discovered_from(u, j);
+            } else {
+                ask_edge_kind(u, v);
+                answer(answers::tree_edge, "Edge %d-%d is a tree edge: %d is still undiscovered, so the search "
+                                           "goes along it and %d becomes the parent of %d.", u, v, v, u, v);
+            }
             say_where(u, said_discovery, came_back, unsaid, j);
             say_passed_over(u, unsaid, j);
             explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge. The search goes along it "
@@ -176,6 +193,9 @@ void visit(int u) {
             for (int i = from; i < stack_size; ++i)
                 used += std::snprintf(cycle + used, sizeof cycle - used, "%d-", stack[i]);
             std::snprintf(cycle + used, sizeof cycle - used, "%d", v);
+            ask_edge_kind(u, v);
+            answer(answers::back_edge, "Edge %d-%d is a back edge: %d is discovered but not finished, an ancestor "
+                                       "of %d on the stack, so the edge closes the cycle %s.", u, v, v, u, cycle);
             explain("Edge %d-%d leads to vertex %d, which is discovered but not finished: it is on the "
                     "stack, an ancestor of %d. So %d-%d is a back edge and closes the cycle %s. The search "
                     "looks along it (green arrow %d->%d) but does not enter %d.",
@@ -215,6 +235,8 @@ void visit(int u) {
         return;
     }
     draw_edge_arrow(u, parent[u], palette[standard::blue]);
+    ask_discovered_from(u);
+    answer_goes_back_from(u, parent[u]);
     if (!said_discovery && degree[u] == 1)
         explain("Its only edge leads back to its parent %d, so it has no undiscovered neighbour: it is "
                 "finished at once (the blue disc covers the red one) and the search goes back to %d along "

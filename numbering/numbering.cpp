@@ -130,6 +130,8 @@ void visit(int v) {
         if (unsaid > 0) explain("The search is back at vertex %d.", v);
         say_passed_over(v, unsaid, j);
         say_tree_edge(v, w, colour_index, visit_count / 2 + 1);
+        ask_discovered_from(v);
+        answer_discovered_from(v, j);
         parent[w] = v;
         unsaid = j + 1;
         visit(w);
@@ -143,6 +145,11 @@ void visit(int v) {
     say_passed_over(v, unsaid, degree[v]);
     finish_order[finish_count++] = v;
     --stack_size;
+    // The root's finish is not asked about: there is no parent to go back to.
+    if (parent[v] != none) {
+        ask_discovered_from(v);
+        answer_goes_back_from(v, parent[v]);
+    }
     if (parent[v] == none)
         explain("Vertex %d has no undiscovered neighbour left, so it is finished (blue disc). It is the "
                 "root, so there is no parent to go back to and the search is over.", v);

@@ -3,6 +3,7 @@
 #include "grid_search.h"
 #include "kit.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -74,6 +75,45 @@ void explain_parents() {
     explain_table("parents", "vertex", "parent", parents, vertex_count, -1);
 }
 
+// ---- Questions for --predict: which way one edge will point ----------------------------------
+
+// The edge as a student finds it on the grid, smaller vertex number first.
+std::string edge_text(int a, int b) { return std::to_string(std::min(a, b)) + "-" + std::to_string(std::max(a, b)); }
+
+// Asked before the tree edges are directed: a tree edge whose child has the smaller vertex number,
+// so that the answer comes from the tree and not from the numbering of the grid; the first tree
+// edge if there is none such.
+void ask_tree_edge_direction() {
+    int child = 0;
+    for (int i = 0; i < vertex_count && child == 0; ++i)
+        if (dfs_number[i] != 1 && parent[i] > i) child = i;
+    for (int i = 0; i < vertex_count && child == 0; ++i)
+        if (dfs_number[i] != 1) child = i;
+    const int p = parent[child];
+    const std::string edge = edge_text(child, p);
+    ask(AnswerKind::vertex, "Which vertex will the arrow on edge %s point to?", edge.c_str());
+    answer(child, "Edge %s is a tree edge and %d was discovered from its parent %d (discovery numbers %d and %d), so "
+                  "it is directed from parent to child: the arrow points to %d.",
+           edge.c_str(), child, p, dfs_number[child], dfs_number[p], child);
+}
+
+// Asked before the other edges are directed, with the tree edges one-way already: the back edge
+// that climbs furthest, from the larger discovery number to the smaller.
+void ask_back_edge_direction() {
+    int from = -1, to = -1;
+    for (int i = 0; i < vertex_count; ++i)
+        for (int j = 0; j < vertex_count; ++j)
+            if (adjacency[i][j] == arc && parent[j] != i && dfs_number[i] > dfs_number[j] &&
+                (from < 0 || dfs_number[i] - dfs_number[j] > dfs_number[from] - dfs_number[to]))
+                from = i, to = j;
+    if (from < 0) return;  // a tree has no other edges
+    const std::string edge = edge_text(from, to);
+    ask(AnswerKind::vertex, "Which vertex will the arrow on edge %s point to?", edge.c_str());
+    answer(to, "Edge %s is a back edge: %d (discovery number %d) is an ancestor of %d (number %d), and a back edge is "
+               "directed from the larger discovery number to the smaller, up to the ancestor: the arrow points to %d.",
+           edge.c_str(), to, dfs_number[to], from, dfs_number[from], to);
+}
+
 void show() {
     SDL_Flip(screen);
     wait_step();
@@ -128,6 +168,7 @@ int main(int argc, char* argv[]) {
             tree_arcs += (tree_count == 0 ? "" : ", ") + arc_text(parent[i], i);
             tree_count += 1;
         }
+    ask_tree_edge_direction();
     orient_tree_edges();
     explain("Every tree edge is directed from parent to child, away from the root, so vertex 0 now reaches every "
             "vertex along the tree. The %d tree arcs are %s.",
@@ -144,6 +185,7 @@ int main(int argc, char* argv[]) {
                 back_arcs += (back_count == 0 ? "" : ", ") + arc_text(i, j);
                 back_count += 1;
             }
+    ask_back_edge_direction();
     orient_other_edges();
     for (int i = 0; i < vertex_count; ++i) fill_disc(vertex_x[i], vertex_y[i], 5, palette[green]);
     // Always drawn: the fixed graph has every edge on a cycle, so the orientation is strong.

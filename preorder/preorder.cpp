@@ -1,6 +1,7 @@
 // preorder: a depth-first search from vertex 0 that writes each vertex into a list below the graph
 // as it is discovered; each downward run of tree edges has its own colour and width.
 #include "demo_graph.h"
+#include "demo_words.h"
 #include "kit.h"
 
 #include <cstdio>
@@ -89,6 +90,29 @@ void say_climb(int v) {
     climbed_count = 0;
 }
 
+// Asked before the step that draws the tree edge v-w, w = adjacency[v][j]: which vertex follows the
+// last one discovered. When that one is a leaf, the search has gone back up to v, past the vertices
+// in climbed[], before it finds w. Said before say_climb, which empties climbed[].
+void ask_discovered_after(int v, int j) {
+    const int last = preorder[visit_count - 1];
+    ask(AnswerKind::vertex, "After vertex %d, which vertex does the search discover next?", last);
+    if (last == v) {
+        answer_discovered_from(v, j);
+        return;
+    }
+    const int w = adjacency[v][j];
+    char climb[24 + 16 * vertex_count] = "", earlier[32 * vertex_count];
+    if (climbed_count > 0) {
+        int used = std::snprintf(climb, sizeof climb, ", nor %s ", climbed_count == 1 ? "has" : "have");
+        for (int i = 0; i < climbed_count; ++i)
+            used = join_words(climb, sizeof climb, used, i, climbed_count, climbed[i]);
+        std::snprintf(climb + used, sizeof climb - used, " on the way back");
+    }
+    name_earlier_neighbours(v, j, earlier, sizeof earlier);
+    answer(w, "Vertex %d has no undiscovered neighbour%s, so the search goes back to %d, where %d is the first "
+              "neighbour in its list that is still undiscovered%s.", last, climb, v, w, earlier);
+}
+
 void say_state() {
     explain_list("Depth-first stack (bottom to top)", stack, stack_size);
     explain_list("Preorder so far", preorder, visit_count);
@@ -133,6 +157,7 @@ void visit(int v) {
         ++tree_edges;
         draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], colour_index + 1,
                         palette[colour_index]);
+        ask_discovered_after(v, j);
         if (climbed_count > 0)
             say_climb(v);
         else if (tree_edges > 1)

@@ -43,6 +43,49 @@ void explain_components_table() {
     explain_table("component of each vertex", "vertex", "component", component_of, vertex_count, 0);
 }
 
+// ---- Questions for --predict: one per pass, since each pass is shown whole ----
+
+// The vertex that finishes first is the first one the pass reaches with no arc to an unvisited
+// vertex. Everything visited by then lies on the path down to it, so each of its arcs leads back
+// onto that path. Said once the first pass has run, before its picture is shown.
+void answer_first_to_finish() {
+    const int first = finish_order[vertex_count - 1];
+    std::string path = std::to_string(first);
+    for (int v = tree_parent[first]; v != -1; v = tree_parent[v]) path = std::to_string(v) + "->" + path;
+    std::string arcs;
+    for (int j = 0; j < degree[first]; ++j) {
+        const char* glue = j == 0 ? "" : j + 1 == degree[first] ? " and " : ", ";
+        arcs += glue + std::to_string(first) + "->" + std::to_string(adjacency[first][j]);
+    }
+    const std::string pass = tree_parent[first] == -1 ? "the pass starts at " + path : "the pass goes down " + path;
+    if (degree[first] == 0)
+        answer(first, "Vertex %d finishes first, at time 0: %s, and %d has no arc out.", first, pass.c_str(), first);
+    else
+        answer(first, "Vertex %d finishes first, at time 0: %s, and %s %s back to a vertex on that path, visited "
+                      "already.", first, pass.c_str(), degree[first] == 1 ? "its only arc" : "its arcs",
+               (arcs + (degree[first] == 1 ? " leads" : " lead")).c_str());
+}
+
+// The first tree of the second pass, from the vertex that finished last. Said once the second pass
+// has run, before its picture is shown.
+void answer_first_component() {
+    const int start = finish_order[0];
+    int members[vertex_count], in_first[vertex_count], count = 0;
+    for (int v = 0; v < vertex_count; ++v) {
+        in_first[v] = component_of[v] == 1;
+        if (in_first[v]) members[count++] = v;
+    }
+    std::string edges;
+    append_tree_edges(edges, start, transposed, transposed_degree);
+    if (edges.empty())
+        answer_vertices(members, count, "Component 1 is {%d} alone: along the reversed arcs there is no arc out of %d, "
+                                        "so its tree holds nothing else.", start, start);
+    else
+        answer_vertices(members, count, "Component 1 is %s: from %d the second pass follows the reversed arcs %s, and "
+                                        "no other reversed arc leads out of these vertices to an unvisited one.",
+                        vertex_set(in_first).c_str(), start, edges.c_str());
+}
+
 Uint32 background;
 
 void map_palette() {
@@ -124,6 +167,8 @@ int main(int argc, char* argv[]) {
         }
     for (int i = 0; i < vertex_count; ++i) draw_label(30 + 60 * i, 400, " (%d %d)", i, finish_time[i]);
     order_by_finish();
+    ask(AnswerKind::vertex, "The first pass starts at vertex 0. Which vertex finishes first, with finishing time 0?");
+    answer_first_to_finish();
     for (int k = 0; k < vertex_count; ++k) draw_label(30 + 60 * k, 450, "%d", finish_order[k]);
     explain("%s A vertex gets its finishing time once all its arcs are examined: %d finishes first (time 0) and %d "
             "last (time %d). The lower row lists the vertices in decreasing finishing time.",
@@ -160,6 +205,9 @@ int main(int argc, char* argv[]) {
         }
     }
     const int components = component_number - 1;
+    ask(AnswerKind::vertices, "The second pass starts at vertex %d, which finished last. Which vertices form the "
+                              "first component it finds?", finish_order[0]);
+    answer_first_component();
     explain("The second pass searches the reversed arcs, taking as each new start the unvisited vertex with the latest "
             "finishing time; each of its trees is one strongly connected component.%s",
             second_trees.c_str());

@@ -3,6 +3,10 @@
 
 #include "recording.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 namespace {
 
 constexpr int vx[8] = {200, 100, 400, 300, 100, 400, 240, 200};
@@ -119,6 +123,52 @@ TEST(Backtrack, EdgesThatCloseACycleGetNoArrow) {
         EXPECT_FALSE(near(screen_no(17), x, y, red_rgb)) << "edge " << e[0] << "-" << e[1];
         EXPECT_FALSE(near(screen_no(17), x + 7, y + 7, red_rgb)) << "edge " << e[0] << "-" << e[1];
     }
+}
+
+// --predict: before each move of the search the question names the vertex it moves from; the
+// answer is the tree arrow that the next screen adds, or its return arrow and finish ring.
+const Recording& predicted() {
+    static const Recording recording = record("backtrack", "--predict");
+    return recording;
+}
+
+TEST(BacktrackPredict, EveryMoveIsAskedAboutButTheRootsFinish) {
+    ASSERT_EQ(predicted().run.exit_status, 0) << predicted().run.err;
+    const auto questions = recorded_questions(predicted());
+    ASSERT_EQ(questions.size(), 14u);
+    for (std::size_t i = 0; i < questions.size(); ++i) EXPECT_EQ(questions[i].step, static_cast<int>(i) + 2);
+}
+
+TEST(BacktrackPredict, TheAnswerIsTheArrowTheNextScreenAdds) {
+    ASSERT_EQ(predicted().steps.size(), 17u);
+    int down = 0, back = 0;
+    for (const RecordedQuestion& q : recorded_questions(predicted())) {
+        int u = -1;
+        ASSERT_EQ(std::sscanf(q.text.c_str(), "From vertex %d,", &u), 1) << q.text;
+        const Picture& before = predicted().steps.at(q.step - 2);
+        const Picture& after = predicted().steps.at(q.step - 1);
+        Mark mark[2];
+        if (q.answer == "none: the search goes back") {
+            const std::size_t at = q.reason.find("back to its parent ");
+            ASSERT_NE(at, std::string::npos) << q.reason;
+            mark[0] = return_arrow(q.step, u, std::atoi(q.reason.c_str() + at + 19));
+            mark[1] = ring(q.step, u, 8);
+            ++back;
+        } else {
+            const int v = std::stoi(q.answer);
+            mark[0] = tree_arrow(q.step, u, v);
+            mark[1] = ring(q.step + 1, v, 4);  // v's ring comes with the step after, from v
+            EXPECT_FALSE(near(after, mark[1].x, mark[1].y, red_rgb)) << "ring of " << v << " before step " << q.step;
+            ++down;
+        }
+        for (const Mark& m : mark) {
+            EXPECT_TRUE(near(predicted().steps.at(m.screen - 1), m.x, m.y, red_rgb))
+                << m.what << " missing, question before step " << q.step << ": " << q.text << " " << q.answer;
+            EXPECT_FALSE(near(before, m.x, m.y, red_rgb)) << m.what << " already there before step " << q.step;
+        }
+    }
+    EXPECT_EQ(down, 7);
+    EXPECT_EQ(back, 7);
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -122,6 +125,56 @@ TEST(Components, CaptionWithTheCountOnlyInTheLastScreen) {
     for (std::size_t i = 0; i < screen_no(24).pixels.size(); ++i)
         changed += screen_no(24).pixels[i] != screen_no(23).pixels[i];
     EXPECT_EQ(changed, caption_ink(screen_no(24)));
+}
+
+// --predict: where the next search starts is the new colour's first disc, and the number of
+// components is the number of finishing colours in the last picture.
+const Recording& predicted() {
+    static const Recording recording = record("components", "--predict");
+    return recording;
+}
+
+TEST(ComponentsPredict, AsksWhereTheSecondSearchStartsAndHowManyComponentsAtTheEnd) {
+    ASSERT_EQ(predicted().run.exit_status, 0) << predicted().run.err;
+    const auto questions = recorded_questions(predicted());
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].step, 18);
+    EXPECT_EQ(questions[0].text, "Component 1 is complete. Which vertex starts the next component?");
+    EXPECT_EQ(questions[1].step, 24);
+    EXPECT_EQ(questions[1].text, "Component 2 is complete. How many connected components does the graph have?");
+}
+
+TEST(ComponentsPredict, TheNextStartIsTheLowestVertexNoSearchHasReached) {
+    ASSERT_EQ(predicted().steps.size(), 24u);
+    const auto questions = recorded_questions(predicted());
+    ASSERT_EQ(questions.size(), 2u);
+    const RecordedQuestion& q = questions[0];
+    const int start = std::stoi(q.answer);
+    const Picture& before = predicted().steps.at(q.step - 2);
+    const Picture& after = predicted().steps.at(q.step - 1);
+    // Every lower vertex is finished in the first component's colour before the step; the start is
+    // untouched then and takes the second component's discovery colour, seen nowhere before.
+    for (int u = 0; u < start; ++u) EXPECT_EQ(before.count_around(vx[u], vy[u], 7, green_rgb), 15 * 15) << u;
+    EXPECT_EQ(before.count_around(vx[start], vy[start], 2, black_rgb), 25);
+    EXPECT_EQ(before.count(blue_rgb), 0);
+    EXPECT_GT(after.count_around(vx[start], vy[start], 7, blue_rgb), 40);
+    EXPECT_EQ(after.count(blue_rgb), after.count_around(vx[start], vy[start], 7, blue_rgb));
+    EXPECT_NE(q.reason.find("begins component 2"), std::string::npos) << q.reason;
+}
+
+TEST(ComponentsPredict, TheCountIsTheNumberOfFinishingColours) {
+    ASSERT_EQ(predicted().steps.size(), 24u);
+    const auto questions = recorded_questions(predicted());
+    ASSERT_EQ(questions.size(), 2u);
+    std::vector<Rgb> colours;
+    for (int v = 0; v < 11; ++v) {
+        const Rgb c = predicted().steps.back().at(vx[v], vy[v]);
+        if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
+    }
+    EXPECT_EQ(questions[1].answer, std::to_string(colours.size()));
+    // The count is new in the last screen: the picture before it has no caption yet.
+    for (int y = 440; y < 500; ++y)
+        for (int x = 0; x < 800; ++x) ASSERT_EQ(predicted().steps.at(22).at(x, y), white_rgb);
 }
 
 }  // namespace

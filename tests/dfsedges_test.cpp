@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -234,6 +235,76 @@ TEST(DfsedgesShow, LeafShowsNoRedDiscAndRootFinishesAlone) {
         }
     }
     EXPECT_GT(changed, 0);
+}
+
+// --predict: each answer checked against the arrows and discs of the step it comes before, and
+// the step after it, where the vertex reached gets its disc or the back edge its red arrow.
+const Recording& predicted() {
+    static const Recording recording = record("dfsedges", "--predict");
+    return recording;
+}
+
+const Picture& predicted_screen(int n) { return predicted().steps.at(static_cast<std::size_t>(n - 1)); }
+
+TEST(DfsedgesPredict, AsksBeforeEveryLookAndReturnButNotBeforeTheTurnsBack) {
+    ASSERT_EQ(predicted().run.exit_status, 0) << predicted().run.err;
+    std::string steps;
+    for (const RecordedQuestion& q : recorded_questions(predicted())) steps += std::to_string(q.step) + " ";
+    // The red arrow of a back edge (7, 10, 12, 18, 20) follows from the step before; the root's
+    // finish (26) has no parent to go back to.
+    EXPECT_EQ(steps, "2 3 4 5 6 8 9 11 13 14 15 16 17 19 21 22 23 24 25 ");
+}
+
+TEST(DfsedgesPredict, WhereTheSearchGoesIsTheGreenArrowOrTheBlueOneBack) {
+    ASSERT_EQ(predicted().steps.size(), std::size_t{screen_count});
+    int asked = 0;
+    for (const RecordedQuestion& q : recorded_questions(predicted())) {
+        int u = -1;
+        if (std::sscanf(q.text.c_str(), "From vertex %d,", &u) != 1) continue;
+        ++asked;
+        const std::string where = "question before step " + std::to_string(q.step);
+        const Picture& before = predicted_screen(q.step - 1);
+        const Picture& after = predicted_screen(q.step);
+        if (q.answer == "none: the search goes back") {
+            const std::size_t at = q.reason.find("back to its parent ");
+            ASSERT_NE(at, std::string::npos) << q.reason;
+            const int p = std::atoi(q.reason.c_str() + at + 19);
+            EXPECT_EQ(colour_at(before, arrow(u, p).along(0.5)), yellow_rgb) << where;
+            EXPECT_EQ(colour_at(after, arrow(u, p).along(0.5)), blue_rgb) << where << ": no way back " << u << "->" << p;
+            EXPECT_EQ(after.at(vertex_x[u], vertex_y[u]), blue_rgb) << where << ": " << u << " is finished";
+            continue;
+        }
+        const int v = std::stoi(q.answer);
+        EXPECT_EQ(colour_at(before, arrow(u, v).along(0.5)), yellow_rgb) << where;
+        EXPECT_EQ(colour_at(after, arrow(u, v).along(0.5)), green_rgb) << where << ": no arrow " << u << "->" << v;
+        EXPECT_EQ(after.at(vertex_x[v], vertex_y[v]), yellow_rgb) << where << ": " << v << " is reached a step later";
+        EXPECT_NE(predicted_screen(q.step + 1).at(vertex_x[v], vertex_y[v]), yellow_rgb) << where;
+    }
+    EXPECT_EQ(asked, 13);  // 6 tree edges taken on arrival, 7 returns
+}
+
+TEST(DfsedgesPredict, EdgeKindIsTheArrowThatComesBack) {
+    ASSERT_EQ(predicted().steps.size(), std::size_t{screen_count});
+    int tree = 0, back = 0;
+    for (const RecordedQuestion& q : recorded_questions(predicted())) {
+        int u = -1, v = -1;
+        if (std::sscanf(q.text.c_str(), "The search at %*d now looks along edge %d-%d.", &u, &v) != 2) continue;
+        const std::string where = "question before step " + std::to_string(q.step);
+        EXPECT_EQ(colour_at(predicted_screen(q.step - 1), arrow(u, v).along(0.5)), yellow_rgb) << where;
+        EXPECT_EQ(colour_at(predicted_screen(q.step), arrow(u, v).along(0.5)), green_rgb) << where;
+        const Picture& next = predicted_screen(q.step + 1);
+        if (q.answer == "a back edge") {
+            EXPECT_EQ(colour_at(next, arrow(v, u).along(0.5)), red_rgb) << where << ": no red arrow " << v << "->" << u;
+            ++back;
+        } else {
+            ASSERT_EQ(q.answer, "a tree edge") << where;
+            EXPECT_EQ(colour_at(next, arrow(v, u).along(0.5)), yellow_rgb) << where;
+            EXPECT_EQ(next.at(vertex_x[v], vertex_y[v]), red_rgb) << where << ": " << v << " not discovered";
+            ++tree;
+        }
+    }
+    EXPECT_EQ(back, 5);  // every back edge of the search
+    EXPECT_EQ(tree, 1);  // 5-6, looked along after the back edge 5-0
 }
 
 }  // namespace

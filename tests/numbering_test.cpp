@@ -2,6 +2,7 @@
 // colour of their branch and the width of the count so far, and the row of discovery labels.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "../demograph/demo_graph.h"
@@ -164,6 +165,54 @@ TEST(NumberingShow, LastScreenAddsNothing) {
     // The one before it finished the root: the blue disc covers the end of the line to 2.
     EXPECT_EQ(screen_number(screen_count - 2).at(vertex_x[0], vertex_y[0]), yellow_rgb);
     EXPECT_EQ(last.at(vertex_x[0], vertex_y[0]), blue_rgb);
+}
+
+// --predict: before each step that shows where the search goes from a vertex, the question names
+// that vertex, and the answer is the disc that turns red (with its tree line) or the vertex's own
+// disc turning blue when the search goes back.
+const Recording& predicted() {
+    static const Recording recording = record("numbering", "--predict");
+    return recording;
+}
+
+Rgb disc_at(const Picture& picture, int v) {
+    return picture.at(vertex_x[v] + 5 * free_side[v][0], vertex_y[v] + 5 * free_side[v][1]);
+}
+
+TEST(NumberingPredict, AsksBeforeEveryMoveButTheStartTheRootsFinishAndTheSummary) {
+    ASSERT_EQ(predicted().run.exit_status, 0) << predicted().run.err;
+    const auto questions = recorded_questions(predicted());
+    ASSERT_EQ(questions.size(), 14u);
+    for (std::size_t i = 0; i < questions.size(); ++i) EXPECT_EQ(questions[i].step, static_cast<int>(i) + 3);
+}
+
+TEST(NumberingPredict, EachAnswerIsWhatTheNextStepDraws) {
+    ASSERT_EQ(predicted().steps.size(), std::size_t{screen_count});
+    int discovered = 0, gone_back = 0;
+    for (const RecordedQuestion& q : recorded_questions(predicted())) {
+        int from = -1;
+        ASSERT_EQ(std::sscanf(q.text.c_str(), "From vertex %d,", &from), 1) << q.text;
+        const Picture& before = predicted().steps.at(q.step - 2);
+        const Picture& after = predicted().steps.at(q.step - 1);
+        const std::string where = "question before step " + std::to_string(q.step);
+        EXPECT_EQ(disc_at(before, from), red_rgb) << where << ": the search stands on " << from;
+        if (q.answer == "none: the search goes back") {
+            EXPECT_EQ(disc_at(after, from), blue_rgb) << where << ": " << from << " is finished";
+            EXPECT_NE(q.reason.find("back to its parent"), std::string::npos) << q.reason;
+            ++gone_back;
+            continue;
+        }
+        const int v = std::stoi(q.answer);
+        EXPECT_EQ(disc_at(before, v), grey_rgb) << where << ": " << v << " discovered too early";
+        EXPECT_EQ(disc_at(after, v), red_rgb) << where << ": " << v << " not discovered";
+        EXPECT_EQ(middle_of_edge(before, from, v), grey_rgb) << where;
+        EXPECT_NE(middle_of_edge(after, from, v), grey_rgb) << where << ": no tree line " << from << "-" << v;
+        EXPECT_EQ(q.reason.rfind("Vertex " + q.answer + " is the first neighbour of " + std::to_string(from), 0), 0u)
+            << q.reason;
+        ++discovered;
+    }
+    EXPECT_EQ(discovered, 7);  // every vertex but the root
+    EXPECT_EQ(gone_back, 7);   // every finish but the root's
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <set>
 #include <utility>
 #include <vector>
@@ -149,6 +151,42 @@ TEST_F(OrientgridScreens, EveryEdgeEndsAsExactlyOneRedArrowUnderTheCaption) {
     EXPECT_GT(inked, 100);
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(step(3).count(green_rgb), 0);
+}
+
+// --predict: one edge before each of the two orienting steps; the answer is the end that the red
+// head of that step points at.
+class OrientgridPredict : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { predicted = new Recording(record("orientgrid", "--predict")); }
+    static void TearDownTestSuite() { delete predicted; }
+    static Recording* predicted;
+};
+Recording* OrientgridPredict::predicted = nullptr;
+
+TEST_F(OrientgridPredict, EachAnswerIsTheEndTheNewRedHeadPointsAt) {
+    ASSERT_EQ(predicted->run.exit_status, 0) << predicted->run.err;
+    ASSERT_EQ(predicted->steps.size(), 4u);
+    const auto questions = recorded_questions(*predicted);
+    ASSERT_EQ(questions.size(), 2u);
+    for (std::size_t k = 0; k < questions.size(); ++k) {
+        const RecordedQuestion& q = questions[k];
+        EXPECT_EQ(q.step, static_cast<int>(k) + 3);
+        int a = -1, b = -1;
+        ASSERT_EQ(std::sscanf(q.text.c_str(), "Which vertex will the arrow on edge %d-%d point to?", &a, &b), 2) << q.text;
+        const int to = std::stoi(q.answer), from = to == a ? b : a;
+        ASSERT_TRUE(to == a || to == b) << q.answer << " is not an end of " << a << "-" << b;
+        const Picture& before = predicted->steps.at(q.step - 2);
+        const Picture& after = predicted->steps.at(q.step - 1);
+        EXPECT_FALSE(red_head(before, from, to) || red_head(before, to, from)) << a << "-" << b << " directed too early";
+        EXPECT_TRUE(red_head(after, from, to)) << from << "->" << to;
+        EXPECT_FALSE(red_head(after, to, from)) << to << "->" << from;
+        // The first is a tree edge against the grid's numbering, the second one of the others.
+        const auto& kind = k == 0 ? tree_edges : other_edges;
+        EXPECT_NE(std::find(kind.begin(), kind.end(), Edge{from, to}), kind.end()) << from << "->" << to;
+        if (k == 0) {
+            EXPECT_LT(to, from) << "the child has the smaller vertex number";
+        }
+    }
 }
 
 }  // namespace

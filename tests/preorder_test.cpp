@@ -2,8 +2,11 @@
 // it appears in, and the discovery-order list below the graph.
 #include <gtest/gtest.h>
 
+#include "../demograph/demo_graph.h"
 #include "kit.h"
 #include "recording.h"
+
+#include <string>
 
 namespace {
 
@@ -109,6 +112,42 @@ TEST(Preorder, ListReadsInDiscoveryOrder) {
     close_labels();
     SDL_FreeSurface(screen);
     screen = nullptr;
+}
+
+// --predict: before each tree line the question names the vertex last written into the list, and
+// the answer is the vertex that the line drawn in the next screen reaches, written one screen later.
+const Recording& predicted() {
+    static const Recording recording = record("preorder", "--predict");
+    return recording;
+}
+
+TEST(PreorderPredict, EachAnswerIsTheVertexTheNewTreeLineReaches) {
+    ASSERT_EQ(predicted().run.exit_status, 0) << predicted().run.err;
+    ASSERT_EQ(predicted().steps.size(), 9u);
+    const auto questions = recorded_questions(predicted());
+    ASSERT_EQ(questions.size(), 7u) << "one before each tree line, none before the last screen";
+    constexpr int order[8] = {0, 1, 4, 3, 5, 6, 7, 2};
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        const RecordedQuestion& q = questions[i];
+        EXPECT_EQ(q.step, static_cast<int>(i) + 2);
+        EXPECT_EQ(q.text, "After vertex " + std::to_string(order[i]) + ", which vertex does the search discover next?");
+        EXPECT_EQ(q.answer, std::to_string(order[i + 1]));
+        EXPECT_NE(q.reason.find(" " + q.answer + " is the first neighbour"), std::string::npos) << q.reason;
+        EXPECT_EQ(q.reason.find("goes back to") != std::string::npos, q.step == 7 || q.step == 8)
+            << "only after the leaves 6 and 7 does the search go back first: " << q.reason;
+        // The one edge at the answer that turns from grey to a colour in the step asked about.
+        const int w = std::stoi(q.answer);
+        const Picture& before = predicted().steps.at(q.step - 2);
+        const Picture& after = predicted().steps.at(q.step - 1);
+        int new_lines = 0;
+        for (int j = 0; j < degree[w]; ++j) {
+            const int u = adjacency[w][j], x = (vx[u] + vx[w]) / 2, y = (vy[u] + vy[w]) / 2;
+            new_lines += before.at(x, y) == grey_rgb && after.at(x, y) != grey_rgb;
+        }
+        EXPECT_EQ(new_lines, 1) << "step " << q.step << " should draw one tree line to " << w;
+        EXPECT_FALSE(cell_has_ink(after, q.step)) << "entry " << q.step << " comes a screen later";
+        EXPECT_TRUE(cell_has_ink(predicted().steps.at(q.step), q.step));
+    }
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // recorded screens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <cstring>
 #include <vector>
 
@@ -237,6 +240,76 @@ TEST_F(StrongcompScreens, LastScreenCoversEachVertexInItsComponentsColour) {
         EXPECT_EQ(step(6).at(centre(v).x - 9, centre(v).y), colour[v]) << v;
         EXPECT_EQ(step(6).at(centre(v).x - 12, centre(v).y), step(5).at(centre(v).x - 12, centre(v).y)) << v;
     }
+}
+
+// --predict: one question per pass, each answered by the pass's own picture.
+class StrongcompPredict : public StrongcompScreens {
+protected:
+    static void SetUpTestSuite() {
+        StrongcompScreens::SetUpTestSuite();
+        predicted = new Recording(record("strongcomp", "--predict"));
+    }
+    static void TearDownTestSuite() {
+        delete predicted;
+        StrongcompScreens::TearDownTestSuite();
+    }
+    static Recording* predicted;
+};
+Recording* StrongcompPredict::predicted = nullptr;
+
+TEST_F(StrongcompPredict, AsksBeforeEachPassItsOwnPictureAnswers) {
+    ASSERT_EQ(predicted->run.exit_status, 0) << predicted->run.err;
+    ASSERT_EQ(predicted->steps.size(), 6u);
+    const auto questions = recorded_questions(*predicted);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].step, 2);
+    EXPECT_EQ(questions[1].step, 4);
+}
+
+// The vertex with finishing time 0, at the end of the red path down from 0 that the reason names.
+TEST_F(StrongcompPredict, FirstToFinishEndsTheRedPathDownFromTheStart) {
+    const auto questions = recorded_questions(*predicted);
+    ASSERT_EQ(questions.size(), 2u);
+    const RecordedQuestion& q = questions[0];
+    const int first = std::stoi(q.answer);
+    EXPECT_EQ(expected_finish[first], 0);
+    const std::string opening = "the pass goes down ";
+    const std::size_t at = q.reason.find(opening);
+    ASSERT_NE(at, std::string::npos) << q.reason;
+    std::vector<int> path;
+    for (const char* c = q.reason.c_str() + at + opening.size();; c += 2) {
+        char* end = nullptr;
+        path.push_back(static_cast<int>(std::strtol(c, &end, 10)));
+        c = end;
+        if (std::strncmp(c, "->", 2) != 0) break;
+    }
+    ASSERT_GE(path.size(), 2u) << q.reason;
+    EXPECT_EQ(path.front(), 0);
+    EXPECT_EQ(path.back(), first);
+    for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+        EXPECT_EQ(middle(step(1), path[i], path[i + 1]), black_rgb) << path[i] << "->" << path[i + 1];
+        EXPECT_EQ(middle(predicted->steps.at(1), path[i], path[i + 1]), red_rgb) << path[i] << "->" << path[i + 1];
+    }
+    // Every arc out of it leads back onto the path.
+    for (const auto& arc : arc_list)
+        if (arc[0] == first) {
+            EXPECT_NE(std::find(path.begin(), path.end(), arc[1]), path.end()) << arc[1];
+        }
+}
+
+TEST_F(StrongcompPredict, FirstComponentIsTheVerticesInTheFirstColour) {
+    const auto questions = recorded_questions(*predicted);
+    ASSERT_EQ(questions.size(), 2u);
+    std::string red_vertices;
+    for (int v = 0; v < vertex_count; ++v) {
+        EXPECT_NE(predicted->steps.at(2).at(centre(v).x, centre(v).y), red_rgb) << v;
+        if (predicted->steps.at(3).at(centre(v).x, centre(v).y) == red_rgb)
+            red_vertices += (red_vertices.empty() ? "" : ", ") + std::to_string(v);
+    }
+    EXPECT_EQ(questions[1].answer, red_vertices);
+    EXPECT_NE(questions[1].text.find("starts at vertex " + std::to_string(expected_order[0]) + ", which finished last"),
+              std::string::npos)
+        << questions[1].text;
 }
 
 }  // namespace
