@@ -22,7 +22,7 @@ inline void name_edges(int v, const int* ends, int count, char* edges, char* nam
 // ---- Questions for --predict: where the search goes from a vertex ----------------------------
 
 // The neighbours before adjacency[v][j] in v's list, all discovered by the time the search looks at
-// adjacency[v][j], as " (0 and 5 before it are discovered already)"; "" when it is the first.
+// adjacency[v][j], as " (0 and 5, before it in the list, are discovered already)"; "" when it is the first.
 inline void name_earlier_neighbours(int v, int j, char* text, int size) {
     text[0] = '\0';
     if (j == 0) return;
@@ -30,7 +30,7 @@ inline void name_earlier_neighbours(int v, int j, char* text, int size) {
     names[0] = '\0';
     int used = 0;
     for (int i = 0; i < j; ++i) used = join_words(names, sizeof names, used, i, j, adjacency[v][i]);
-    std::snprintf(text, size, " (%s before it %s discovered already)", names, j == 1 ? "is" : "are");
+    std::snprintf(text, size, " (%s, before it in the list, %s discovered already)", names, j == 1 ? "is" : "are");
 }
 
 // Asked before the step that shows where the search goes from v: down a tree edge to a vertex it
