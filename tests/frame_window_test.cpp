@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -42,7 +43,14 @@ protected:
     // An X server on a display number of the test's own, once it answers.
     static void SetUpTestSuite() {
         if (!have("Xvfb") || !have("xdotool")) return;
-        for (int number = 100 + getpid() % 500, tries = 0; tries < 20 && display.empty(); ++number, ++tries) {
+        // The display numbers to choose from: TEST_X_DISPLAYS=600-649 keeps to those, on a machine
+        // whose other X servers use the rest.
+        int low = 100, high = 599;
+        if (const char* range = std::getenv("TEST_X_DISPLAYS")) std::sscanf(range, "%d-%d", &low, &high);
+        if (high < low) high = low;
+        const int span = high - low + 1;
+        for (int tries = 0; tries < std::min(20, span) && display.empty(); ++tries) {
+            const int number = low + (getpid() % span + tries) % span;
             const std::string name = ":" + std::to_string(number);
             if (access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) continue;
             server = fork();

@@ -97,7 +97,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     const ScreenKind kind = settings.unattended()       ? ScreenKind::offscreen
                             : settings.window_presents() ? ScreenKind::presented
                                                          : ScreenKind::window;
-    screen = platform_open_screen(kind, why);
+    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen});
     if (screen == nullptr) fail_show(why);
     // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
     // be drawn out of bounds.
