@@ -305,6 +305,24 @@ TEST_F(BrowseShow, TheWindowShowsTheKeptStepAndTheCaptionSaysItIsAnEarlierOne) {
     EXPECT_EQ(caption(), "components - step 1 of 3 (an earlier step; the newest is step 3): Step 1 was drawn. - Right: next");
 }
 
+TEST_F(BrowseShow, AQuestionIsAskedOnlyTheFirstTimeItsStepIsReached) {
+    start({"--browse", "--predict"});
+    push_key(SDLK_RIGHT);
+    show_step(1);
+    ask(AnswerKind::number, "How many steps will have been drawn?");
+    answer(2, "Two steps: this one and the first.");
+    // Escape skips the question before step 2; back to step 1 and forward to step 2 again asks
+    // nothing, so the next Right goes on. Were the question put again, it would take the Rights
+    // and the close after them would end the wait.
+    for (const SDLKey key : {SDLK_ESCAPE, SDLK_LEFT, SDLK_RIGHT, SDLK_RIGHT}) push_key(key);
+    SDL_Event close{};
+    close.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&close), 0);
+    EXPECT_EQ(show_step(2), 0);
+    EXPECT_EQ(keys_left(), 0);
+    EXPECT_EQ(show_step(3), 1) << "the close waits for the next step";
+}
+
 TEST_F(BrowseShow, AutoplayGoesOnByItselfAndSpaceHoldsIt) {
     start({"--autoplay", "0.5"});
     const std::int64_t began = platform_now_us();
