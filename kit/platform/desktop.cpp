@@ -82,8 +82,6 @@ void choose_window_size(ScreenKind kind, const WindowShape& shape, int& width, i
         width = 800 * shape.scale;
         height = 600 * shape.scale;
     }
-    picture_left = (width - 800 * presented_scale) / 2;
-    picture_top = (height - 600 * presented_scale) / 2;
 }
 
 }  // namespace
@@ -127,6 +125,17 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const Windo
         why = "cannot open the " + std::to_string(width) + " x " + std::to_string(height) +
               (flags & SDL_FULLSCREEN ? " full screen: " : " window: ") + SDL_GetError();
         return nullptr;
+    }
+    if (kind == ScreenKind::presented) {
+        // SDL may give another size than asked, full screen: the picture is fitted to what it gave.
+        if (surface->w < 800 || surface->h < 600 || surface->format->BytesPerPixel != 4) {
+            why = "SDL gave a " + std::to_string(surface->w) + " x " + std::to_string(surface->h) +
+                  " screen, too small for the 800 x 600 picture";
+            return nullptr;
+        }
+        presented_scale = std::max(1, std::min({presented_scale, surface->w / 800, surface->h / 600}));
+        picture_left = (surface->w - 800 * presented_scale) / 2;
+        picture_top = (surface->h - 600 * presented_scale) / 2;
     }
     if (!offscreen) {
         // White, as every program's pictures start, rather than black until the first one; a
