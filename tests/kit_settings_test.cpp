@@ -63,4 +63,54 @@ TEST(Settings, WhatCannotBeTakenIsOneComplaint) {
     }
 }
 
+TEST(Settings, ClassroomOptionsAreOffUnlessGivenAndOnlyTheyMakeTheWindowPresent) {
+    Settings settings;
+    std::string complaint;
+    ASSERT_EQ(parse(fixed, {}, settings, complaint), Parsed::run);
+    EXPECT_FALSE(settings.browse);
+    EXPECT_EQ(settings.autoplay_seconds, 0);
+    EXPECT_EQ(settings.scale, 1);
+    EXPECT_FALSE(settings.fullscreen);
+    EXPECT_FALSE(settings.safe_palette);
+    EXPECT_FALSE(settings.window_presents());
+    ASSERT_EQ(parse(fixed, {"--scale", "1", "--autoplay", "60", "--palette", "standard"}, settings, complaint), Parsed::run);
+    EXPECT_EQ(settings.autoplay_seconds, 60);
+    EXPECT_FALSE(settings.window_presents()) << "scale 1, the autoplay and the usual palette draw as without them";
+
+    const std::vector<std::vector<const char*>> presenting = {
+        {"--browse"}, {"--scale", "4"}, {"--fullscreen"}, {"--palette", "safe"}};
+    for (const auto& arguments : presenting) {
+        ASSERT_EQ(parse(fixed, arguments, settings, complaint), Parsed::run) << complaint;
+        EXPECT_TRUE(settings.window_presents()) << arguments[0];
+    }
+    ASSERT_EQ(parse(fixed, {"--browse", "--autoplay", "0.5", "--scale", "3", "--palette", "safe"}, settings, complaint),
+              Parsed::run);
+    EXPECT_TRUE(settings.browse);
+    EXPECT_EQ(settings.autoplay_seconds, 0.5);
+    EXPECT_EQ(settings.scale, 3);
+    EXPECT_TRUE(settings.safe_palette);
+}
+
+TEST(Settings, ClassroomOptionsOutOfRangeAreOneComplaint) {
+    const char* const seconds = "--autoplay needs a number of seconds from 0.5 to 60";
+    const char* const scale = "--scale needs a whole number from 1 to 4";
+    const char* const palette = "--palette needs 'safe' (or 'standard', the usual colours)";
+    const struct {
+        std::vector<const char*> arguments;
+        const char* complaint;
+    } cases[] = {
+        {{"--autoplay", "0.4"}, seconds}, {{"--autoplay", "60.01"}, seconds}, {{"--autoplay", "-1"}, seconds},
+        {{"--autoplay", "1e1"}, seconds}, {{"--autoplay", "."}, seconds},     {{"--autoplay", "2.5.1"}, seconds},
+        {{"--autoplay"}, seconds},        {{"--autoplay", "nan"}, seconds},   {{"--scale", "0"}, scale},
+        {{"--scale", "5"}, scale},        {{"--scale", "2.0"}, scale},        {{"--scale"}, scale},
+        {{"--palette", "Safe"}, palette}, {{"--palette"}, palette},
+    };
+    for (const auto& c : cases) {
+        Settings settings;
+        std::string complaint;
+        EXPECT_EQ(parse(fixed, c.arguments, settings, complaint), Parsed::error) << c.arguments[0];
+        EXPECT_EQ(complaint, c.complaint) << c.arguments.size();
+    }
+}
+
 }  // namespace

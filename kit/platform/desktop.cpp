@@ -2,6 +2,7 @@
 // the steady clock, and /proc for the executable's folder.
 #include "platform.h"
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <csignal>
@@ -57,10 +58,35 @@ bool choose_window_driver(std::string& why) {
 namespace {
 
 SDL_Surface* presented_window = nullptr;  // the window of a `presented` screen
+int presented_scale = 1;                  // each pixel of the picture a block this wide and high
+int picture_left = 0, picture_top = 0;    // where the picture stands in the window
+
+// The window's size for the shape asked: the picture's own size, scaled, or the whole screen.
+void choose_window_size(ScreenKind kind, const WindowShape& shape, int& width, int& height, Uint32& flags) {
+    width = 800;
+    height = 600;
+    flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
+    presented_scale = 1;
+    picture_left = picture_top = 0;
+    if (kind != ScreenKind::presented) return;
+    if (shape.fullscreen) {
+        flags |= SDL_FULLSCREEN;
+        // Before the first SDL_SetVideoMode, SDL tells the desktop's size.
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        if (info == nullptr || info->current_w < 800 || info->current_h < 600) return;
+        width = info->current_w;
+        height = info->current_h;
+        presented_scale = std::min(width / 800, height / 600);
+    } else {
+        presented_scale = shape.scale;
+        width = 800 * shape.scale;
+        height = 600 * shape.scale;
+    }
+}
 
 }  // namespace
 
-SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why) {
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape) {
     const bool offscreen = kind == ScreenKind::offscreen;
     // Offscreen, SDL draws into a plain surface in memory and nothing reads the keyboard.
     if (offscreen) {
@@ -91,14 +117,33 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why) {
     // crowd out the key press that should end the next wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
 
-    SDL_Surface* surface = SDL_SetVideoMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    int width = 800, height = 600;
+    Uint32 flags = 0;
+    choose_window_size(kind, shape, width, height, flags);
+    SDL_Surface* surface = SDL_SetVideoMode(width, height, 32, flags);
     if (surface == nullptr) {
-        why = std::string("cannot open the 800 x 600 window: ") + SDL_GetError();
+        why = "cannot open the " + std::to_string(width) + " x " + std::to_string(height) +
+              (flags & SDL_FULLSCREEN ? " full screen: " : " window: ") + SDL_GetError();
         return nullptr;
     }
+    if (kind == ScreenKind::presented) {
+        // SDL may give another size than asked, full screen: the picture is fitted to what it gave.
+        if (surface->w < 800 || surface->h < 600 || surface->format->BytesPerPixel != 4) {
+            why = "SDL gave a " + std::to_string(surface->w) + " x " + std::to_string(surface->h) +
+                  " screen, too small for the 800 x 600 picture";
+            return nullptr;
+        }
+        presented_scale = std::max(1, std::min({presented_scale, surface->w / 800, surface->h / 600}));
+        picture_left = (surface->w - 800 * presented_scale) / 2;
+        picture_top = (surface->h - 600 * presented_scale) / 2;
+    }
     if (!offscreen) {
-        // White, as every program's pictures start, rather than black until the first one.
-        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
+        // White, as every program's pictures start, rather than black until the first one; a
+        // larger screen is black around the picture.
+        if (surface->w != 800 || surface->h != 600) SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+        SDL_Rect picture{static_cast<Sint16>(picture_left), static_cast<Sint16>(picture_top),
+                         static_cast<Uint16>(800 * presented_scale), static_cast<Uint16>(600 * presented_scale)};
+        SDL_FillRect(surface, &picture, SDL_MapRGB(surface->format, 255, 255, 255));
         SDL_Flip(surface);
     }
     if (kind != ScreenKind::presented) return surface;
@@ -119,11 +164,20 @@ void platform_present(const Picture& picture) {
     SDL_Surface* window = presented_window;
     if (window == nullptr || SDL_LockSurface(window) != 0) return;
     const SDL_PixelFormat& format = *window->format;
+    const int scale = presented_scale;
+    const std::size_t row_bytes = sizeof(Uint32) * Picture::width * scale;
     for (int y = 0; y < Picture::height; ++y) {
         const std::uint32_t* from = picture.row(y);
-        Uint32* to = reinterpret_cast<Uint32*>(static_cast<Uint8*>(window->pixels) + std::size_t(y) * window->pitch);
-        for (int x = 0; x < Picture::width; ++x)
-            to[x] = red_of(from[x]) << format.Rshift | green_of(from[x]) << format.Gshift | blue_of(from[x]) << format.Bshift;
+        Uint8* first_line = static_cast<Uint8*>(window->pixels) + std::size_t(picture_top + y * scale) * window->pitch;
+        Uint32* to = reinterpret_cast<Uint32*>(first_line) + picture_left;
+        for (int x = 0; x < Picture::width; ++x) {
+            const Uint32 pixel = red_of(from[x]) << format.Rshift | green_of(from[x]) << format.Gshift | blue_of(from[x]) << format.Bshift;
+            for (int i = 0; i < scale; ++i) *to++ = pixel;
+        }
+        // The other lines of the row's blocks are copies of its first.
+        for (int i = 1; i < scale; ++i)
+            std::memcpy(first_line + std::size_t(i) * window->pitch + sizeof(Uint32) * picture_left,
+                        first_line + sizeof(Uint32) * picture_left, row_bytes);
     }
     SDL_UnlockSurface(window);
     SDL_Flip(window);
@@ -202,11 +256,12 @@ void platform_end_by_signal(int signal) {
     _exit(128 + signal);
 }
 
-WindowEvent platform_wait_event(KeyPress* key) {
+WindowEvent platform_wait_event(KeyPress* key, std::int64_t until_us) {
     SDL_Event event;
     // SDL_WaitEvent itself polls every 10 ms; polling here as well lets a signal end the wait.
     for (;;) {
         if (stop_signal != 0) return WindowEvent::stop;
+        if (until_us != 0 && platform_now_us() >= until_us) return WindowEvent::timeout;
         const int pending = SDL_PollEvent(&event);
         if (pending < 0) return WindowEvent::quit;  // an error: the window is going away
         if (pending == 0) {

@@ -18,10 +18,16 @@ enum class ScreenKind {
     window,     // the window itself: what a program flips is what the window shows
     presented,  // a surface in memory, and a window that shows only what platform_present gives it
 };
+// How a `presented` screen's window shows the 800 x 600 picture: each pixel a scale x scale block,
+// or, full screen, the largest whole scale that fits, centred on black.
+struct WindowShape {
+    int scale = 1;
+    bool fullscreen = false;
+};
 // Opens the 800 x 600 x 32 surface the programs draw on. Null, with the reason in `why`, when it
 // cannot be had; a window that SDL could only give as text in the terminal, or not at all, is such
 // a failure.
-SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why);
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape = {});
 // Shows a picture in the window of a `presented` screen; the surface the programs draw on is not
 // touched, so that the window can ask a question or show an earlier step in between.
 void platform_present(const Picture& picture);
@@ -35,6 +41,7 @@ enum class WindowEvent {
     key,   // a key press, other than a modifier key on its own
     quit,  // the window's close button
     stop,  // a signal asked the program to stop (see platform_stop_signal)
+    timeout,  // nothing came before the time the wait was given
 };
 // Which key was pressed, as far as the window's keys need to tell: `character` is a digit, a
 // lower-case letter, a space or a comma, in `character`.
@@ -45,8 +52,9 @@ struct KeyPress {
 };
 // Blocks until a key press, the window's close or a stop signal; every other event, and a press of
 // Shift, Ctrl, Alt, Super, Caps Lock or Num Lock on its own, is dropped. An error from the event
-// queue counts as the window going away. With `key`, a key press is told there.
-WindowEvent platform_wait_event(KeyPress* key = nullptr);
+// queue counts as the window going away. With `key`, a key press is told there. With `until_us`
+// (on the clock of platform_now_us), the wait ends then at the latest; 0: no such limit.
+WindowEvent platform_wait_event(KeyPress* key = nullptr, std::int64_t until_us = 0);
 // Takes the first key press (not a lone modifier) or close waiting in the queue; false when none.
 bool platform_take_key_or_close();
 

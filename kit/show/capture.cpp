@@ -35,6 +35,7 @@ void Capture::take(const SDL_Surface& surface) {
                 last_rgb = channel(last, f.Rmask, f.Rshift, f.Rloss) << 16 |
                            channel(last, f.Gmask, f.Gshift, f.Gloss) << 8 |
                            channel(last, f.Bmask, f.Bshift, f.Bloss);
+                if (recolour_ != nullptr) last_rgb = recolour_(last_rgb);
             }
             rgb[x] = last_rgb;
         }

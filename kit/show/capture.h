@@ -16,8 +16,14 @@ public:
     void take(const SDL_Surface& surface);
     const Picture& picture() const { return picture_; }
     void forget() { raw_.clear(); }
+    // Each colour read is shown as `recolour` gives it (0xRRGGBB to 0xRRGGBB); null: as it is.
+    void recolour_with(std::uint32_t (*recolour)(std::uint32_t)) {
+        recolour_ = recolour;
+        raw_.clear();
+    }
 
 private:
+    std::uint32_t (*recolour_)(std::uint32_t) = nullptr;
     Picture picture_;
     std::vector<Uint32> raw_;
 };

@@ -1,6 +1,7 @@
 // The words and state a program gives a step, kept until the step is shown.
 #include "kit.h"
 #include "narration.h"
+#include "safe_palette.h"
 #include "show.h"
 
 #include <algorithm>
@@ -11,6 +12,11 @@ namespace {
 
 Narration said;
 std::vector<std::string> legend_entries;
+
+// The words as the pictures' colours are shown: in the safe palette, its colours' names.
+std::string coloured(const std::string& words) {
+    return safe_palette_in_use() ? in_safe_colour_words(words) : words;
+}
 
 std::vector<int> copied(const int* values, int count) {
     return values != nullptr && count > 0 ? std::vector<int>(values, values + count) : std::vector<int>{};
@@ -25,27 +31,27 @@ void explain(const char* format, ...) {
     std::vsnprintf(text, sizeof text, format, arguments);
     va_end(arguments);
     if (!said.sentence.empty()) said.sentence += ' ';
-    said.sentence += text;
+    said.sentence += coloured(text);
 }
 
 void explain_list(const char* title, const int* values, int count) {
-    StateItem item{StateItem::Kind::list, title, "", "", copied(values, count), {}, 0, 0};
+    StateItem item{StateItem::Kind::list, coloured(title), "", "", copied(values, count), {}, 0, 0};
     said.state.push_back(item);
 }
 
 void explain_table(const char* title, const char* key_heading, const char* value_heading, const int* values,
                    int count, int blank) {
-    StateItem item{StateItem::Kind::table, title, key_heading, value_heading, copied(values, count), {}, 0, blank};
+    StateItem item{StateItem::Kind::table, coloured(title), coloured(key_heading), coloured(value_heading), copied(values, count), {}, 0, blank};
     said.state.push_back(item);
 }
 
 void explain_matrix(const char* title, const int* cells, int n, const int* before) {
-    StateItem item{StateItem::Kind::matrix, title, "", "", copied(cells, n * n), copied(before, n * n), n, 0};
+    StateItem item{StateItem::Kind::matrix, coloured(title), "", "", copied(cells, n * n), copied(before, n * n), n, 0};
     said.state.push_back(item);
 }
 
 void explain_count(const char* title, int value) {
-    StateItem item{StateItem::Kind::count, title, "", "", {value}, {}, 0, 0};
+    StateItem item{StateItem::Kind::count, coloured(title), "", "", {value}, {}, 0, 0};
     said.state.push_back(item);
 }
 
@@ -75,7 +81,7 @@ std::string formatted(const char* format, va_list arguments) {
 void ask(AnswerKind kind, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    said.question = Question{kind, formatted(format, arguments), false, {}, ""};
+    said.question = Question{kind, coloured(formatted(format, arguments)), false, {}, ""};
     va_end(arguments);
 }
 
@@ -84,7 +90,7 @@ void answer(int value, const char* reason_format, ...) {
     va_start(arguments, reason_format);
     said.question.answered = true;
     said.question.answer = {value};
-    said.question.reason = formatted(reason_format, arguments);
+    said.question.reason = coloured(formatted(reason_format, arguments));
     va_end(arguments);
 }
 
@@ -94,11 +100,11 @@ void answer_vertices(const int* vertices, int count, const char* reason_format, 
     said.question.answered = true;
     said.question.answer = copied(vertices, count);
     std::sort(said.question.answer.begin(), said.question.answer.end());
-    said.question.reason = formatted(reason_format, arguments);
+    said.question.reason = coloured(formatted(reason_format, arguments));
     va_end(arguments);
 }
 
-void legend(const char* entry) { legend_entries.push_back(entry); }
+void legend(const char* entry) { legend_entries.push_back(coloured(entry)); }
 
 const Narration& narration_said() { return said; }
 void forget_narration() { said = Narration{}; }

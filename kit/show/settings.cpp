@@ -1,5 +1,5 @@
-// The options that every program takes: --explain, --predict, --record DIR, --gif FILE, --seed N,
-// --fps N, --help.
+// The options that every program takes: --explain, --predict, --browse, --autoplay SECONDS,
+// --scale N, --fullscreen, --palette safe, --record DIR, --gif FILE, --seed N, --fps N, --help.
 #include "settings.h"
 
 #include <cerrno>
@@ -7,7 +7,10 @@
 
 void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "%s: %s\n\n", program.name, program.summary);
-    std::fprintf(out, "usage: %s [--explain] [--predict] [--record DIR] [--gif FILE]%s%s\n\n", program.name,
+    std::fprintf(out,
+                 "usage: %s [--explain] [--predict] [--record DIR] [--gif FILE]%s%s\n"
+                 "       [--browse] [--autoplay SECONDS] [--scale N] [--fullscreen] [--palette safe]\n\n",
+                 program.name,
                  program.draws_random_graph ? " [--seed N]" : "", program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
@@ -17,6 +20,18 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                       "                window and press Enter (Escape or an empty Enter skips); with\n"
                       "                --record, the questions and answers go into DIR/steps.txt,\n"
                       "                DIR/steps.json and the step page\n");
+    std::fprintf(out, "  --browse      keep every step to go back to: Left, Backspace or PageUp shows the\n"
+                      "                step before, Right, Space, Enter or PageDown the next, Home and\n"
+                      "                End the first and the newest; a step number and Enter goes there\n");
+    std::fprintf(out, "  --autoplay SECONDS\n"
+                      "                go on to the next step by itself after SECONDS (0.5 to 60);\n"
+                      "                Space pauses and plays again\n");
+    std::fprintf(out, "  --scale N     show the window N times as large (1 to %d), each pixel an N x N\n"
+                      "                block; the recorded pictures stay 800 x 600\n", largest_scale);
+    std::fprintf(out, "  --fullscreen  fill the screen: the largest whole scale that fits, on black\n");
+    std::fprintf(out, "  --palette safe\n"
+                      "                colours that people with a colour vision deficiency tell apart,\n"
+                      "                in the window, the recorded pictures and the words that name them\n");
     std::fprintf(out, "  --record DIR  no window: write each step's picture as DIR/step-001.png, ...,\n"
                       "                and DIR/index.html to page through them in a browser (the\n"
                       "                pictures and page of an earlier recording in DIR are removed)\n");
@@ -43,6 +58,25 @@ bool parse_number(const char* text, unsigned long long largest, unsigned long lo
     return true;
 }
 
+// Accepts only a plain decimal number of seconds ("4", "0.5", "2.25") within the autoplay's range.
+bool parse_seconds(const char* text, double& seconds) {
+    int digits = 0, points = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c >= '0' && *c <= '9') {
+            ++digits;
+        } else if (*c == '.' && points == 0) {
+            ++points;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 12) return false;
+    const double value = std::strtod(text, nullptr);
+    if (value < shortest_autoplay || value > longest_autoplay) return false;
+    seconds = value;
+    return true;
+}
+
 }  // namespace
 
 Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& program,
@@ -57,6 +91,27 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             settings.explain = true;
         } else if (argument == "--predict") {
             settings.predict = true;
+        } else if (argument == "--browse") {
+            settings.browse = true;
+        } else if (argument == "--fullscreen") {
+            settings.fullscreen = true;
+        } else if (argument == "--autoplay") {
+            if (!has_value || !parse_seconds(argv[i + 1], settings.autoplay_seconds))
+                return complaint = "--autoplay needs a number of seconds from 0.5 to 60", Parsed::error;
+            ++i;
+        } else if (argument == "--scale") {
+            unsigned long long scale = 0;
+            if (!has_value || !parse_number(argv[i + 1], largest_scale, scale) || scale < 1)
+                return complaint = "--scale needs a whole number from 1 to " + std::to_string(largest_scale),
+                       Parsed::error;
+            settings.scale = static_cast<int>(scale);
+            ++i;
+        } else if (argument == "--palette") {
+            const std::string name = has_value ? argv[i + 1] : "";
+            if (name != "safe" && name != "standard")
+                return complaint = "--palette needs 'safe' (or 'standard', the usual colours)", Parsed::error;
+            settings.safe_palette = name == "safe";
+            ++i;
         } else if (argument == "--record") {
             if (!has_value) return complaint = "--record needs a folder", Parsed::error;
             settings.record_folder = argv[++i];

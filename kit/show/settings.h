@@ -14,6 +14,8 @@ struct ProgramInfo {
 };
 
 constexpr int max_frames_per_second = 1000;
+constexpr double shortest_autoplay = 0.5, longest_autoplay = 60;
+constexpr int largest_scale = 4;
 
 struct Settings {
     std::string record_folder;  // --record: write the pictures here; empty: none
@@ -23,12 +25,19 @@ struct Settings {
     int frames_per_second = 60; // --fps: the window's animation rate; 0: unpaced
     bool explain = false;       // --explain: the transcript of every step on standard output
     bool predict = false;       // --predict: a question before each step that the program can ask
+    bool browse = false;        // --browse: the window keeps every step's picture to go back to
+    double autoplay_seconds = 0; // --autoplay: each step goes on by itself after this long; 0: never
+    int scale = 1;              // --scale: each pixel of the picture an N x N block in the window
+    bool fullscreen = false;    // --fullscreen: the largest whole scale that fits the screen
+    bool safe_palette = false;  // --palette safe: colours that people with a colour vision deficiency tell apart
 
     // No window: the show runs to its end as if a key were pressed at every step.
     bool unattended() const { return !record_folder.empty() || !gif_path.empty(); }
     // The window shows the pictures the show hands it, rather than what the program flips: it can
     // then put a question before a step's picture.
-    bool window_presents() const { return predict; }
+    // It does so as well to go back to an earlier step, to show the picture larger than it is
+    // drawn, and in the safe palette.
+    bool window_presents() const { return predict || browse || scale != 1 || fullscreen || safe_palette; }
 };
 
 enum class Parsed { run, help, error };

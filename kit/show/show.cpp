@@ -7,6 +7,7 @@
 #include "kit.h"
 #include "output.h"
 #include "platform.h"
+#include "safe_palette.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -97,7 +98,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     const ScreenKind kind = settings.unattended()       ? ScreenKind::offscreen
                             : settings.window_presents() ? ScreenKind::presented
                                                          : ScreenKind::window;
-    screen = platform_open_screen(kind, why);
+    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen});
     if (screen == nullptr) fail_show(why);
     // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
     // be drawn out of bounds.
@@ -113,6 +114,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     stage_frames = 0;
     stage = nullptr;
     capture.forget();
+    capture.recolour_with(settings.safe_palette ? safe_colour : nullptr);
     active.clear();
     pictures_wanted = frames_wanted = false;
     static bool discard_registered = false;
@@ -132,6 +134,8 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         frames_wanted |= takes_pictures && output.frame != nullptr;
     }
 }
+
+bool safe_palette_in_use() { return settings.safe_palette; }
 
 unsigned int random_seed() {
     state.seed = settings.seed_given ? settings.seed : static_cast<unsigned int>(std::time(nullptr));

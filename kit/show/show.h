@@ -20,3 +20,6 @@ std::string printable(const std::string& path);
 const Narration& narration_said();
 void forget_narration();
 const std::vector<std::string>& legend_said();
+
+// Whether the pictures are shown in the colour-blind-safe palette, whose colours the words name.
+bool safe_palette_in_use();
