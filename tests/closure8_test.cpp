@@ -295,16 +295,4 @@ TEST(Closure8Predict, TheCellAskedAboutIsZeroBeforeAndTheAnswerIsWhatTheClosureS
     EXPECT_GT(no, 0);
 }
 
-TEST(Closure8Predict, SameSeedAsksTheSameQuestionAndWithoutPredictNoneIsAsked) {
-    const std::vector<RecordedQuestion> first = recorded_questions(predicting_for(5));
-    const std::vector<RecordedQuestion> again = recorded_questions(record("closure8", "--predict --seed 5"));
-    ASSERT_EQ(first.size(), 1u);
-    ASSERT_EQ(again.size(), 1u);
-    EXPECT_EQ(again[0].text, first[0].text);
-    EXPECT_EQ(again[0].answer, first[0].answer);
-    EXPECT_EQ(recording_for(5).transcript.find("Question"), std::string::npos);
-    // Asking draws nothing.
-    for (int s = 0; s < 3; s++) EXPECT_EQ(predicting_for(5).steps[s].pixels, recording_for(5).steps[s].pixels);
-}
-
 }  // namespace

