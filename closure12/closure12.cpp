@@ -2,6 +2,7 @@
 // then Warshall's transitive closure one pass per key press and the closure drawn as a digraph.
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "digraph.h"
 #include "closure_words.h"
@@ -89,6 +90,50 @@ void give_legend() {
     legend("number at the top, right of the digraph: the pass of Warshall's closure just done");
     legend("matrix of 0s and 1s: row i, column j is 1 when vertex i is known to reach vertex j");
     legend("black arrows below the digraph (last picture): the transitive closure, an arrow i->j for every vertex j that i reaches");
+}
+
+// The vertices other than k whose cell is 1, in row k (`row`) or in column k of `cells`, joined as
+// "0, 2 and 8"; returns how many.
+int name_neighbours(char* text, int size, const int* cells, int k, bool row) {
+    int count = 0, used = 0, named = 0;
+    text[0] = '\0';
+    for (int v = 0; v < vertex_count; v++) count += v != k && cells[row ? k * vertex_count + v : v * vertex_count + k];
+    for (int v = 0; v < vertex_count; v++)
+        if (v != k && cells[row ? k * vertex_count + v : v * vertex_count + k])
+            used = join_words(text, size, used, named++, count, v);
+    return count;
+}
+
+// Asked before the picture of pass k, from the matrix as the pass found it (`before`) and as it
+// left it: how many 1s it adds. The pairs are named when they are few enough to read in a line.
+void ask_how_many_added(int k, const int* before, int added, const char* pairs) {
+    ask(AnswerKind::number, "How many new 1s will pass %d, through vertex %d, add to the matrix?", k, k);
+    if (added == 0) {
+        char why[120];
+        why_nothing(why, sizeof why, before, k, vertex_count);
+        answer(0, "Pass %d adds 0 new 1s, because %s.", k, why);
+        return;
+    }
+    char reaching[64], reached[64], listed[1300] = "";
+    const int in = name_neighbours(reaching, sizeof reaching, before, k, false);
+    name_neighbours(reached, sizeof reached, before, k, true);
+    int pairs_made = 0;  // i -> j with i reaching k, k reaching j, and i != j
+    for (int i = 0; i < vertex_count; i++)
+        for (int j = 0; j < vertex_count; j++)
+            pairs_made += i != k && j != k && i != j && before[i * vertex_count + k] && before[k * vertex_count + j];
+    char found[200];
+    snprintf(found, sizeof found, "by the paths found so far, %s %s reach%s %d and %d reaches %s",
+             in == 1 ? "vertex" : "vertices", reaching, in == 1 ? "es" : "", k, k, reached);
+    constexpr int most_listed = 8;
+    if (added <= most_listed) snprintf(listed, sizeof listed, " (%s)", pairs);
+    if (pairs_made == 1)
+        answer(added, "Pass %d adds 1 new 1: %s, and the one pair they make, %s, was still 0.", k, found, pairs);
+    else if (added == pairs_made)
+        answer(added, "Pass %d adds %d new 1s: %s, and %s pairs they make were still 0%s.", k, added, found,
+               added == 2 ? "both" : ("all " + std::to_string(added)).c_str(), listed);
+    else
+        answer(added, "Pass %d adds %d new 1%s: %s, and %d of the %d pairs they make %s still 0%s.", k, added,
+               added == 1 ? "" : "s", found, added, pairs_made, added == 1 ? "was" : "were", listed);
 }
 
 }  // namespace
@@ -198,6 +243,7 @@ int main(int argc, char* argv[]) {
             } else {
                 explain("This pass adds %d new 1%s: %s.", added, added == 1 ? "" : "s", pairs);
             }
+            ask_how_many_added(k, before_pass, added, pairs);
             explain_matrix("reachability matrix after this pass (new 1s marked)", &closure[0][0], vertex_count,
                            before_pass);
             explain_count("new 1s in this pass", added);

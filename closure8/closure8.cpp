@@ -72,6 +72,73 @@ void give_legend() {
     legend("red arrows in the last small drawing (pass 7): the finished transitive closure");
 }
 
+// A shortest path i -> ... -> j along the digraph's edges whose stops between the ends are all at
+// most `highest_stop`, written as "i->a->j" into `text`; false when there is none.
+bool name_path(char* text, int size, int i, int j, int highest_stop) {
+    int came_from[vertex_count];
+    for (int& v : came_from) v = -1;
+    int queue[vertex_count], head = 0, tail = 0;
+    queue[tail++] = i;
+    came_from[i] = i;
+    while (head < tail && came_from[j] < 0) {
+        const int u = queue[head++];
+        if (u != i && u > highest_stop) continue;  // j may be reached through u, but nothing beyond
+        for (int w = 0; w < vertex_count; w++)
+            if (adjacency[u][w] == 1 && came_from[w] < 0) {
+                came_from[w] = u;
+                queue[tail++] = w;
+            }
+    }
+    if (came_from[j] < 0) return false;
+    int path[vertex_count], length = 0;
+    for (int v = j; v != i; v = came_from[v]) path[length++] = v;
+    path[length++] = i;
+    int used = 0;
+    for (int k = length - 1; k >= 0; k--)
+        used += snprintf(text + used, size - used, "%s%d", k == length - 1 ? "" : "->", path[k]);
+    return true;
+}
+
+// Asked before the picture of all the passes: whether a cell that is 0 in the digraph's matrix is
+// 1 in the closure. Whether the cell asked about becomes 1 or stays 0 is one draw, and which such
+// cell another, both from the show's seeded draws, so that --seed asks the same again.
+// `set_by[c]` is the pass that made cell c a 1, or -1 when none did.
+void ask_about_a_cell(const int* at_start, const int* set_by) {
+    int becomes_one[vertex_count * vertex_count], stays_zero[vertex_count * vertex_count];
+    int ones = 0, zeros = 0;
+    for (int c = 0; c < vertex_count * vertex_count; c++) {
+        if (at_start[c] == 1) continue;
+        if (set_by[c] >= 0)
+            becomes_one[ones++] = c;
+        else
+            stays_zero[zeros++] = c;
+    }
+    if (ones + zeros == 0) return;
+    const bool yes = zeros == 0 || (ones > 0 && rand() % 2 == 0);
+    const int c = yes ? becomes_one[rand() % ones] : stays_zero[rand() % zeros];
+    const int i = c / vertex_count, j = c % vertex_count;
+    ask(AnswerKind::yes_no, "Row %d, column %d of the matrix is 0: there is no edge %d->%d. Will it be 1 after the "
+                            "last pass, that is, does vertex %d reach vertex %d?", i, j, i, j, i, j);
+    if (yes) {
+        char path[64];
+        name_path(path, sizeof path, i, j, set_by[c]);
+        answer(answers::yes, "Yes: %d reaches %d along %s, whose highest stop on the way is %d, so pass %d sets row "
+                             "%d, column %d to 1.", i, j, path, set_by[c], set_by[c], i, j);
+    } else {
+        char reached[80] = "";
+        int count = 0, used = 0, named = 0;
+        for (int v = 0; v < vertex_count; v++) count += v != i && closure[i][v] == 1;
+        for (int v = 0; v < vertex_count; v++)
+            if (v != i && closure[i][v] == 1) used = join_words(reached, sizeof reached, used, named++, count, v);
+        if (count == 0)
+            answer(answers::no, "No: no edge leaves %d, so it reaches no other vertex and row %d, column %d stays 0 "
+                                "through all %d passes.", i, i, j, pass_count);
+        else
+            answer(answers::no, "No: following edges in their direction, %d reaches only %s, never %d, so row %d, "
+                                "column %d stays 0 through all %d passes.", i, reached, j, i, j, pass_count);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -118,8 +185,12 @@ int main(int argc, char* argv[]) {
     int at_start[vertex_count * vertex_count];
     int before_pass[vertex_count * vertex_count];
     int added[pass_count];
+    int set_by[vertex_count * vertex_count];
     char passes[1600] = "";
-    for (int c = 0; c < vertex_count * vertex_count; c++) at_start[c] = (&closure[0][0])[c];
+    for (int c = 0; c < vertex_count * vertex_count; c++) {
+        at_start[c] = (&closure[0][0])[c];
+        set_by[c] = -1;
+    }
 
     stage_colour = standard::blue;
     origin_y = 200;
@@ -129,6 +200,8 @@ int main(int argc, char* argv[]) {
         draw_label(origin_x, origin_y - 20, "%d", k);
         for (int c = 0; c < vertex_count * vertex_count; c++) before_pass[c] = (&closure[0][0])[c];
         warshall_pass(k);
+        for (int c = 0; c < vertex_count * vertex_count; c++)
+            if (before_pass[c] == 0 && (&closure[0][0])[c] == 1) set_by[c] = k;
         {
             int used = snprintf(nullptr, 0, "%s", passes);
             used += snprintf(passes + used, sizeof passes - used, "%sPass %d, through vertex %d, ",
@@ -158,6 +231,7 @@ int main(int argc, char* argv[]) {
     origin_x -= pass_column_step;
     draw_matrix();
     SDL_Flip(screen);
+    ask_about_a_cell(at_start, set_by);
     {
         int total_added = 0;
         for (int k = 0; k < pass_count; k++) total_added += added[k];

@@ -119,7 +119,7 @@ void draw_grid() {
 }
 
 // One flip per expanded vertex and no event read: a key pressed meanwhile waits for the end.
-void breadth_first_search(int start) {
+void breadth_first_search(int start, void (*after_first_frame)()) {
     for (int v = 0; v < vertex_count; ++v) {
         search_state[v] = palette[undiscovered];
         parent[v] = NIL;
@@ -146,6 +146,7 @@ void breadth_first_search(int start) {
         SDL_Flip(screen);
         SDL_Delay(0);
         pace_frame();
+        if (after_first_frame != nullptr && u == start) after_first_frame();
         u = queue[0];
     }
 }

@@ -25,7 +25,9 @@ void map_colours();
 void build_graph();
 
 void draw_grid();
-void breadth_first_search(int start);
+// `after_first_frame`, when given, is called once the first frame is paced: for what is said about
+// the search once its graph is on screen.
+void breadth_first_search(int start, void (*after_first_frame)() = nullptr);
 // Draws the path found from start to target, or the green marker when target was not reached.
 void draw_path(int start, int target);
 

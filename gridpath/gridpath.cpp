@@ -54,6 +54,26 @@ void explain_search(int start, int target) {
     }
 }
 
+// Asked once the search's first frame has put the random graph on screen, so that the student
+// can look for a way across before the search shows it.
+void ask_whether_the_corner_is_reached() {
+    ask(AnswerKind::yes_no, "The breadth-first search has started from the top-left corner. Will it reach the "
+                            "bottom-right corner, vertex %d?", vertex_count - 1);
+}
+
+void answer_whether_the_corner_was_reached(int start, int target) {
+    const int level = level_of(start, target);
+    if (level >= 0) {
+        answer(answers::yes, "Yes: the search reached the bottom-right corner, vertex %d, on level %d, so the blue "
+                             "path back along the parents has %d edges.", target, level, level);
+        return;
+    }
+    int reached = 0;
+    for (int v = 0; v < vertex_count; ++v) reached += level_of(start, v) >= 0;
+    answer(answers::no, "No: the search's queue ran empty after it had reached %d of the %d vertices, and no edge "
+                        "joins any of them to the bottom-right corner, vertex %d.", reached, vertex_count, target);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,8 +96,9 @@ int main(int argc, char* argv[]) {
     legend("thick blue line and blue dots: the path from the top-left to the bottom-right corner; small blue rings mark the two corners");
     legend("green disc at the very top left: the bottom-right corner was not reached, so there is no path");
     begin_stage("searching breadth-first from the top-left corner");
-    breadth_first_search(0);
+    breadth_first_search(0, ask_whether_the_corner_is_reached);
     draw_path(0, vertex_count - 1);
+    answer_whether_the_corner_was_reached(0, vertex_count - 1);
     explain_search(0, vertex_count - 1);
     SDL_Flip(screen);
     wait_step();

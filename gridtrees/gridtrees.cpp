@@ -144,8 +144,18 @@ int main(int argc, char* argv[]) {
 
     // The depth-first tree, one flip per tree edge; no events are read while it grows.
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
+    ask(AnswerKind::yes_no, "The depth-first search starts at the centre and tries up, left, right, down in that order. "
+                            "Will its tree be one single path, the search never backing up until it has reached all "
+                            "%d vertices?", vertex_count);
     begin_stage("growing the depth-first tree from the centre");
     depth_first_search(centre);
+    if (deepest == tree_edges)
+        answer(answers::yes, "Yes: going up first, then left, right, down, the search always found an undiscovered "
+                             "neighbour until the end, so it never backed up and its tree is one path of %d edges.",
+               tree_edges);
+    else
+        answer(answers::no, "No: the search had to back up, so its tree branches; its deepest branch is %d edges "
+                            "long, fewer than its %d tree edges.", deepest, tree_edges);
     explain("The depth-first tree is finished: it reached all %d vertices by %d tree edges.", count_visited(),
             tree_edges);
     if (deepest == tree_edges)
@@ -164,9 +174,15 @@ int main(int argc, char* argv[]) {
     SDL_FillRect(screen, nullptr, palette[white]);
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
     draw_lattice_edges();
+    constexpr int corner = 0;  // top left
+    ask(AnswerKind::number, "The breadth-first tree grows from the centre next. How many tree edges will lie on its "
+                            "path from the centre to the top-left corner?");
     begin_stage("growing the breadth-first tree from the centre");
     tree_edges = 0;
     breadth_first_search(centre);
+    answer(level[corner], "%d edges: the breadth-first tree reaches every vertex along a shortest path, and the top-left "
+                          "corner is %d rows up and %d columns left of the centre, so it hangs on level %d + %d = %d.",
+           level[corner], centre / side, centre % side, centre / side, centre % side, level[corner]);
     int levels = 0;
     for (int v = 0; v < vertex_count; ++v)
         if (level[v] + 1 > levels) levels = level[v] + 1;

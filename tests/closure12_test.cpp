@@ -340,4 +340,44 @@ TEST(Closure12Passes, LastPictureAddsTheClosureInBlackUnderTheLastPass) {
     }
 }
 
+// ---- --predict: a question before each pass ------------------------------------------------
+
+// Before each pass's picture: how many 1s it adds, which is how many cells of its matrix are 1 where
+// the picture before showed 0; the reason names those pairs when there are few of them.
+TEST(Closure12Predict, EachPassIsAskedHowManyOnesItAddsAndThePicturesAgree) {
+    for (unsigned seed : {1u, 5u, 42u}) {
+        const Recording shown = record("closure12", "--predict --seed " + std::to_string(seed));
+        ASSERT_EQ(shown.steps.size(), static_cast<std::size_t>(picture_count)) << shown.run.err;
+        const std::vector<RecordedQuestion> questions = recorded_questions(shown);
+        ASSERT_EQ(questions.size(), static_cast<std::size_t>(vertex_count)) << "seed " << seed;
+        int passes_adding_nothing = 0;
+        for (int k = 0; k < vertex_count; k++) {
+            const RecordedQuestion& question = questions[k];
+            const int step = 3 + k;
+            EXPECT_EQ(question.step, step) << "seed " << seed;
+            EXPECT_NE(question.text.find("pass " + std::to_string(k) + ","), std::string::npos) << question.text;
+            const Matrix before = matrix_in(shown.steps[step - 2]), after = matrix_in(shown.steps[step - 1]);
+            int added = 0;
+            std::string pairs;
+            for (int i = 0; i < vertex_count; i++)
+                for (int j = 0; j < vertex_count; j++) {
+                    ASSERT_TRUE(before[i][j] >= 0 && after[i][j] >= before[i][j]) << "seed " << seed << ", " << i << "->" << j;
+                    if (after[i][j] == before[i][j]) continue;
+                    pairs += (added++ == 0 ? "" : ", ") + std::to_string(i) + "->" + std::to_string(j);
+                }
+            EXPECT_EQ(question.answer, std::to_string(added)) << "seed " << seed << ", pass " << k;
+            EXPECT_EQ(question.reason.rfind("Pass " + std::to_string(k) + " adds " + std::to_string(added) + " new 1", 0), 0u)
+                << question.reason;
+            if (added == 0) {
+                ++passes_adding_nothing;
+                EXPECT_NE(question.reason.find(", because "), std::string::npos) << question.reason;
+            } else if (added <= 8) {
+                EXPECT_NE(question.reason.find(pairs), std::string::npos) << "seed " << seed << ": " << question.reason;
+            }
+        }
+        EXPECT_GT(passes_adding_nothing, 0) << "seed " << seed << ": no pass of nothing, a weak sample";
+        EXPECT_EQ(shown.transcript.find("Question before step 15"), std::string::npos) << "the closure is on screen already";
+    }
+}
+
 }  // namespace

@@ -1,7 +1,9 @@
 // closure8: the digraph that a seed gives is worked out here from the same C library's rand, then
 // read back from the recorded pictures: its arrows, the matrices before and after the passes, the
 // eight pass drawings and their colours.
+#include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -215,6 +217,82 @@ TEST(Closure8Show, AllEvenDrawsLetVertexZeroReachEveryVertex) {
     expected.arrows(digraph_from_draws(std::vector<int>(8, 0)), 30, 30, spacing, red_rgb);
     std::string where;
     EXPECT_EQ(colour_mismatches(shown.steps[0], expected, red_rgb, whole_window, where), 0) << where;
+}
+
+// ---- --predict: the question before the last picture -----------------------------------------
+
+const Recording& predicting_for(unsigned seed) {
+    static std::map<unsigned, Recording> made;
+    auto found = made.find(seed);
+    if (found == made.end())
+        found = made.emplace(seed, record("closure8", "--predict --seed " + std::to_string(seed))).first;
+    return found->second;
+}
+
+// The vertices of "a->b->c" in the reason.
+std::vector<int> path_in(const std::string& reason) {
+    std::vector<int> path;
+    const std::size_t along = reason.find(" along ");
+    if (along == std::string::npos) return path;
+    std::istringstream hops(reason.substr(along + 7));
+    for (int v; hops >> v;) {
+        path.push_back(v);
+        if (hops.peek() != '-') break;
+        hops.ignore(2);
+    }
+    return path;
+}
+
+// The question names a cell that the second picture shows as 0, and its answer is what the last
+// picture's matrix holds there; the reason's path and pass, or the vertices it says the row
+// reaches, agree with the pictures too.
+TEST(Closure8Predict, TheCellAskedAboutIsZeroBeforeAndTheAnswerIsWhatTheClosureShows) {
+    int yes = 0, no = 0;
+    for (unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u, 42u, 2024u}) {
+        const Recording& shown = predicting_for(seed);
+        ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
+        const std::vector<RecordedQuestion> questions = recorded_questions(shown);
+        ASSERT_EQ(questions.size(), 1u) << "seed " << seed;
+        const RecordedQuestion& question = questions[0];
+        EXPECT_EQ(question.step, 3) << "seed " << seed;
+        int i = -1, j = -1;
+        ASSERT_EQ(std::sscanf(question.text.c_str(), "Row %d, column %d", &i, &j), 2) << question.text;
+        ASSERT_TRUE(i >= 0 && i < vertex_count && j >= 0 && j < vertex_count && i != j) << question.text;
+
+        const Matrix edges = matrix_at(shown.steps[1], 330, 20), final_matrix = matrix_at(shown.steps[2], 580, 410);
+        EXPECT_EQ(edges[i][j], 0) << "seed " << seed << ": the cell is 1 already";
+        const bool reaches = final_matrix[i][j] == 1;
+        EXPECT_EQ(question.answer, reaches ? "yes" : "no") << "seed " << seed << ": " << question.text;
+        (reaches ? yes : no) += 1;
+        if (reaches) {
+            const std::vector<int> path = path_in(question.reason);
+            ASSERT_GE(path.size(), 3u) << question.reason;
+            EXPECT_EQ(path.front(), i);
+            EXPECT_EQ(path.back(), j);
+            int highest = -1;
+            for (std::size_t k = 0; k + 1 < path.size(); k++) {
+                EXPECT_EQ(edges[path[k]][path[k + 1]], 1) << "no edge " << path[k] << "->" << path[k + 1];
+                if (k > 0 && path[k] > highest) highest = path[k];
+            }
+            // The pass the reason names is the first after which the cell is 1.
+            EXPECT_NE(question.reason.find("so pass " + std::to_string(highest) + " sets row"), std::string::npos)
+                << question.reason;
+            EXPECT_EQ(reach_through(edges, highest)[i][j], 0) << question.reason;
+            EXPECT_EQ(reach_through(edges, highest + 1)[i][j], 1) << question.reason;
+        } else {
+            std::string reached;
+            int count = 0;
+            for (int v = 0; v < vertex_count; v++) count += v != i && final_matrix[i][v] == 1;
+            for (int v = 0, named = 0; v < vertex_count; v++)
+                if (v != i && final_matrix[i][v] == 1)
+                    reached += (named++ == 0 ? "" : named == count ? " and " : ", ") + std::to_string(v);
+            const std::string expected = count == 0 ? "it reaches no other vertex" : "reaches only " + reached + ",";
+            EXPECT_NE(question.reason.find(expected), std::string::npos) << "seed " << seed << ": " << question.reason;
+        }
+    }
+    // Which cell is asked about is drawn, and so is whether it becomes 1: both answers come up.
+    EXPECT_GT(yes, 0);
+    EXPECT_GT(no, 0);
 }
 
 }  // namespace

@@ -185,4 +185,36 @@ TEST_F(GridPath, UnreachableCornerShowsTheGreenMarkerAndTheTwoEndCirclesOnly) {
     }
 }
 
+// --predict: one question, whether the far corner is reached, answered by the finished picture (the
+// blue path, or the green marker) and by an ordinary search of the same seed.
+TEST_F(GridPath, PredictAsksWhetherTheFarCornerIsReachedAndThePictureAgrees) {
+    for (bool reached : {true, false}) {
+        const unsigned int seed = seed_where_corner_reached(reached);
+        const Search search = ordinary_search(graph_of_seed(seed), 0);
+        const Recording recording = record("gridpath", "--predict --seed " + std::to_string(seed));
+        ASSERT_EQ(recording.steps.size(), 1u) << recording.run.err;
+        const std::vector<RecordedQuestion> questions = recorded_questions(recording);
+        ASSERT_EQ(questions.size(), 1u) << "seed " << seed;
+        EXPECT_EQ(questions[0].step, 1);
+        EXPECT_NE(questions[0].text.find("bottom-right corner, vertex 1599?"), std::string::npos) << questions[0].text;
+
+        const Picture& picture = recording.steps[0];
+        const bool path_drawn = picture.count(blue_rgb) > 10;  // more than the two end rings
+        const bool marked_unreached = picture.at(10, 10) == green_rgb;
+        EXPECT_NE(path_drawn, marked_unreached) << "seed " << seed;
+        EXPECT_EQ(questions[0].answer, path_drawn ? "yes" : "no") << "seed " << seed;
+        const int distance = search.distance[vertex_count - 1];
+        if (reached) {
+            EXPECT_NE(questions[0].reason.find("has " + std::to_string(distance) + " edges"), std::string::npos)
+                << questions[0].reason;
+        } else {
+            int reachable = 0;
+            for (int d : search.distance) reachable += d >= 0;
+            EXPECT_NE(questions[0].reason.find("reached " + std::to_string(reachable) + " of the 1600"),
+                      std::string::npos)
+                << questions[0].reason;
+        }
+    }
+}
+
 }  // namespace

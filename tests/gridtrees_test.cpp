@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <queue>
 #include <vector>
@@ -132,6 +133,50 @@ TEST_F(GridTrees, BreadthFirstTreeOnAClearedPictureReachesEveryVertexByAShortest
         if (v == centre) continue;
         EXPECT_NE(picture.at(x_of(v) + 2, y_of(v) + 1), lattice_blue) << "disc on " << v;
     }
+}
+
+// ---- --predict: a question before each growing tree -----------------------------------------
+
+// Tree distances from `from` along the red tree of a picture.
+std::vector<int> along_tree(const std::vector<std::vector<int>>& tree, int from) {
+    std::vector<int> distance(vertex_count, -1);
+    std::queue<int> queue;
+    distance[from] = 0;
+    queue.push(from);
+    while (!queue.empty()) {
+        const int u = queue.front();
+        queue.pop();
+        for (int w : tree[u])
+            if (distance[w] < 0) {
+                distance[w] = distance[u] + 1;
+                queue.push(w);
+            }
+    }
+    return distance;
+}
+
+// Each question comes before the stage that grows its tree, and the finished tree in the picture
+// answers it: a path without branches, and the tree path from the centre to the top-left corner.
+TEST(GridTreesPredict, EachTreeIsAskedAboutBeforeItGrowsAndItsPictureAgreesWithTheAnswer) {
+    const Recording shown = record("gridtrees", "--predict");
+    ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
+    const std::vector<RecordedQuestion> questions = recorded_questions(shown);
+    ASSERT_EQ(questions.size(), 2u);
+
+    EXPECT_EQ(questions[0].step, 2);
+    EXPECT_NE(questions[0].text.find("depth-first"), std::string::npos) << questions[0].text;
+    int edge_count = 0;
+    const auto depth_first = red_tree(shown.steps[1], edge_count);
+    std::size_t most_branches = 0;
+    for (const auto& neighbours : depth_first) most_branches = std::max(most_branches, neighbours.size());
+    EXPECT_EQ(questions[0].answer, most_branches <= 2 && edge_count == vertex_count - 1 ? "yes" : "no");
+    EXPECT_NE(questions[0].reason.find(std::to_string(edge_count) + " edges"), std::string::npos) << questions[0].reason;
+
+    EXPECT_EQ(questions[1].step, 3);
+    EXPECT_NE(questions[1].text.find("breadth-first"), std::string::npos) << questions[1].text;
+    const int to_corner = along_tree(red_tree(shown.steps[2], edge_count), centre)[0];
+    EXPECT_EQ(to_corner, 32);
+    EXPECT_EQ(questions[1].answer, std::to_string(to_corner));
 }
 
 }  // namespace

@@ -285,4 +285,37 @@ TEST_F(WalksPages, LevelNumberStandsInTheCornerOfTheFirstPageOnly) {
             EXPECT_EQ(has_black_in(page(p), 0, 0, 32, 36), k == 0) << "level " << level.n << ", page " << k + 1;
 }
 
+// ---- --predict: a question before each level from the third on --------------------------------
+
+// The question before a level's first page (the one with the level number in its corner) asks how
+// many walks the level has: one start disc per walk on its pages, counted up to the next level.
+TEST(WalksPredict, EachLevelFromTheThirdIsAskedItsCountWhichItsPagesShow) {
+    const Recording shown = record("walks", "--predict");
+    ASSERT_EQ(static_cast<int>(shown.steps.size()), picture_count) << shown.run.err;
+    std::vector<int> first_page, walks_of_level;  // by level, from level 2
+    for (int p = 0; p < picture_count - 1; ++p) {
+        if (has_black_in(shown.steps[p], 0, 0, 32, 36)) {
+            first_page.push_back(p + 1);
+            walks_of_level.push_back(0);
+        }
+        ASSERT_FALSE(walks_of_level.empty());
+        walks_of_level.back() += red_patches(shown.steps[p]);
+    }
+    ASSERT_EQ(first_page.size(), 6u);
+
+    const std::vector<RecordedQuestion> questions = recorded_questions(shown);
+    ASSERT_EQ(questions.size(), 5u);
+    for (int n = 3; n <= last_level; ++n) {
+        const RecordedQuestion& question = questions[n - 3];
+        EXPECT_EQ(question.step, first_page[n - 2]) << "level " << n;
+        EXPECT_NE(question.text.find("level " + std::to_string(n) + ","), std::string::npos) << question.text;
+        EXPECT_EQ(question.answer, std::to_string(walks_of_level[n - 2])) << "level " << n;
+        // The reason's sum starts from the level before, as its pages showed it.
+        EXPECT_NE(question.reason.find("of the " + std::to_string(walks_of_level[n - 3]) + " walks of "),
+                  std::string::npos)
+            << question.reason;
+    }
+    EXPECT_EQ(record("walks").transcript.find("Question"), std::string::npos);
+}
+
 }  // namespace

@@ -85,6 +85,17 @@ void explain_page(int n, int first, int last, int page, int pages) {
                     "level, each level from the one a step shorter, and shown page by page.");
         int ending[3] = {0, 0, 0};
         for (int l = 0; l < walk_count[n - 1]; ++l) ending[walk_move[n - 1][l]]++;
+        // From the third level on the student has seen how a level grows from the one before.
+        if (n >= 3) {
+            ask(AnswerKind::number, "The next page starts level %d, the walks of %d steps: each is a walk of %d steps "
+                                    "with one more step that does not turn straight back. How many walks does level "
+                                    "%d have?", n, n, n - 1, n);
+            answer(walk_count[n], "Level %d has %d walks: of the %d walks of %d steps, %d end right and %d end left, "
+                                  "which can go on two ways each (the same way or up), and %d end up, which can go "
+                                  "on three ways, so %d x 2 + %d x 2 + %d x 3 = %d.",
+                   n, walk_count[n], walk_count[n - 1], n - 1, ending[move_right], ending[move_left], ending[move_up],
+                   ending[move_right], ending[move_left], ending[move_up], walk_count[n]);
+        }
         explain("Level %d: the walks of %d steps, built from the %d walk%s of %d step%s. A walk ending with a "
                 "right step gets one more right or up step, one ending left gets left or up, and one ending up "
                 "gets right, left or up. Of the shorter walks, %d end%s right, %d left and %d up, so level %d has "
