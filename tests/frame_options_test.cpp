@@ -16,6 +16,16 @@ TEST(ProgramOptions, HelpPrintsTheUsageAndSucceeds) {
     EXPECT_EQ(run.exit_status, 0);
     EXPECT_NE(run.out.find("usage: components [--explain] [--predict] [--record DIR]"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("--seed"), std::string::npos);  // no random graph, no seed
+    EXPECT_NE(run.out.find("\n  --version "), std::string::npos) << run.out;
+}
+
+TEST(ProgramOptions, VersionIsTheSuiteVersionTheBuildWasConfiguredWith) {
+    for (const ListedProgram& program : listed_programs()) {
+        const ProgramRun run = run_in("/tmp", "'" + program_path(program.name) + "' --version");
+        EXPECT_EQ(run.exit_status, 0) << program.name << ": " << run.err;
+        EXPECT_EQ(run.out, program.name + " (graphsteps) " GRAPHSTEPS_VERSION "\n");
+        EXPECT_EQ(run.err, "");
+    }
 }
 
 TEST(ProgramOptions, BadArgumentsAreUsageErrorsWithStatusTwo) {
