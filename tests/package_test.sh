@@ -102,6 +102,12 @@ install)
                 fail "the package depends on $name, which is not installed here"
         done
     fi
+    # apt takes the package as it is, with what it depends on available here.
+    if command -v apt-get >/dev/null 2>&1; then
+        said=$(apt-get install -s -q --no-install-recommends "$deb" 2>&1) ||
+            fail "apt-get install (simulated) refuses the package: $said"
+        [[ $said == *"Inst graphsteps "* ]] || fail "apt-get would not install graphsteps: $said"
+    fi
     # Run from another folder, which has no font: Liberation Serif comes from fonts-liberation.
     elsewhere=$work/elsewhere
     rm -rf "$elsewhere" && mkdir -p "$elsewhere" || exit 1
