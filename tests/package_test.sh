@@ -114,6 +114,12 @@ install)
     (cd "$elsewhere" && env -u XDG_DATA_DIRS "$target/usr/bin/components" --record installed >/dev/null) ||
         fail "the installed components could not record its pictures"
     (cd "$elsewhere" && "$build/bin/components" --record built >/dev/null) || fail "the built components failed"
+    # Without fonts-liberation's font it has none: the package carries no copy to fall back on.
+    said=$(cd "$elsewhere" && XDG_DATA_DIRS=/nonexistent "$target/usr/bin/components" --record none 2>&1)
+    if [ ! -e "${FONT_INSTALL_DIR:?the build's installed data folder}/times.ttf" ]; then
+        [[ $said == *"cannot load the font"*"apt install fonts-liberation"* ]] ||
+            fail "without the system's font the installed components says: $said"
+    fi
     count=0
     for picture in "$elsewhere"/built/step-*.png; do
         count=$((count + 1))
