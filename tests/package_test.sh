@@ -116,7 +116,7 @@ install)
     (cd "$elsewhere" && "$build/bin/components" --record built >/dev/null) || fail "the built components failed"
     # Without fonts-liberation's font it has none: the package carries no copy to fall back on.
     said=$(cd "$elsewhere" && XDG_DATA_DIRS=/nonexistent "$target/usr/bin/components" --record none 2>&1)
-    if [ ! -e "${FONT_INSTALL_DIR:?the build's installed data folder}/times.ttf" ]; then
+    if [ ! -e "${FONT_INSTALL_DIR:?names the installed data folder}/times.ttf" ]; then
         [[ $said == *"cannot load the font"*"apt install fonts-liberation"* ]] ||
             fail "without the system's font the installed components says: $said"
     fi
