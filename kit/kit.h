@@ -120,8 +120,9 @@ void answer_vertices(const int* vertices, int count, const char* reason_format, 
 unsigned int random_seed();
 
 // TTF_Init and the label font at the given point size. The font is "times.ttf", looked for in the
-// working directory, then beside the executable, then in the installed data folder; when none
-// loads, one line on stderr says where it looked and how to get it, and the program exits 1.
+// working directory, then beside the executable, then in the installed data folder, and last the
+// Liberation Serif of fonts-liberation (fonts/truetype/liberation/ under each XDG data folder,
+// /usr/share/fonts/truetype/liberation/ on Debian); when none loads, one line on stderr says where it looked and how to get it, and the program exits 1.
 void open_labels(int point_size);
 // Replaces label_font by the same font at another size, closing the one it replaces.
 void change_label_size(int point_size);

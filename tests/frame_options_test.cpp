@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -16,6 +17,16 @@ TEST(ProgramOptions, HelpPrintsTheUsageAndSucceeds) {
     EXPECT_EQ(run.exit_status, 0);
     EXPECT_NE(run.out.find("usage: components [--explain] [--predict] [--record DIR]"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("--seed"), std::string::npos);  // no random graph, no seed
+    EXPECT_NE(run.out.find("\n  --version "), std::string::npos) << run.out;
+}
+
+TEST(ProgramOptions, VersionIsTheSuiteVersionTheBuildWasConfiguredWith) {
+    for (const ListedProgram& program : listed_programs()) {
+        const ProgramRun run = run_in("/tmp", "'" + program_path(program.name) + "' --version");
+        EXPECT_EQ(run.exit_status, 0) << program.name << ": " << run.err;
+        EXPECT_EQ(run.out, program.name + " (graphsteps) " GRAPHSTEPS_VERSION "\n");
+        EXPECT_EQ(run.err, "");
+    }
 }
 
 TEST(ProgramOptions, BadArgumentsAreUsageErrorsWithStatusTwo) {
@@ -74,12 +85,56 @@ TEST(ProgramFailures, NoFontAnywhereSaysWhereItLookedAndHowToGetIt) {
     if (installed_font_exists()) GTEST_SKIP() << "a font is installed in " FONT_INSTALL_DIR;
     const std::string folder = make_temp_folder();
     const std::string program = lone_copy(folder);
-    const ProgramRun run = run_in(folder + "/work", "'" + program + "' --record pictures");
+    // Two data folders, one of them relative, which is no data folder and is not looked in.
+    const ProgramRun run = run_in(folder + "/work", "XDG_DATA_DIRS='" + folder + "/data/:relative' '" + program +
+                                                        "' --record pictures");
     EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_NE(run.err.find("cannot load the font times.ttf"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find(folder + "/bin/times.ttf"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find(FONT_INSTALL_DIR "/times.ttf"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("fonts-liberation"), std::string::npos) << run.err;
+    const std::vector<std::string> in_order = {
+        "(times.ttf: missing", folder + "/bin/times.ttf: missing", FONT_INSTALL_DIR "/times.ttf: missing",
+        folder + "/data/fonts/truetype/liberation/LiberationSerif-Regular.ttf: missing)"};
+    std::size_t at = 0;
+    for (const std::string& place : in_order) {
+        at = run.err.find(place, at);
+        EXPECT_NE(at, std::string::npos) << place << " missing or out of order in: " << run.err;
+        if (at == std::string::npos) break;
+    }
+    EXPECT_EQ(run.err.find("relative"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("apt install fonts-liberation"), std::string::npos) << run.err;
+}
+
+// Without XDG_DATA_DIRS the last places are /usr/local/share's and Debian's own; with it, its
+// folders in their order. Either way Liberation Serif found there draws exactly what the build does.
+TEST(ProgramFailures, LiberationSerifOfTheDataFoldersServesLastAndDrawsAsBuilt) {
+    if (installed_font_exists()) GTEST_SKIP() << "a font is installed in " FONT_INSTALL_DIR;
+    const std::string folder = make_temp_folder();
+    const std::string program = lone_copy(folder);
+    const Recording built = record("components");
+    ASSERT_EQ(built.steps.size(), 24u);
+
+    const std::string debian_place = "/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf";
+    const ProgramRun by_default = run_in(folder + "/work", "env -u XDG_DATA_DIRS '" + program + "' --record debian");
+    struct stat info;
+    if (stat(debian_place.c_str(), &info) == 0) {
+        EXPECT_EQ(by_default.exit_status, 0) << by_default.err;
+        EXPECT_TRUE(read_png(folder + "/work/debian/step-024.png").pixels == built.steps.back().pixels);
+    } else {
+        EXPECT_EQ(by_default.exit_status, 1);
+        EXPECT_NE(by_default.err.find("/usr/local/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf: "),
+                  std::string::npos) << by_default.err;
+        EXPECT_NE(by_default.err.find(debian_place + ": missing)"), std::string::npos) << by_default.err;
+    }
+
+    // The second data folder holds the font; the first holds none.
+    const ProgramRun copy = run_in(folder, "mkdir -p second/fonts/truetype/liberation && cp '" +
+                                               program_path("times.ttf") +
+                                               "' second/fonts/truetype/liberation/LiberationSerif-Regular.ttf");
+    ASSERT_EQ(copy.exit_status, 0) << copy.err;
+    const ProgramRun run = run_in(folder + "/work", "XDG_DATA_DIRS='" + folder + "/first:" + folder + "/second/' '" +
+                                                        program + "' --record pictures");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_TRUE(read_png(folder + "/work/pictures/step-024.png").pixels == built.steps.back().pixels);
 }
 
 TEST(ProgramFailures, FontFileThatWillNotLoadIsAnErrorNotACrash) {
@@ -88,7 +143,7 @@ TEST(ProgramFailures, FontFileThatWillNotLoadIsAnErrorNotACrash) {
     const std::string program = lone_copy(folder);
     std::ofstream(folder + "/work/times.ttf") << "this is not a TrueType font";
     std::ofstream(folder + "/bin/times.ttf") << "nor is this";
-    const ProgramRun run = run_in(folder + "/work", "'" + program + "' --record pictures");
+    const ProgramRun run = run_in(folder + "/work", without_system_font + "'" + program + "' --record pictures");
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_NE(run.err.find("cannot load the font"), std::string::npos) << run.err;
 }

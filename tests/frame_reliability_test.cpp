@@ -111,7 +111,7 @@ TEST(Fonts, PipeOrCutFontIsPassedOverWithItsReasonAndTheFailedStartLeavesNoFolde
     const std::string program = lone_copy_of("components", folder);
     ASSERT_EQ(run_in(folder, "mkfifo work/times.ttf").exit_status, 0);
     ASSERT_EQ(run_in(folder, "head -c 20000 " + quoted(program_path("times.ttf")) + " > bin/times.ttf").exit_status, 0);
-    const ProgramRun run = run_in(folder + "/work", "timeout 20 " + quoted(program) + " --record pictures");
+    const ProgramRun run = run_in(folder + "/work", without_system_font + "timeout 20 " + quoted(program) + " --record pictures");
     EXPECT_EQ(run.exit_status, 1) << run.err;
     EXPECT_EQ(lines(run.err), 1) << run.err;
     EXPECT_NE(run.err.find("times.ttf: not a regular file"), std::string::npos) << run.err;
@@ -165,7 +165,7 @@ TEST(Files, FailedRunKeepsTheGoodGifAlreadyThere) {
     const std::string program = lone_copy_of("components", folder);  // no font: it fails at start
     ASSERT_EQ(run_in(folder, "'" + program_path("components") + "' --gif work/show.gif").exit_status, 0);
     const std::string good = slurp(folder + "/work/show.gif");
-    EXPECT_EQ(run_in(folder + "/work", quoted(program) + " --gif show.gif").exit_status, 1);
+    EXPECT_EQ(run_in(folder + "/work", without_system_font + quoted(program) + " --gif show.gif").exit_status, 1);
     EXPECT_EQ(slurp(folder + "/work/show.gif"), good);
     EXPECT_EQ(leftovers(folder + "/work"), std::vector<std::string>{"show.gif"});
     fs::remove_all(folder);

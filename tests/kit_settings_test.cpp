@@ -36,6 +36,8 @@ TEST(Settings, EveryOptionLandsInItsPlainValue) {
     EXPECT_FALSE(settings.seed_given);
     EXPECT_EQ(settings.frames_per_second, 60);
     EXPECT_EQ(parse(fixed, {"--record", "x", "-h"}, settings, complaint), Parsed::help);
+    EXPECT_EQ(parse(fixed, {"--version", "--seed", "1"}, settings, complaint), Parsed::version);
+    EXPECT_EQ(parse(fixed, {"--seed", "1", "--version"}, settings, complaint), Parsed::error);  // the first fault wins
 }
 
 TEST(Settings, WhatCannotBeTakenIsOneComplaint) {

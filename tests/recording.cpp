@@ -138,6 +138,8 @@ std::vector<ListedProgram> listed_programs() {
     return programs;
 }
 
+const std::string without_system_font = "XDG_DATA_DIRS=/nonexistent/graphsteps-no-fonts ";
+
 std::string lone_copy_of(const std::string& program, const std::string& folder) {
     const ProgramRun copy = run_in(folder, "mkdir -p bin work && cp '" + program_path(program) + "' bin/");
     EXPECT_EQ(copy.exit_status, 0) << copy.err;

@@ -77,6 +77,9 @@ std::vector<ListedProgram> listed_programs();
 // A copy of the program in FOLDER/bin, with an empty FOLDER/work beside it, so that the font beside
 // the built programs is out of reach. Returns the copy's path.
 std::string lone_copy_of(const std::string& program, const std::string& folder);
+// Put before a command, keeps the system's Liberation Serif out of a program's reach too, as on a
+// machine without fonts-liberation: the data folder it names holds no fonts.
+extern const std::string without_system_font;
 
 // A path in single quotes for the shell.
 inline std::string quote_path(const std::string& path) { return "'" + path + "'"; }

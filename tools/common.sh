@@ -4,6 +4,8 @@
 # Named by the Debian packages that provide them.
 packages_needed=(cmake g++ ninja-build pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libpng-dev libgif-dev
                  fonts-liberation)
+# What makes the Debian package (dpkg-deb, dpkg-shlibdeps) and checks it.
+packages_for_the_package=(dpkg-dev lintian man-db appstream)
 
 # Whether the header is there: in the usual folders, else wherever the compiler finds it.
 has_header() {
@@ -29,6 +31,10 @@ provided() {
         desktop-file-utils) command -v desktop-file-validate ;;
         imagemagick) convert -version | grep -q ImageMagick ;;
         xvfb) command -v Xvfb ;;
+        dpkg-dev) command -v dpkg-shlibdeps && command -v dpkg-deb ;;
+        lintian) command -v lintian ;;
+        man-db) command -v man ;;
+        appstream) command -v appstreamcli ;;
         libx11-dev) has_header X11/Xlib.h ;;
         *) dpkg-query -W -f='${Status}' "$1" | grep -q 'install ok installed' ;;
     esac >/dev/null 2>&1

@@ -1,10 +1,12 @@
 // The label font: "times.ttf", looked for in the working directory first, then beside the program,
-// then where `cmake --install` puts it (by absolute path, then relative to the program).
+// then where `cmake --install` puts it (by absolute path, then relative to the program), and last
+// Liberation Serif where Debian's fonts-liberation puts it, which is what the Debian package uses.
 #include "kit.h"
 #include "platform.h"
 #include "show.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -15,6 +17,26 @@
 namespace {
 
 constexpr const char* font_name = "times.ttf";
+// Under a data folder: /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf on Debian.
+constexpr const char* system_font = "fonts/truetype/liberation/LiberationSerif-Regular.ttf";
+
+// The data folders of XDG_DATA_DIRS in order, /usr/local/share and /usr/share when it is unset or
+// empty; a relative entry is no data folder and is passed over.
+std::vector<std::string> data_folders() {
+    const char* listed = std::getenv("XDG_DATA_DIRS");
+    const std::string folders = listed != nullptr && listed[0] != '\0' ? listed : "/usr/local/share:/usr/share";
+    std::vector<std::string> absolute;
+    std::size_t start = 0;
+    while (start <= folders.size()) {
+        std::size_t end = folders.find(':', start);
+        if (end == std::string::npos) end = folders.size();
+        std::string folder = folders.substr(start, end - start);
+        while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        if (!folder.empty() && folder[0] == '/') absolute.push_back(folder);
+        start = end + 1;
+    }
+    return absolute;
+}
 
 std::vector<std::string> font_places() {
     std::vector<std::string> places{font_name};
@@ -23,6 +45,7 @@ std::vector<std::string> font_places() {
     places.push_back(std::string(FONT_INSTALL_DIR) + "/" + font_name);
     // An installation moved to another prefix keeps the font at the same place relative to bin/.
     if (!beside.empty()) places.push_back(beside + "/../" + FONT_DATA_FOLDER + "/" + font_name);
+    for (const std::string& folder : data_folders()) places.push_back(folder + "/" + system_font);
     return places;
 }
 
@@ -78,8 +101,8 @@ TTF_Font* open_font(int point_size) {
         tried += (tried.empty() ? "" : "; ") + printable(place) + ": " + why;
     }
     fail_show(std::string("cannot load the font ") + font_name + " (" + tried +
-              "); install fonts-liberation and copy LiberationSerif-Regular.ttf to one of these places as " +
-              font_name + ", or start the program with ./demo");
+              "); on Debian or Ubuntu, apt install fonts-liberation; elsewhere, copy LiberationSerif-Regular.ttf "
+              "as " + font_name + " into the working folder or beside the program, or start the program with ./demo");
 }
 
 }  // namespace

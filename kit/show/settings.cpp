@@ -1,5 +1,6 @@
 // The options that every program takes: --explain, --predict, --browse, --autoplay SECONDS,
-// --scale N, --fullscreen, --palette safe, --record DIR, --gif FILE, --seed N, --fps N, --help.
+// --scale N, --fullscreen, --palette safe, --record DIR, --gif FILE, --seed N, --fps N, --help,
+// --version.
 #include "settings.h"
 
 #include <cerrno>
@@ -43,6 +44,11 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                           "                it goes); a key during an animation skips to its end\n",
                      0, max_frames_per_second);
     std::fprintf(out, "  --help        show this text\n");
+    std::fprintf(out, "  --version     show the version of graphsteps this program belongs to\n");
+}
+
+void print_version(std::FILE* out, const ProgramInfo& program) {
+    std::fprintf(out, "%s (graphsteps) %s\n", program.name, GRAPHSTEPS_VERSION);
 }
 
 namespace {
@@ -87,6 +93,8 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
         const bool has_value = i + 1 < argc && argv[i + 1][0] != '\0';
         if (argument == "--help" || argument == "-h") {
             return Parsed::help;
+        } else if (argument == "--version") {
+            return Parsed::version;
         } else if (argument == "--explain") {
             settings.explain = true;
         } else if (argument == "--predict") {

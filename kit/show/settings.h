@@ -40,11 +40,13 @@ struct Settings {
     bool window_presents() const { return predict || browse || scale != 1 || fullscreen || safe_palette; }
 };
 
-enum class Parsed { run, help, error };
+enum class Parsed { run, help, version, error };
 
-// Reads argv[1..argc-1] into `settings`. `help` for --help or -h; `error` with the complaint (one
-// line, without the program's name) for anything it cannot take.
+// Reads argv[1..argc-1] into `settings`. `help` for --help or -h, `version` for --version; `error`
+// with the complaint (one line, without the program's name) for anything it cannot take.
 Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& program,
                        Settings& settings, std::string& complaint);
 
 void print_usage(std::FILE* out, const ProgramInfo& program);
+// "components (graphsteps) 0.1": the suite's version, the one the build was configured with.
+void print_version(std::FILE* out, const ProgramInfo& program);

@@ -79,6 +79,9 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         case Parsed::help:
             print_usage(stdout, program);
             std::exit(0);
+        case Parsed::version:
+            print_version(stdout, program);
+            std::exit(0);
         case Parsed::error:
             std::fprintf(stderr, "%s: %s\n", program.name, complaint.c_str());
             print_usage(stderr, program);
