@@ -66,12 +66,15 @@ protected:
                 _exit(127);
             }
             for (int wait = 0; wait < 100; ++wait) {
-                if (std::system(("DISPLAY=" + name + " xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0) {
-                    display = name;
-                    break;
-                }
+                // An answer counts only while our server runs: another one may hold the display.
+                const bool answered =
+                    std::system(("DISPLAY=" + name + " xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0;
                 if (waitpid(server, nullptr, WNOHANG) == server) {  // that display was taken
                     server = 0;
+                    break;
+                }
+                if (answered) {
+                    display = name;
                     break;
                 }
                 std::this_thread::sleep_for(100ms);

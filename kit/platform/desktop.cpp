@@ -58,6 +58,7 @@ bool choose_window_driver(std::string& why) {
 namespace {
 
 SDL_Surface* presented_window = nullptr;  // the window of a `presented` screen
+SDL_Surface* presented_picture = nullptr; // what the programs draw on in that case: ours to free
 int presented_scale = 1;                  // each pixel of the picture a block this wide and high
 int picture_left = 0, picture_top = 0;    // where the picture stands in the window
 
@@ -146,6 +147,9 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const Windo
         SDL_FillRect(surface, &picture, SDL_MapRGB(surface->format, 255, 255, 255));
         SDL_Flip(surface);
     }
+    // A screen opened again (the tests do) replaces the picture in memory of the one before.
+    if (presented_picture != nullptr) SDL_FreeSurface(presented_picture);
+    presented_picture = nullptr;
     if (kind != ScreenKind::presented) return surface;
     // The programs draw in memory, in the window's own pixel format, so that their pixels are the
     // ones they would have drawn in the window; SDL_Flip of such a surface shows nothing.
@@ -157,6 +161,7 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const Windo
         return nullptr;
     }
     SDL_FillRect(drawn, nullptr, SDL_MapRGB(drawn->format, 255, 255, 255));
+    presented_picture = drawn;
     return drawn;
 }
 
