@@ -29,6 +29,7 @@ provided() {
         desktop-file-utils) command -v desktop-file-validate ;;
         imagemagick) convert -version | grep -q ImageMagick ;;
         xvfb) command -v Xvfb ;;
+        emscripten) command -v emcc ;;
         libx11-dev) has_header X11/Xlib.h ;;
         *) dpkg-query -W -f='${Status}' "$1" | grep -q 'install ok installed' ;;
     esac >/dev/null 2>&1
