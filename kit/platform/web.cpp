@@ -51,11 +51,28 @@ void show_on_canvas(const Uint32* pixels) {
         var canvas = Module['canvas'];
         if (!canvas) return;
         var context = canvas.getContext('2d');
-        var image = context.createImageData(800, 600);
+        if (!Module['shownImage']) Module['shownImage'] = context.createImageData(800, 600);
+        var image = Module['shownImage'];
         image.data.set(HEAPU8.subarray($0, $0 + 800 * 600 * 4));
         context.putImageData(image, 0, 0);
     }, pixels);
     // clang-format on
+}
+
+// The browser paints only when the program gives it its turn, in a sleep or a wait: a flip is
+// copied to the canvas then, once, however many flips came in between (an animation that runs
+// unpaced to its end would otherwise copy every frame that nobody sees).
+bool flipped = false;
+
+void show_what_was_flipped() {
+    if (!flipped) return;
+    flipped = false;
+    show_on_canvas(page_pixels.data());
+}
+
+void give_the_browser_its_turn(unsigned int milliseconds) {
+    show_what_was_flipped();
+    emscripten_sleep(milliseconds);
 }
 
 }  // namespace
@@ -70,6 +87,11 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string&) {
     page_surface.clip_rect = SDL_Rect{0, 0, 800, 600};
     page_surface.refcount = 1;
     flips_show = kind == ScreenKind::window;
+    flipped = false;
+    // What the program flipped after its last wait is shown when it ends.
+    static bool exit_registered = false;
+    if (!exit_registered) std::atexit(show_what_was_flipped);
+    exit_registered = true;
     // White, as every program's pictures start, rather than black until the first one.
     SDL_FillRect(&page_surface, nullptr, SDL_MapRGB(&page_format, 255, 255, 255));
     if (kind != ScreenKind::offscreen) show_on_canvas(page_pixels.data());
@@ -119,15 +141,20 @@ KeyPress key_of(int code) {
 }  // namespace
 
 WindowEvent platform_wait_event(KeyPress* key) {
-    // Counted on the page, which can tell from it that a step stands on the canvas, waiting.
-    EM_ASM({ Module['waits'] = (Module['waits'] || 0) + 1; });
+    show_what_was_flipped();
+    // Counted on the page, which can tell from it that a step stands on the canvas, waiting, and
+    // how long after the page opened the first one stood there.
+    EM_ASM({
+        if (!Module['waits']) Module['firstStepAt'] = performance.now();
+        Module['waits'] = (Module['waits'] || 0) + 1;
+    });
     for (;;) {
         const int code = next_key_code();
         if (code >= 0) {
             if (key != nullptr) *key = key_of(code);
             return WindowEvent::key;
         }
-        emscripten_sleep(10);
+        give_the_browser_its_turn(10);
     }
 }
 
@@ -142,7 +169,7 @@ std::int64_t platform_now_us() { return static_cast<std::int64_t>(emscripten_get
 
 void platform_sleep_us(std::int64_t microseconds) {
     if (microseconds <= 0) return;
-    emscripten_sleep(static_cast<unsigned int>((microseconds + 999) / 1000));
+    give_the_browser_its_turn(static_cast<unsigned int>((microseconds + 999) / 1000));
 }
 
 std::string platform_executable_folder() { return ""; }
@@ -172,10 +199,10 @@ int SDL_FillRect(SDL_Surface* surface, const SDL_Rect* rect, Uint32 colour) {
 }
 
 int SDL_Flip(SDL_Surface* surface) {
-    if (surface == &page_surface && flips_show) show_on_canvas(page_pixels.data());
+    if (surface == &page_surface && flips_show) flipped = true;
     return 0;
 }
 
 void SDL_Delay(Uint32 milliseconds) {
-    if (milliseconds > 0) emscripten_sleep(milliseconds);
+    if (milliseconds > 0) give_the_browser_its_turn(milliseconds);
 }
