@@ -68,14 +68,14 @@ LabelMask lay_out_label(const LabelFace& face, const char* text) {
         // SDL_ttf moves a first glyph that reaches left of the pen to the surface's left edge.
         if (first && glyph.minx < 0) xstart -= glyph.minx;
         first = false;
-        const std::uint8_t* strip = face.ink + glyph.offset;
         for (int row = 0; row < glyph.rows && row < mask.height; ++row) {
             const long start = long(row) * pitch + xstart + glyph.minx;
             for (int col = 0; col < glyph.width; ++col) {
                 const long at = start + col;
                 if (at < 0) continue;
                 if (at >= long(buffer.size())) break;
-                buffer[std::size_t(at)] |= strip[row * glyph.width + col];
+                const int bit = glyph.offset + row * glyph.width + col;
+                buffer[std::size_t(at)] |= face.ink[bit >> 3] >> (bit & 7) & 1;
             }
         }
         xstart += glyph.advance;

@@ -15,7 +15,7 @@ struct GlyphStrip {
     int minx, maxx, miny, advance;  // SDL_ttf's metrics of the glyph, in pixels
     int index;                      // the font's glyph index; 0 for a character it lacks
     int width, rows;                // the strip: the glyph's ink from minx, rows from the line's top
-    int offset;                     // where its width x rows bytes start in the face's ink
+    int offset;                     // the bit where its width x rows bits start in the face's ink
 };
 
 struct KernPair {
@@ -28,7 +28,7 @@ struct LabelFace {
     int height;  // SDL_ttf's font height, the height of every line
     int ascent;
     const GlyphStrip* glyphs;  // strip_character_count of them
-    const std::uint8_t* ink;   // 0: background, 1: ink
+    const std::uint8_t* ink;   // a bit per pixel, the first in the lowest bit: 0 background, 1 ink
     const KernPair* kerns;     // sorted by left, then right
     int kern_count;
 };

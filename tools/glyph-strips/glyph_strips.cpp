@@ -26,7 +26,8 @@ namespace {
 struct Face {
     int point_size = 0, height = 0, ascent = 0;
     std::vector<GlyphStrip> glyphs;
-    std::vector<std::uint8_t> ink;
+    std::vector<std::uint8_t> ink;  // a bit per pixel, eight to a byte from the lowest bit
+    std::size_t ink_bits = 0;
     std::vector<KernPair> kerns;
 };
 
@@ -38,7 +39,7 @@ void add_glyph(TTF_Font* font, FT_Face ft_face, char c, Face& face) {
     if (TTF_GlyphMetrics(font, static_cast<Uint16>(c), &glyph.minx, &glyph.maxx, &glyph.miny, &maxy, &glyph.advance) != 0)
         fail(std::string("no metrics for '") + c + "': " + TTF_GetError());
     glyph.index = static_cast<int>(FT_Get_Char_Index(ft_face, static_cast<FT_ULong>(static_cast<unsigned char>(c))));
-    glyph.offset = static_cast<int>(face.ink.size());
+    glyph.offset = static_cast<int>(face.ink_bits);
     const char text[2] = {c, '\0'};
     SDL_Surface* line = TTF_RenderText_Solid(font, text, SDL_Color{0, 0, 0, 0});
     if (line == nullptr) fail(std::string("cannot render '") + c + "': " + TTF_GetError());
@@ -48,7 +49,10 @@ void add_glyph(TTF_Font* font, FT_Face ft_face, char c, Face& face) {
     glyph.rows = line->h;
     for (int row = 0; row < glyph.rows; ++row) {
         const Uint8* pixels = static_cast<const Uint8*>(line->pixels) + row * line->pitch;
-        for (int col = 0; col < glyph.width; ++col) face.ink.push_back(pixels[left + col] != 0 ? 1 : 0);
+        for (int col = 0; col < glyph.width; ++col, ++face.ink_bits) {
+            if (face.ink_bits % 8 == 0) face.ink.push_back(0);
+            if (pixels[left + col] != 0) face.ink.back() |= static_cast<std::uint8_t>(1u << (face.ink_bits % 8));
+        }
     }
     SDL_FreeSurface(line);
     face.glyphs.push_back(glyph);
@@ -87,7 +91,7 @@ Face make_face(const char* font_file, int point_size, FT_Library library) {
 void write_face(std::ostream& out, const Face& face) {
     const int size = face.point_size;
     out << "const std::uint8_t ink_" << size << "[] = {";
-    for (std::size_t i = 0; i < face.ink.size(); ++i) out << (i % 40 == 0 ? "\n    " : "") << int(face.ink[i]) << ",";
+    for (std::size_t i = 0; i < face.ink.size(); ++i) out << (i % 24 == 0 ? "\n    " : "") << int(face.ink[i]) << ",";
     out << "0};\nconst GlyphStrip glyphs_" << size << "[] = {\n";
     for (std::size_t k = 0; k < face.glyphs.size(); ++k) {
         const GlyphStrip& g = face.glyphs[k];
