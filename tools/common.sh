@@ -30,6 +30,7 @@ provided() {
         imagemagick) convert -version | grep -q ImageMagick ;;
         xvfb) command -v Xvfb ;;
         emscripten) command -v emcc ;;
+        npm) command -v npm ;;
         libx11-dev) has_header X11/Xlib.h ;;
         *) dpkg-query -W -f='${Status}' "$1" | grep -q 'install ok installed' ;;
     esac >/dev/null 2>&1
