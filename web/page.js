@@ -15,11 +15,17 @@
 
     // The program's command line, from the address: ?seed=N (random programs), ?fps=N (animated),
     // ?predict=1.
+    // A value the desktop program would refuse is said on the page and left out.
     var args = ["--explain"];
+    var refused = [];
     var seed = parameters.get("seed");
-    if (seedField && seed !== null && /^[0-9]{1,10}$/.test(seed) && Number(seed) <= 4294967295) {
-        args.push("--seed", seed);
-        seedField.value = seed;
+    if (seedField && seed !== null) {
+        if (/^[0-9]{1,10}$/.test(seed) && Number(seed) <= 4294967295) {
+            args.push("--seed", seed);
+            seedField.value = seed;
+        } else {
+            refused.push("the seed must be a whole number from 0 to 4294967295, not '" + seed + "': the graph comes from the clock");
+        }
     }
     var predictBox = document.getElementById("predict");
     if (parameters.get("predict") === "1") {
@@ -27,10 +33,15 @@
         predictBox.checked = true;
     }
     var fps = parameters.get("fps");
-    if (fpsField && fps !== null && /^[0-9]{1,4}$/.test(fps) && Number(fps) <= 1000) {
-        args.push("--fps", fps);
-        fpsField.value = fps;
+    if (fpsField && fps !== null) {
+        if (/^[0-9]{1,4}$/.test(fps) && Number(fps) <= 1000) {
+            args.push("--fps", fps);
+            fpsField.value = fps;
+        } else {
+            refused.push("frames per second must be a whole number from 0 to 1000, not '" + fps + "': the animation runs at 60");
+        }
     }
+    if (refused.length > 0) status.textContent = refused.join("; ") + ".";
 
     // Restart: the same page with what the fields say, so that the address names the graph.
     document.getElementById("restart").addEventListener("click", function () {
