@@ -29,8 +29,13 @@ build_web_programs() {
     if [ ! -f "$web/build.ninja" ] && [ ! -f "$web/Makefile" ]; then
         local generator=()
         [ -z "${CMAKE_GENERATOR:-}" ] && command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
-        emcmake cmake -S "$top" -B "$web" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
-            -DGRAPHSTEPS_LABEL_STRIPS="$native/label_strips.cpp" >/dev/null || return 1
+        # emcmake says on stderr how it runs cmake; only a failure is worth showing.
+        local said
+        said=$(emcmake cmake -S "$top" -B "$web" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
+            -DGRAPHSTEPS_LABEL_STRIPS="$native/label_strips.cpp" 2>&1) || {
+            echo "$said" >&2
+            return 1
+        }
     fi
     cmake --build "$web" -j "$(nproc)" >/dev/null || {
         cmake --build "$web" -j 1
