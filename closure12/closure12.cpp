@@ -146,8 +146,8 @@ int main(int argc, char* argv[]) {
     clear_window();
     open_labels(vertex_point_size);
 
-    srand(random_seed());
-    build_digraph(rand);
+    seed_random(random_seed());
+    build_digraph(random_number);
     give_legend();
 
     // Twelve small copies, each with what its start vertex reaches traced in red.

@@ -12,7 +12,7 @@ extern int closure[vertex_count][vertex_count];
 
 // Directs the fourteen random grid pairs by the parity of fourteen successive draws (even: from
 // the smaller number to the larger), then adds the diagonal and the fixed edges 1 -> 2 and
-// 10 -> 9. Vertices 5 and 6 stay unjoined. The program draws with rand; the tests hand in their
+// 10 -> 9. Vertices 5 and 6 stay unjoined. The program draws with random_number; the tests hand in their
 // own sequences.
 void build_digraph(int (*draw)());
 

@@ -149,8 +149,8 @@ int main(int argc, char* argv[]) {
     SDL_FillRect(screen, nullptr, palette[standard::white]);
     open_labels(vertex_point_size);
 
-    srand(random_seed());
-    build_digraph(rand);
+    seed_random(random_seed());
+    build_digraph(random_number);
     give_legend();
 
     spacing = 70;

@@ -12,7 +12,7 @@ extern int closure[vertex_count][vertex_count];
 
 // Directs the eight random grid pairs by the parity of eight successive draws (even: from the
 // smaller number to the larger), then adds the diagonal and the fixed edges 1 -> 2 and 6 -> 5.
-// The program draws with rand; the tests hand in their own sequences.
+// The program draws with random_number; the tests hand in their own sequences.
 void build_digraph(int (*draw)());
 
 // Starts the reachability matrix from the digraph.

@@ -16,7 +16,7 @@ int path[vertex_count];
 int path_length;
 
 void random_cell(int cell_row, int cell_column) {
-    adjacency[cell_row][cell_column] = std::rand() % 2;
+    adjacency[cell_row][cell_column] = random_number() % 2;
 }
 
 void enqueue(int v) {

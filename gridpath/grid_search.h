@@ -20,8 +20,8 @@ constexpr int vertex_y(int v) { return 5 + 15 * (v / columns); }
 // Maps the eight colours into palette[background..blue]; screen must be open.
 void map_colours();
 
-// Draws the random edges with rand() (seed first), in a fixed order of calls, and builds the
-// neighbour rows. Calling it again after another srand builds the graph of that seed.
+// Draws the random edges with random_number() (seed first), in a fixed order of calls, and builds
+// the neighbour rows. Calling it again after another seed_random builds the graph of that seed.
 void build_graph();
 
 void draw_grid();

@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     SDL_FillRect(screen, nullptr, palette[background]);
     use_line_routine(LineRoutine::unclipped);
 
-    std::srand(random_seed());
+    seed_random(random_seed());
     build_graph();
 
     // Not shown by itself: the first picture on screen is the search's first frame.

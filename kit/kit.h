@@ -116,8 +116,12 @@ void answer(int value, const char* reason_format, ...) __attribute__((format(pri
 void answer_vertices(const int* vertices, int count, const char* reason_format, ...)
     __attribute__((format(printf, 3, 4)));
 
-// The seed a random program passes to srand: --seed N when given, else time(NULL).
+// The seed a random program passes to seed_random: --seed N when given, else time(NULL).
 unsigned int random_seed();
+// The programs' random numbers, 0 to 2^31 - 1: the GNU C library's rand, the same on every
+// platform, so that a seed draws the same graph everywhere. Unseeded, it draws as from seed 1.
+void seed_random(unsigned int seed);
+int random_number();
 
 // TTF_Init and the label font at the given point size. The font is "times.ttf", looked for in the
 // working directory, then beside the executable, then in the installed data folder, and last the

@@ -22,7 +22,7 @@ std::vector<Uint32> searched_picture(const char* frames_per_second) {
     use_line_routine(LineRoutine::unclipped);
     map_colours();
     SDL_FillRect(screen, nullptr, palette[background]);
-    std::srand(7);
+    seed_random(7);
     build_graph();
     draw_grid();
     breadth_first_search(0);

@@ -15,9 +15,9 @@ namespace {
 using namespace gridpath;
 using Graph = std::vector<std::vector<int>>;
 
-// Builds the graph of a seed with the same rand() sequence that `gridpath --seed N` draws.
+// Builds the graph of a seed with the same random_number() sequence that `gridpath --seed N` draws.
 Graph graph_of_seed(unsigned int seed) {
-    std::srand(seed);
+    seed_random(seed);
     build_graph();
     Graph graph(vertex_count);
     for (int v = 0; v < vertex_count; ++v) {

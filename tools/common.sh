@@ -35,6 +35,8 @@ provided() {
         lintian) command -v lintian ;;
         man-db) command -v man ;;
         appstream) command -v appstreamcli ;;
+        emscripten) command -v emcc ;;
+        npm) command -v npm ;;
         libx11-dev) has_header X11/Xlib.h ;;
         *) dpkg-query -W -f='${Status}' "$1" | grep -q 'install ok installed' ;;
     esac >/dev/null 2>&1

@@ -1,7 +1,9 @@
-// The label font: "times.ttf", looked for in the working directory first, then beside the program,
-// then where `cmake --install` puts it (by absolute path, then relative to the program), and last
-// Liberation Serif where Debian's fonts-liberation puts it, which is what the Debian package uses.
+// The labels on the desktop, drawn by SDL_ttf. The label font: "times.ttf", looked for in the
+// working directory first, then beside the program, then where `cmake --install` puts it (by
+// absolute path, then relative to the program), and last Liberation Serif where Debian's
+// fonts-liberation puts it, which is what the Debian package uses.
 #include "kit.h"
+#include "labels.h"
 #include "platform.h"
 #include "show.h"
 
@@ -122,4 +124,15 @@ void close_labels() {
     if (label_font != nullptr) TTF_CloseFont(label_font);
     label_font = nullptr;
     TTF_Quit();
+}
+
+void put_label(int x, int y, const char* text) {
+    if (label_font == nullptr) return;  // open_labels was never called: never render through null
+    // SDL_ttf gives no surface for an empty text; there is nothing to blit then.
+    SDL_Surface* line = TTF_RenderText_Solid(label_font, text, text_colour);
+    if (line == nullptr) return;
+    label_rect.x = static_cast<Sint16>(x);
+    label_rect.y = static_cast<Sint16>(y);
+    SDL_UpperBlit(line, nullptr, screen, &label_rect);
+    SDL_FreeSurface(line);
 }

@@ -1,5 +1,6 @@
 // What every program draws with: the surface, the palette, pixel access and labels.
 #include "kit.h"
+#include "labels.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -48,12 +49,5 @@ void draw_label(int x, int y, const char* format, ...) {
     std::vsnprintf(text_buffer, sizeof text_buffer, format, arguments);
     va_end(arguments);
 
-    if (label_font == nullptr) return;  // open_labels was never called: never render through null
-    // SDL_ttf gives no surface for an empty text; there is nothing to blit then.
-    SDL_Surface* text = TTF_RenderText_Solid(label_font, text_buffer, text_colour);
-    if (text == nullptr) return;
-    label_rect.x = static_cast<Sint16>(x);
-    label_rect.y = static_cast<Sint16>(y);
-    SDL_UpperBlit(text, nullptr, screen, &label_rect);
-    SDL_FreeSurface(text);
+    put_label(x, y, text_buffer);
 }
