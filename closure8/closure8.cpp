@@ -114,8 +114,8 @@ void ask_about_a_cell(const int* at_start, const int* set_by) {
             stays_zero[zeros++] = c;
     }
     if (ones + zeros == 0) return;
-    const bool yes = zeros == 0 || (ones > 0 && rand() % 2 == 0);
-    const int c = yes ? becomes_one[rand() % ones] : stays_zero[rand() % zeros];
+    const bool yes = zeros == 0 || (ones > 0 && random_number() % 2 == 0);
+    const int c = yes ? becomes_one[random_number() % ones] : stays_zero[random_number() % zeros];
     const int i = c / vertex_count, j = c % vertex_count;
     ask(AnswerKind::yes_no, "Row %d, column %d of the matrix is 0: there is no edge %d->%d. Will it be 1 after the "
                             "last pass, that is, does vertex %d reach vertex %d?", i, j, i, j, i, j);
