@@ -123,8 +123,9 @@ section.answers { margin: 0 0 6mm; }
 }
 )";
 
-std::string head(const std::string& title, Paper paper) {
-    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n<title>" + escaped(title) +
+// `extra`: more of the head, before the title.
+std::string head(const std::string& title, Paper paper, const std::string& extra = "") {
+    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n" + extra + "<title>" + escaped(title) +
            "</title>\n<style>\n" + page_rule(paper) + sheet_style + "</style></head>\n<body>\n";
 }
 
@@ -298,7 +299,9 @@ WorksheetPage worksheet_page(const Worksheet& sheet, Paper paper) {
     page.sheet_pages = sheet_pages.current();
     page.key_pages = key_pages.current();
     const int total = page.sheet_pages + page.key_pages;
-    page.html = head(sheet.program + " worksheet, " + sheet_seed_words(sheet), paper);
+    // For whoever puts the question pages of several sheets together, without the keys.
+    page.html = head(sheet.program + " worksheet, " + sheet_seed_words(sheet), paper,
+                     "<meta name=\"graphsteps-question-pages\" content=\"" + number(page.sheet_pages) + "\">\n");
     int at = 0;
     for (const Pages* part : {&sheet_pages, &key_pages})
         for (const std::string& content : part->pages) {

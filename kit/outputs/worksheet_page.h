@@ -39,7 +39,8 @@ struct WorksheetPage {
     int key_pages = 0;    // the answer key's, after them
 };
 
-// The sheet then its key, each page with the seed and the command that makes it again. `any`
+// The sheet then its key, each page with the seed and the command that makes it again; the head
+// says how many pages the questions take in <meta name="graphsteps-question-pages" content="N">. `any`
 // leaves the paper to the printer dialog; a4 and letter name it for a PDF printer.
 WorksheetPage worksheet_page(const Worksheet& sheet, Paper paper);
 
