@@ -43,6 +43,22 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
+// Escaped, with each word that holds a hyphen kept on one line: an edge "11->3" or a cycle
+// "0-1-4-0" broken after a hyphen reads as two words, on paper and to a PDF's text.
+std::string words(const std::string& text) {
+    std::string out;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::size_t space = text.find(' ', at);
+        if (space == std::string::npos) space = text.size();
+        const std::string word = text.substr(at, space - at);
+        if (at > 0) out += ' ';
+        out += word.find('-') == std::string::npos ? escaped(word) : "<span class=\"word\">" + escaped(word) + "</span>";
+        at = space + 1;
+    }
+    return out;
+}
+
 // How many lines the text takes when wrapped at word boundaries to `width` characters.
 int lines_of(const std::string& text, int width) {
     int lines = 1, used = 0;
@@ -108,6 +124,7 @@ figcaption { font-size: 10pt; line-height: 1.3; margin-top: 1mm; }
 .box { display: inline-block; width: 4mm; height: 4mm; border: 0.3mm solid #000; vertical-align: -0.5mm; margin-right: 1.5mm; }
 .choice { border: 0.3mm solid #000; border-radius: 3mm; padding: 0.5mm 3mm; }
 .note { font-style: italic; }
+.word { white-space: nowrap; }
 .entry { display: flex; gap: 5mm; margin: 0 0 4mm; break-inside: avoid; font-size: 10pt; line-height: 1.3; }
 .entry .words { flex: 1; }
 .entry figure { flex: none; width: 116mm; margin: 0; }
@@ -169,7 +186,7 @@ double question_height(const std::string& words) { return lines_of(words, chars_
 
 std::string question_block(const Worksheet& sheet, int index, const SheetQuestion& asked) {
     return "<div class=\"question\"><p><b>Question " + number(index) + "</b> (before " + step_words(sheet, asked.step) +
-           "): " + escaped(asked.question.text) + "</p><div class=\"room\">" + answer_room(asked.question.kind) + "</div></div>\n";
+           "): " + words(asked.question.text) + "</p><div class=\"room\">" + answer_room(asked.question.kind) + "</div></div>\n";
 }
 
 std::string figure(const std::string& picture, double height_mm, const std::string& caption) {
@@ -195,7 +212,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
         first += "<p><b>What the pictures show</b> (each colour named, and every vertex by its number):</p>\n<ul class=\"legend\">";
         height += line_11pt_mm + 1.5 + 3;
         for (const std::string& entry : sheet.legend) {
-            first += "<li>" + escaped(entry) + "</li>";
+            first += "<li>" + words(entry) + "</li>";
             height += lines_of(entry, chars_10pt_full - 4) * line_10pt_mm + 0.5;
         }
         first += "</ul>\n";
@@ -256,18 +273,18 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
             const std::string answer = question.answered ? answer_text(question) : "(the program gave no answer)";
             const std::string asked_words = "Question " + number(index) + " (before " + step_words(sheet, asked.step) +
                                             "): " + question.text;
-            std::string html = "<div class=\"entry\"><div class=\"words\"><p>" + escaped(asked_words) +
+            std::string html = "<div class=\"entry\"><div class=\"words\"><p>" + words(asked_words) +
                                "</p><p class=\"answer\"><b>Answer: " + escaped(answer) + "</b></p><p>" +
-                               escaped(question.reason) + "</p></div>";
+                               words(question.reason) + "</p></div>";
             if (!asked.answer_picture.empty())
                 html += figure(asked.answer_picture, key_picture_mm,
                                "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
                                    ", which answers question " + number(index));
             html += "</div>\n";
-            const double words = (lines_of(asked_words, chars_10pt_key) + lines_of(answer, chars_10pt_key - 10) + 0.3 +
+            const double text_height = (lines_of(asked_words, chars_10pt_key) + lines_of(answer, chars_10pt_key - 10) + 0.3 +
                                   lines_of(question.reason, chars_10pt_key)) * line_10pt_mm + 3 * 1.5;
             const double picture = asked.answer_picture.empty() ? 0 : key_picture_mm + caption_mm;
-            pages.add(html, std::max(words, picture) + 4);
+            pages.add(html, std::max(text_height, picture) + 4);
         }
     }
 }
@@ -278,9 +295,9 @@ std::string answers_list(const Worksheet& sheet) {
     for (const SheetRun& run : sheet.runs)
         for (const SheetQuestion& asked : run.questions) {
             const Question& question = asked.question;
-            html += "<li>(Before " + escaped(step_words(sheet, asked.step)) + ") " + escaped(question.text) + "<br><b>Answer: " +
+            html += "<li>(Before " + escaped(step_words(sheet, asked.step)) + ") " + words(question.text) + "<br><b>Answer: " +
                     escaped(question.answered ? answer_text(question) : "(the program gave no answer)") + "</b>. " +
-                    escaped(question.reason) + "</li>\n";
+                    words(question.reason) + "</li>\n";
         }
     return html + "</ol></section>\n";
 }
