@@ -17,9 +17,9 @@ constexpr double content_height_mm = 232;
 constexpr double page_width_mm = 186;
 constexpr double line_11pt_mm = 11 * 1.35 * 25.4 / 72;  // the body's line
 constexpr double line_10pt_mm = 10 * 1.3 * 25.4 / 72;   // the legend's and the key's
-// Characters on a line, counted low: a line of Liberation Sans holds some 96 at 11 pt across the page.
-constexpr int chars_11pt_full = 80;
-constexpr int chars_10pt_full = 88;
+// Characters on a line, counted low: a line of Liberation Sans holds some 110 at 11 pt across the page.
+constexpr int chars_11pt_full = 104;
+constexpr int chars_10pt_full = 100;
 constexpr int chars_10pt_key = 32;  // the key's text beside its picture
 // The sheet's pictures are as wide as the page, and no smaller than this where they share the first
 // page with the legend; the key's stand beside their text.
@@ -182,7 +182,13 @@ struct Pages {
     int current() const { return static_cast<int>(pages.size()); }
 };
 
-double question_height(const std::string& words) { return lines_of(words, chars_11pt_full) * line_11pt_mm + 1.5 + 9.5 + 3; }
+std::string question_opening(const Worksheet& sheet, int index, const SheetQuestion& asked) {
+    return "Question " + number(index) + " (before " + step_words(sheet, asked.step) + "): ";
+}
+
+double question_height(const Worksheet& sheet, int index, const SheetQuestion& asked) {
+    return lines_of(question_opening(sheet, index, asked) + asked.question.text, chars_11pt_full) * line_11pt_mm + 1.5 + 9.5 + 3;
+}
 
 std::string question_block(const Worksheet& sheet, int index, const SheetQuestion& asked) {
     return "<div class=\"question\"><p><b>Question " + number(index) + "</b> (before " + step_words(sheet, asked.step) +
@@ -223,7 +229,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
     for (const SheetRun& run : sheet.runs) {
         if (run.questions.empty()) continue;
         const SheetQuestion& opening = run.questions.front();
-        const double first_question = question_height(opening.question.text + " Question 00 (before step 00 of 00): ");
+        const double first_question = question_height(sheet, index + 1, opening);
         int picture_page = pages.current();
         if (!run.picture.empty()) {
             const std::string caption = "The picture before " + step_words(sheet, opening.step) +
@@ -231,7 +237,8 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
                                                                         number(index + static_cast<int>(run.questions.size()))
                                                                   : ", for question " + number(index + 1));
             // Where the page has room for the picture somewhat smaller, it stays on this page.
-            const double room = content_height_mm - pages.used - caption_mm - 2 - first_question;
+            // (A millimetre to spare: the sum of the estimates must not come out a hair over the page.)
+            const double room = content_height_mm - pages.used - caption_mm - 2 - first_question - 1;
             double picture_height = picture_mm;
             if (!pages.fits(picture_mm + caption_mm + 2 + first_question)) {
                 if (pages.fits(smallest_picture_mm + caption_mm + 2 + first_question)) {
@@ -245,7 +252,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
         }
         for (const SheetQuestion& asked : run.questions) {
             ++index;
-            const double height = question_height(asked.question.text + " Question 00 (before step 00 of 00): ");
+            const double height = question_height(sheet, index, asked);
             if (!pages.fits(height)) {
                 pages.open();
                 if (!run.picture.empty()) {
