@@ -32,7 +32,6 @@ std::string command;
 Picture last_picture;
 std::string last_picture_name;
 int last_question_step = 0;  // the step the question put last is answered by; 0: none yet
-bool finished = false;
 const ShowState* show = nullptr;  // the show's name, seed and legend, as the steps say them
 
 // A name the shell reads back as it is: quoted when it holds anything but the plain characters.
@@ -128,7 +127,6 @@ bool start(const Settings& settings, const char* program, std::string& why) {
     sheet = Worksheet{};
     last_picture_name.clear();
     last_question_step = 0;
-    finished = false;
     show = nullptr;
     command = std::string(program) + " --worksheet " + shell_word(folder);
     if (settings.seed_given) command += " --seed " + std::to_string(settings.seed);
@@ -195,7 +193,6 @@ bool finish(std::string& why) {
     const WorksheetPage page = worksheet_page(sheet, Paper::any);
     if (!write_page("worksheet.html", page.html, why) || !write_page("answers.html", answers_page(sheet, Paper::any), why))
         return false;
-    finished = true;  // what is written stays, whether or not the PDFs can be made
 
     const std::string html_path = printable(folder + "/worksheet.html");
     for (const auto& [paper, name] : {std::pair{Paper::a4, "worksheet-a4.pdf"}, std::pair{Paper::letter, "worksheet-letter.pdf"}}) {
@@ -219,7 +216,6 @@ bool finish(std::string& why) {
 }
 
 void discard() {
-    if (finished) return;
     for (const std::string& path : pictures) unlink(path.c_str());
     pictures.clear();
     for (auto made = made_folders.rbegin(); made != made_folders.rend(); ++made) rmdir(made->c_str());
