@@ -208,20 +208,24 @@ std::string footer(const Worksheet& sheet, int page, int pages) {
 
 void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
     const std::string intro =
-        "Answer each question from the picture above it and what the algorithm does, before you look at the answer key. "
-        "Questions that follow one another are asked from the same picture: work the steps out one after the other.";
+        "Answer each question from the picture above it, working out what the algorithm does next, before you look at "
+        "the answer key. Where several questions follow one picture, they ask about steps one after another: work them "
+        "out in turn.";
     std::string first = "<h1>" + escaped(sheet.program) + ": worksheet</h1>\n<p class=\"name\">Name: <span class=\"line\" "
                         "style=\"width: 80mm\"></span> &nbsp; Date: <span class=\"line\" style=\"width: 35mm\"></span></p>\n"
                         "<p>" + escaped(intro) + "</p>\n";
     double height = 7.5 + 2 + 10 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5;
     if (!sheet.legend.empty()) {
-        first += "<p><b>What the pictures show</b> (each colour named, and every vertex by its number):</p>\n<ul class=\"legend\">";
+        const std::string grey = "Printed in black and white, the colours may look alike: the questions and the key name "
+                                 "every vertex by its number.";
+        first += "<p><b>What the pictures show</b></p>\n<ul class=\"legend\">";
         height += line_11pt_mm + 1.5 + 3;
         for (const std::string& entry : sheet.legend) {
             first += "<li>" + words(entry) + "</li>";
             height += lines_of(entry, chars_10pt_full - 4) * line_10pt_mm + 0.5;
         }
-        first += "</ul>\n";
+        first += "</ul>\n<p>" + escaped(grey) + "</p>\n";
+        height += lines_of(grey, chars_11pt_full) * line_11pt_mm + 1.5;
     }
     pages.add(first, height);
 
