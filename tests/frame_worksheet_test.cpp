@@ -237,11 +237,16 @@ TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAll) {
     SKIP_WITHOUT_PDF_TOOLS();
     const std::string folder = make_temp_folder();
     const std::string demo = "GRAPHSTEPS_BUILD_DIR=" + quote_path(BUILD_DIR) + " " + quote_path(SOURCE_DIR "/demo");
+    // An earlier class's sheet goes; a folder of the teacher's own stays.
+    fs::create_directories(folder + "/class/sheet-99");
+    std::ofstream(folder + "/class/sheet-99/worksheet.html") << "an earlier class's";
+    fs::create_directories(folder + "/class/notes");
     const ProgramRun run = run_in(folder, demo + " --worksheets closure8 3 class 1");
     ASSERT_EQ(run.exit_status, 0) << run.out << run.err;
     std::vector<std::string> sheets, graphs;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder + "/class"))
-        if (entry.is_directory()) sheets.push_back(entry.path().string());
+        if (entry.is_directory() && entry.path().filename() != "notes") sheets.push_back(entry.path().string());
+    EXPECT_TRUE(fs::exists(folder + "/class/notes"));
     ASSERT_EQ(sheets.size(), 3u);
     const std::string answers = page_text(slurp(folder + "/class/answers.html"));
     int pages = 0;
