@@ -31,6 +31,12 @@ TEST(Settings, EveryOptionLandsInItsPlainValue) {
     EXPECT_EQ(settings.frames_per_second, 0);
     EXPECT_TRUE(settings.unattended());
 
+    // A worksheet alone runs unattended too: it takes every step's picture without a window.
+    ASSERT_EQ(parse(fixed, {"--worksheet", "sheet"}, settings, complaint), Parsed::run) << complaint;
+    EXPECT_EQ(settings.worksheet_folder, "sheet");
+    EXPECT_TRUE(settings.unattended());
+    EXPECT_FALSE(settings.window_presents());
+
     ASSERT_EQ(parse(fixed, {}, settings, complaint), Parsed::run);
     EXPECT_FALSE(settings.unattended());
     EXPECT_FALSE(settings.seed_given);
@@ -53,6 +59,8 @@ TEST(Settings, WhatCannotBeTakenIsOneComplaint) {
         {random_animated, {"--fps"}, "--fps needs a whole number from 0 to 1000"},
         {random_animated, {"--record", ""}, "--record needs a folder"},
         {random_animated, {"--gif"}, "--gif needs a file name"},
+        {fixed, {"--worksheet"}, "--worksheet needs a folder"},
+        {fixed, {"--worksheet", ""}, "--worksheet needs a folder"},
         {fixed, {"--seed", "1"}, "--seed: this program draws no random graph"},
         {fixed, {"--fps", "30"}, "--fps: this program has no animation"},
         {fixed, {"--recrod", "x"}, "unknown argument '--recrod'"},

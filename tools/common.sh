@@ -38,6 +38,7 @@ provided() {
         emscripten) command -v emcc ;;
         npm) command -v npm ;;
         libx11-dev) has_header X11/Xlib.h ;;
+        poppler-utils) command -v pdfinfo && command -v pdftotext ;;
         *) dpkg-query -W -f='${Status}' "$1" | grep -q 'install ok installed' ;;
     esac >/dev/null 2>&1
 }

@@ -1,6 +1,7 @@
 // The table of outputs in the browser: the transcript (--explain, on the page) and the window, the
-// page's canvas. A page has no folder to write pictures or a GIF into, so --record and --gif are
-// refused in one line that says where they can be had, rather than quietly doing nothing.
+// page's canvas. A page has no folder to write pictures, a GIF or a worksheet into, so --record,
+// --gif and --worksheet are refused in one line that says where they can be had, rather than
+// quietly doing nothing.
 #include "output.h"
 
 namespace {
@@ -8,8 +9,10 @@ namespace {
 bool asks_for_files(const Settings& settings) { return settings.unattended(); }
 
 bool refuse(const Settings& settings, const char*, std::string& why) {
-    why = std::string(!settings.record_folder.empty() ? "--record" : "--gif") +
-          " writes files, which a program in the browser cannot: run the desktop program for it";
+    const char* option = !settings.record_folder.empty() ? "--record"
+                         : !settings.worksheet_folder.empty() ? "--worksheet"
+                                                              : "--gif";
+    why = std::string(option) + " writes files, which a program in the browser cannot: run the desktop program for it";
     return false;
 }
 

@@ -78,3 +78,25 @@ bool write_whole_file(const std::string& path, const std::string& text, std::str
     }
     return commit_pending(pending, why);
 }
+
+// mkdir -p: every missing folder on the way is made.
+bool make_folders(const std::string& path, std::vector<std::string>& made, std::string& why) {
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string prefix = path.substr(0, slash);
+        if (!prefix.empty()) {
+            if (mkdir(prefix.c_str(), 0777) == 0) {
+                made.push_back(prefix);
+            } else if (errno != EEXIST) {
+                why = printable(prefix) + ": " + std::strerror(errno);
+                return false;
+            }
+        }
+        if (slash == std::string::npos) break;
+    }
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        why = printable(path) + ": not a folder";
+        return false;
+    }
+    return true;
+}

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 struct PendingFile {
     std::FILE* file = nullptr;
@@ -23,3 +24,8 @@ void abandon_pending(PendingFile& pending);
 
 // `text` written whole to `path` through a pending file.
 bool write_whole_file(const std::string& path, const std::string& text, std::string& why);
+
+// mkdir -p: every missing folder on the way to `path` is made, and appended to `made`, outermost
+// first. False, with the folder and the reason in `why`, when one cannot be made or `path` is not
+// a folder.
+bool make_folders(const std::string& path, std::vector<std::string>& made, std::string& why);

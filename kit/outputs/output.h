@@ -62,6 +62,7 @@ struct Output {
 extern const Output pictures_output;
 extern const Output gif_output;
 extern const Output transcript_output;
+extern const Output worksheet_output;
 extern const Output window_output;
 
 // For the rows whose need of pictures does not depend on the settings.

@@ -21,28 +21,6 @@ std::string folder;
 std::vector<std::string> made_folders;  // by this run, outermost first
 int steps_written = 0;
 
-// mkdir -p: every missing folder on the way is made.
-bool make_folders(const std::string& path, std::string& why) {
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string prefix = path.substr(0, slash);
-        if (!prefix.empty()) {
-            if (mkdir(prefix.c_str(), 0777) == 0) {
-                made_folders.push_back(prefix);
-            } else if (errno != EEXIST) {
-                why = printable(prefix) + ": " + std::strerror(errno);
-                return false;
-            }
-        }
-        if (slash == std::string::npos) break;
-    }
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        why = printable(path) + ": not a folder";
-        return false;
-    }
-    return true;
-}
-
 // step-001.png, step-1234.png: the names this output writes.
 bool is_step_picture(const char* name) {
     if (std::strncmp(name, "step-", 5) != 0) return false;
@@ -90,7 +68,7 @@ bool start(const Settings& settings, const char*, std::string& why) {
     folder = settings.record_folder;
     made_folders.clear();
     steps_written = 0;
-    if (!make_folders(folder, why)) {
+    if (!make_folders(folder, made_folders, why)) {
         why = "cannot make the record folder " + why;
         return false;
     }

@@ -141,7 +141,7 @@ std::string question_text(const Step& step) {
 }
 
 std::string legend_text(const ShowState& show) {
-    std::string text = std::string(show.program) + (show.seed_in_use ? " (seed " + number(static_cast<int>(show.seed)) + ")" : "") + "\n";
+    std::string text = std::string(show.program) + (show.seed_in_use ? " (seed " + std::to_string(show.seed) + ")" : "") + "\n";
     if (show.legend != nullptr && !show.legend->empty()) {
         text += "What the pictures show:\n";
         for (const std::string& entry : *show.legend) text += "  - " + entry + "\n";

@@ -1,5 +1,6 @@
 // The options that every program takes: --explain, --predict, --browse, --autoplay SECONDS,
-// --scale N, --fullscreen, --palette safe, --record DIR, --gif FILE, --seed N, --fps N, --help,
+// --scale N, --fullscreen, --palette safe, --record DIR, --gif FILE, --worksheet DIR, --seed N,
+// --fps N, --help,
 // --version.
 #include "settings.h"
 
@@ -10,7 +11,8 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "%s: %s\n\n", program.name, program.summary);
     std::fprintf(out,
                  "usage: %s [--explain] [--predict] [--record DIR] [--gif FILE]%s%s\n"
-                 "       [--browse] [--autoplay SECONDS] [--scale N] [--fullscreen] [--palette safe]\n\n",
+                 "       [--worksheet DIR] [--browse] [--autoplay SECONDS] [--scale N] [--fullscreen]\n"
+                 "       [--palette safe]\n\n",
                  program.name,
                  program.draws_random_graph ? " [--seed N]" : "", program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
@@ -37,6 +39,10 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                       "                and DIR/index.html to page through them in a browser (the\n"
                       "                pictures and page of an earlier recording in DIR are removed)\n");
     std::fprintf(out, "  --gif FILE    no window: write the whole show as an animated GIF\n");
+    std::fprintf(out, "  --worksheet DIR\n"
+                      "                no window: write a printable worksheet of the questions, with\n"
+                      "                its answer key, as DIR/worksheet.html and, with chromium, as\n"
+                      "                DIR/worksheet-a4.pdf and DIR/worksheet-letter.pdf\n");
     if (program.draws_random_graph)
         std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
     if (program.animates)
@@ -126,6 +132,9 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
         } else if (argument == "--gif") {
             if (!has_value) return complaint = "--gif needs a file name", Parsed::error;
             settings.gif_path = argv[++i];
+        } else if (argument == "--worksheet") {
+            if (!has_value) return complaint = "--worksheet needs a folder", Parsed::error;
+            settings.worksheet_folder = argv[++i];
         } else if (argument == "--seed") {
             if (!program.draws_random_graph)
                 return complaint = "--seed: this program draws no random graph", Parsed::error;

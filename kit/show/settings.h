@@ -20,6 +20,7 @@ constexpr int largest_scale = 4;
 struct Settings {
     std::string record_folder;  // --record: write the pictures here; empty: none
     std::string gif_path;       // --gif: write the animated GIF here; empty: none
+    std::string worksheet_folder;  // --worksheet: write the printable worksheet here; empty: none
     bool seed_given = false;
     unsigned int seed = 0;      // --seed, when given
     int frames_per_second = 60; // --fps: the window's animation rate; 0: unpaced
@@ -32,7 +33,7 @@ struct Settings {
     bool safe_palette = false;  // --palette safe: colours that people with a colour vision deficiency tell apart
 
     // No window: the show runs to its end as if a key were pressed at every step.
-    bool unattended() const { return !record_folder.empty() || !gif_path.empty(); }
+    bool unattended() const { return !record_folder.empty() || !gif_path.empty() || !worksheet_folder.empty(); }
     // The window shows the pictures the show hands it, rather than what the program flips: it can
     // then put a question before a step's picture.
     // It does so as well to go back to an earlier step, to show the picture larger than it is

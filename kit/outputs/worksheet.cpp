@@ -1,0 +1,226 @@
+// --worksheet DIR: the show's questions on paper. DIR/worksheet.html has, on its first pages, the
+// picture on screen when each question is put (the step before it, or the frame of an animated
+// stage it is asked on) with room to answer, and on pages of its own the answer key with each step
+// that answers one; DIR/worksheet-a4.pdf and DIR/worksheet-letter.pdf are the same pages printed
+// by chromium, and DIR/answers.html the answers alone, in words. The questions are the ones
+// --predict asks, whether or not it is given. An earlier worksheet's files in DIR are removed
+// first, and every file appears whole or not at all.
+#include "files.h"
+#include "output.h"
+#include "pdf_printer.h"
+#include "png_file.h"
+#include "worksheet_page.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string folder;
+std::vector<std::string> made_folders;  // by this run, outermost first
+std::vector<std::string> pictures;      // written by this run
+Worksheet sheet;
+std::string command;
+// The picture last handed on, which is on screen when the next question is put.
+Picture last_picture;
+std::string last_picture_name;
+int last_question_step = 0;  // the step the question put last is answered by; 0: none yet
+const ShowState* show = nullptr;  // the show's name, seed and legend, as the steps say them
+
+// A name the shell reads back as it is: quoted when it holds anything but the plain characters.
+std::string shell_word(const std::string& word) {
+    bool plain = !word.empty();
+    for (const char c : word)
+        plain &= (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                 std::strchr("_./-+=:,@%", c) != nullptr;
+    if (plain) return word;
+    std::string quoted = "'";
+    for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+bool is_worksheet_file(const char* name) {
+    for (const char* page : {"worksheet.html", "worksheet-a4.pdf", "worksheet-letter.pdf", "answers.html"})
+        if (std::strcmp(name, page) == 0) return true;
+    // step-001.png and step-001-frame-0001.png
+    if (std::strncmp(name, "step-", 5) != 0) return false;
+    const char* at = name + 5;
+    auto digits = [&at](std::size_t least) {
+        std::size_t count = 0;
+        while (at[count] >= '0' && at[count] <= '9') ++count;
+        at += count;
+        return count >= least;
+    };
+    if (!digits(3)) return false;
+    if (std::strncmp(at, "-frame-", 7) == 0) {
+        at += 7;
+        if (!digits(4)) return false;
+    }
+    return std::strcmp(at, ".png") == 0;
+}
+
+// The files of an earlier worksheet in the folder, so that it never mixes two runs: a sheet of
+// another seed beside PDFs of this one would give the wrong key.
+bool remove_earlier_sheet(std::string& why) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) {
+        why = printable(folder) + ": " + std::strerror(errno);
+        return false;
+    }
+    std::vector<std::string> stale;
+    while (const dirent* entry = readdir(listing))
+        if (is_worksheet_file(entry->d_name)) stale.push_back(folder + "/" + entry->d_name);
+    closedir(listing);
+    for (const std::string& path : stale) {
+        struct stat info;
+        if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;
+        if (unlink(path.c_str()) != 0 && errno != ENOENT) {
+            why = printable(path) + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool write_picture(const std::string& name, const Picture& picture, std::string& why) {
+    const std::string path = folder + "/" + name;
+    if (!write_png(path, picture, why)) {
+        why = "cannot write the worksheet's picture " + printable(path) + ": " + why;
+        return false;
+    }
+    pictures.push_back(path);
+    return true;
+}
+
+// The question of `step` is put now, with the last picture on screen. A question right after
+// another is asked from that one's picture: the picture in between answers it.
+bool put(int step, const Question& question, std::string& why) {
+    if (step == last_question_step) return true;
+    if (sheet.runs.empty() || last_question_step != step - 1) {
+        sheet.runs.emplace_back();
+        if (!last_picture_name.empty()) {
+            if (!write_picture(last_picture_name, last_picture, why)) return false;
+            sheet.runs.back().picture = last_picture_name;
+        }
+    }
+    SheetQuestion asked;
+    asked.step = step;
+    asked.question = question;
+    sheet.runs.back().questions.push_back(asked);
+    last_question_step = step;
+    return true;
+}
+
+bool wanted(const Settings& settings) { return !settings.worksheet_folder.empty(); }
+
+bool start(const Settings& settings, const char* program, std::string& why) {
+    folder = settings.worksheet_folder;
+    made_folders.clear();
+    pictures.clear();
+    sheet = Worksheet{};
+    last_picture_name.clear();
+    last_question_step = 0;
+    show = nullptr;
+    command = std::string(program) + " --worksheet " + shell_word(folder);
+    if (settings.seed_given) command += " --seed " + std::to_string(settings.seed);
+    if (settings.safe_palette) command += " --palette safe";
+    if (!make_folders(folder, made_folders, why)) {
+        why = "cannot make the worksheet folder " + why;
+        return false;
+    }
+    if (!remove_earlier_sheet(why)) {
+        why = "cannot remove an earlier worksheet's file " + why;
+        return false;
+    }
+    return true;
+}
+
+Outcome step(const Step& step, std::string& why) {
+    show = step.show;
+    const Question& question = step.narration->question;
+    if (!question.text.empty()) {
+        if (!put(step.number, question, why)) return Outcome::failed;
+        // The answer may come only now, after an animated stage.
+        SheetQuestion& asked = sheet.runs.back().questions.back();
+        asked.question = question;
+        char name[32];
+        std::snprintf(name, sizeof name, "step-%03d.png", step.number);
+        if (!write_picture(name, *step.picture, why)) return Outcome::failed;
+        asked.answer_picture = name;
+    }
+    char name[32];
+    std::snprintf(name, sizeof name, "step-%03d.png", step.number);
+    last_picture = *step.picture;
+    last_picture_name = name;
+    return Outcome::go_on;
+}
+
+bool frame(const Frame& frame, std::string& why) {
+    if (frame.question != nullptr && !put(frame.step, *frame.question, why)) return false;
+    char name[40];
+    std::snprintf(name, sizeof name, "step-%03d-frame-%04d.png", frame.step, frame.number);
+    last_picture = *frame.picture;
+    last_picture_name = name;
+    return true;
+}
+
+// One page to a file, whole or not at all.
+bool write_page(const std::string& name, const std::string& html, std::string& why) {
+    const std::string path = folder + "/" + name;
+    if (write_whole_file(path, html, why)) return true;
+    why = "cannot write " + printable(path) + ": " + why;
+    return false;
+}
+
+bool finish(std::string& why) {
+    if (show == nullptr) {
+        why = "the show ended before its first step, so there is no worksheet";
+        return false;
+    }
+    sheet.program = show->program;
+    sheet.seed_in_use = show->seed_in_use;
+    sheet.seed = show->seed;
+    sheet.step_count = show->step_count;
+    if (show->legend != nullptr) sheet.legend = *show->legend;
+    sheet.command = command;
+    const WorksheetPage page = worksheet_page(sheet, Paper::any);
+    if (!write_page("worksheet.html", page.html, why) || !write_page("answers.html", answers_page(sheet, Paper::any), why))
+        return false;
+
+    const std::string html_path = printable(folder + "/worksheet.html");
+    for (const auto& [paper, name] : {std::pair{Paper::a4, "worksheet-a4.pdf"}, std::pair{Paper::letter, "worksheet-letter.pdf"}}) {
+        const std::string pdf = folder + "/" + name;
+        switch (print_pdf(folder, worksheet_page(sheet, paper).html, pdf, why)) {
+            case Printed::done: break;
+            case Printed::no_chromium:
+                std::fprintf(stderr, "%s: chromium is not installed, so the PDFs were not made: print %s from a browser, "
+                                     "or install chromium (Debian: apt install chromium) to have them\n",
+                             show->program, html_path.c_str());
+                return true;
+            case Printed::failed:
+                why = "cannot make " + printable(pdf) + ": " + why + " (" + html_path + " is written)";
+                return false;
+        }
+    }
+    std::printf("Worksheet written: %s (%d page%s of questions, %d of answers) and its PDFs, A4 and US Letter\n",
+                html_path.c_str(), page.sheet_pages, page.sheet_pages == 1 ? "" : "s", page.key_pages);
+    std::fflush(stdout);
+    return true;
+}
+
+void discard() {
+    for (const std::string& path : pictures) unlink(path.c_str());
+    pictures.clear();
+    for (auto made = made_folders.rbegin(); made != made_folders.rend(); ++made) rmdir(made->c_str());
+}
+
+}  // namespace
+
+const Output worksheet_output{"worksheet", wanted, always, start, step, frame, finish, discard};

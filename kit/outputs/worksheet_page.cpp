@@ -1,0 +1,346 @@
+// The worksheet is laid out here, page by page, rather than left to the browser: each block's
+// height is estimated from its text on the generous side, and a page takes blocks while they fit.
+// A page that overflowed all the same would print as two, which the tests catch by counting the
+// PDF's pages against the sections written here.
+#include "worksheet_page.h"
+
+#include "questions.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The printable area that A4 (210 x 297 mm) and US Letter (215.9 x 279.4 mm) share with 12 mm
+// margins is 186 x 255.4 mm. A page's content is held to this height; the rest is its footer.
+constexpr double content_height_mm = 232;
+constexpr double page_width_mm = 186;
+constexpr double line_11pt_mm = 11 * 1.35 * 25.4 / 72;  // the body's line
+constexpr double line_10pt_mm = 10 * 1.3 * 25.4 / 72;   // the legend's and the key's
+// Characters on a line, counted low: a line of Liberation Sans holds some 110 at 11 pt across the page.
+constexpr int chars_11pt_full = 104;
+constexpr int chars_10pt_full = 100;
+constexpr int chars_10pt_key = 32;  // the key's text beside its picture
+// The sheet's pictures are as wide as the page, and no smaller than this where they share the first
+// page with the legend; the key's stand beside their text.
+constexpr double picture_mm = page_width_mm * 3 / 4;
+constexpr double smallest_picture_mm = 90;
+constexpr double key_picture_width_mm = 116, key_picture_mm = key_picture_width_mm * 3 / 4;
+constexpr double caption_mm = line_10pt_mm + 2;
+
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\'': out += "&#39;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+// Escaped, with each word that holds a hyphen kept on one line: an edge "11->3" or a cycle
+// "0-1-4-0" broken after a hyphen reads as two words, on paper and to a PDF's text.
+std::string words(const std::string& text) {
+    std::string out;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::size_t space = text.find(' ', at);
+        if (space == std::string::npos) space = text.size();
+        const std::string word = text.substr(at, space - at);
+        if (at > 0) out += ' ';
+        out += word.find('-') == std::string::npos ? escaped(word) : "<span class=\"word\">" + escaped(word) + "</span>";
+        at = space + 1;
+    }
+    return out;
+}
+
+// How many lines the text takes when wrapped at word boundaries to `width` characters.
+int lines_of(const std::string& text, int width) {
+    int lines = 1, used = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t space = text.find(' ', at);
+        const int word = static_cast<int>((space == std::string::npos ? text.size() : space) - at);
+        if (used > 0 && used + 1 + word > width) {
+            ++lines;
+            used = 0;
+        }
+        used += (used > 0 ? 1 : 0) + word;
+        while (used > width) {  // a word longer than a line
+            ++lines;
+            used -= width;
+        }
+        if (space == std::string::npos) break;
+        at = space + 1;
+    }
+    return lines;
+}
+
+std::string number(int value) { return std::to_string(value); }
+
+std::string step_words(const Worksheet& sheet, int step) {
+    return "step " + number(step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "");
+}
+
+std::string millimetres(double mm) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1fmm", mm);
+    return text;
+}
+
+const char* page_rule(Paper paper) {
+    switch (paper) {
+        case Paper::a4: return "@page { size: A4; margin: 12mm; }\n";
+        case Paper::letter: return "@page { size: letter; margin: 12mm; }\n";
+        case Paper::any: break;
+    }
+    return "@page { margin: 12mm; }\n";
+}
+
+// Black on white throughout: every answer is in words, and the room to write is ruled in black.
+const char* const sheet_style = R"(html { font: 11pt/1.35 "Liberation Sans", Arial, sans-serif; color: #000; background: #fff;
+       font-variant-ligatures: none; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+body { margin: 0; }
+.page { width: 186mm; min-height: 250mm; display: flex; flex-direction: column; }
+.page + .page { break-before: page; }
+.page > footer { margin-top: auto; padding-top: 1mm; border-top: 0.3mm solid #000; font-size: 8pt; line-height: 1.3; }
+h1 { font-size: 16pt; line-height: 1.2; margin: 0 0 2mm; }
+h2 { font-size: 13pt; line-height: 1.2; margin: 0 0 2mm; }
+p { margin: 0 0 1.5mm; }
+.name { margin: 0 0 3mm; }
+.legend { font-size: 10pt; line-height: 1.3; margin: 0 0 3mm; padding-left: 5mm; }
+.legend li { margin: 0 0 0.5mm; }
+figure { margin: 0 0 2mm; }
+figure img { display: block; border: 0.3mm solid #000; box-sizing: border-box; }
+figcaption { font-size: 10pt; line-height: 1.3; margin-top: 1mm; }
+.question { margin: 0 0 3mm; break-inside: avoid; }
+.room { margin: 1.5mm 0 0; height: 8mm; display: flex; align-items: flex-end; gap: 6mm; }
+.line { display: inline-block; border-bottom: 0.3mm solid #000; height: 6mm; }
+.box { display: inline-block; width: 4mm; height: 4mm; border: 0.3mm solid #000; vertical-align: -0.5mm; margin-right: 1.5mm; }
+.choice { border: 0.3mm solid #000; border-radius: 3mm; padding: 0.5mm 3mm; }
+.note { font-style: italic; }
+.word { white-space: nowrap; }
+.entry { display: flex; gap: 5mm; margin: 0 0 4mm; break-inside: avoid; font-size: 10pt; line-height: 1.3; }
+.entry .words { flex: 1; }
+.entry figure { flex: none; width: 116mm; margin: 0; }
+.answer { font-size: 11pt; }
+ol.answers { padding-left: 6mm; margin: 0 0 4mm; }
+ol.answers li { margin: 0 0 1.5mm; break-inside: avoid; }
+section.answers { margin: 0 0 6mm; }
+@media screen {
+  html { background: #ccc; }
+  .page { background: #fff; margin: 6mm auto; padding: 12mm; }
+  body > section.answers, body > h1 { max-width: 186mm; margin-left: auto; margin-right: auto; }
+  body { padding: 6mm; }
+}
+)";
+
+// `extra`: more of the head, before the title.
+std::string head(const std::string& title, Paper paper, const std::string& extra = "") {
+    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n" + extra + "<title>" + escaped(title) +
+           "</title>\n<style>\n" + page_rule(paper) + sheet_style + "</style></head>\n<body>\n";
+}
+
+// What the student writes or circles, for each kind of answer; on paper nothing is typed.
+std::string answer_room(AnswerKind kind) {
+    const std::string line = "<span class=\"line\" style=\"width: 35mm\"></span>";
+    switch (kind) {
+        case AnswerKind::vertex: return "<span>Vertex:</span>" + line;
+        case AnswerKind::vertex_or_back:
+            return "<span>Vertex:</span>" + line + "<span>or</span><span><span class=\"box\"></span>the search goes back</span>";
+        case AnswerKind::vertices:
+            return "<span>Vertices:</span><span class=\"line\" style=\"width: 100mm\"></span>";
+        case AnswerKind::number: return "<span>Number:</span>" + line;
+        case AnswerKind::yes_no:
+            return "<span>Circle one:</span><span class=\"choice\">yes</span><span class=\"choice\">no</span>";
+        case AnswerKind::edge_kind:
+            return "<span>Circle one:</span><span class=\"choice\">tree edge</span><span class=\"choice\">back edge</span>";
+    }
+    return line;
+}
+
+// Pages of blocks, each block with its estimated height.
+struct Pages {
+    std::vector<std::string> pages;
+    double used = content_height_mm;  // full: the first block opens a page
+
+    bool fits(double height) const { return !pages.empty() && used + height <= content_height_mm; }
+    void open() {
+        pages.emplace_back();
+        used = 0;
+    }
+    void add(const std::string& html, double height) {
+        if (!fits(height)) open();
+        pages.back() += html;
+        used += height;
+    }
+    int current() const { return static_cast<int>(pages.size()); }
+};
+
+std::string question_opening(const Worksheet& sheet, int index, const SheetQuestion& asked) {
+    return "Question " + number(index) + " (before " + step_words(sheet, asked.step) + "): ";
+}
+
+double question_height(const Worksheet& sheet, int index, const SheetQuestion& asked) {
+    return lines_of(question_opening(sheet, index, asked) + asked.question.text, chars_11pt_full) * line_11pt_mm + 1.5 + 9.5 + 3;
+}
+
+std::string question_block(const Worksheet& sheet, int index, const SheetQuestion& asked) {
+    return "<div class=\"question\"><p><b>Question " + number(index) + "</b> (before " + step_words(sheet, asked.step) +
+           "): " + words(asked.question.text) + "</p><div class=\"room\">" + answer_room(asked.question.kind) + "</div></div>\n";
+}
+
+std::string figure(const std::string& picture, double height_mm, const std::string& caption) {
+    return "<figure><img src=\"" + escaped(picture) + "\" alt=\"" + escaped(caption) + "\" style=\"width: " +
+           millimetres(height_mm * 4 / 3) + "; height: " + millimetres(height_mm) + "\"><figcaption>" + escaped(caption) +
+           "</figcaption></figure>\n";
+}
+
+std::string footer(const Worksheet& sheet, int page, int pages) {
+    return "<footer>" + escaped(sheet.program) + ", " + escaped(sheet_seed_words(sheet)) + " &middot; page " + number(page) +
+           " of " + number(pages) + " &middot; made again by: <code>" + escaped(sheet.command) + "</code></footer>\n";
+}
+
+void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
+    const std::string intro =
+        "Answer each question from the picture above it, working out what the algorithm does next, before you look at "
+        "the answer key. Where several questions follow one picture, they ask about steps one after another: work them "
+        "out in turn.";
+    std::string first = "<h1>" + escaped(sheet.program) + ": worksheet</h1>\n<p class=\"name\">Name: <span class=\"line\" "
+                        "style=\"width: 80mm\"></span> &nbsp; Date: <span class=\"line\" style=\"width: 35mm\"></span></p>\n"
+                        "<p>" + escaped(intro) + "</p>\n";
+    double height = 7.5 + 2 + 10 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5;
+    if (!sheet.legend.empty()) {
+        const std::string grey = "Printed in black and white, the colours may look alike: the questions and the key name "
+                                 "every vertex by its number.";
+        first += "<p><b>What the pictures show</b></p>\n<ul class=\"legend\">";
+        height += line_11pt_mm + 1.5 + 3;
+        for (const std::string& entry : sheet.legend) {
+            first += "<li>" + words(entry) + "</li>";
+            height += lines_of(entry, chars_10pt_full - 4) * line_10pt_mm + 0.5;
+        }
+        first += "</ul>\n<p>" + escaped(grey) + "</p>\n";
+        height += lines_of(grey, chars_11pt_full) * line_11pt_mm + 1.5;
+    }
+    pages.add(first, height);
+
+    int index = 0;
+    for (const SheetRun& run : sheet.runs) {
+        if (run.questions.empty()) continue;
+        const SheetQuestion& opening = run.questions.front();
+        const double first_question = question_height(sheet, index + 1, opening);
+        int picture_page = pages.current();
+        if (!run.picture.empty()) {
+            const std::string caption = "The picture before " + step_words(sheet, opening.step) +
+                                        (run.questions.size() > 1 ? ", for questions " + number(index + 1) + " to " +
+                                                                        number(index + static_cast<int>(run.questions.size()))
+                                                                  : ", for question " + number(index + 1));
+            // Where the page has room for the picture somewhat smaller, it stays on this page.
+            // (A millimetre to spare: the sum of the estimates must not come out a hair over the page.)
+            const double room = content_height_mm - pages.used - caption_mm - 2 - first_question - 1;
+            double picture_height = picture_mm;
+            if (!pages.fits(picture_mm + caption_mm + 2 + first_question)) {
+                if (pages.fits(smallest_picture_mm + caption_mm + 2 + first_question)) {
+                    picture_height = std::min(picture_mm, room);
+                } else {
+                    pages.open();
+                }
+            }
+            pages.add(figure(run.picture, picture_height, caption), picture_height + caption_mm + 2);
+            picture_page = pages.current();
+        }
+        for (const SheetQuestion& asked : run.questions) {
+            ++index;
+            const double height = question_height(sheet, index, asked);
+            if (!pages.fits(height)) {
+                pages.open();
+                if (!run.picture.empty()) {
+                    const std::string note = "Question " + number(index) + " and the ones after it on this page go on from the "
+                                             "picture on page " + number(picture_page) + ".";
+                    pages.add("<p class=\"note\">" + escaped(note) + "</p>\n", line_11pt_mm * lines_of(note, chars_11pt_full) + 1.5);
+                }
+            }
+            pages.add(question_block(sheet, index, asked), height);
+        }
+    }
+    if (index == 0) pages.add("<p>This show asks no questions.</p>\n", line_11pt_mm + 1.5);
+}
+
+void lay_out_key(const Worksheet& sheet, Pages& pages) {
+    pages.open();
+    const std::string intro = "The answer to each question, why, and the step of " + sheet.program + " (" +
+                              sheet_seed_words(sheet) + ") that shows it.";
+    pages.add("<h2>Answer key</h2>\n<p>" + escaped(intro) + "</p>\n", 6.5 + 2 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5 + 2);
+    int index = 0;
+    for (const SheetRun& run : sheet.runs) {
+        for (const SheetQuestion& asked : run.questions) {
+            ++index;
+            const Question& question = asked.question;
+            const std::string answer = question.answered ? answer_text(question) : "(the program gave no answer)";
+            const std::string asked_words = "Question " + number(index) + " (before " + step_words(sheet, asked.step) +
+                                            "): " + question.text;
+            std::string html = "<div class=\"entry\"><div class=\"words\"><p>" + words(asked_words) +
+                               "</p><p class=\"answer\"><b>Answer: " + escaped(answer) + "</b></p><p>" +
+                               words(question.reason) + "</p></div>";
+            if (!asked.answer_picture.empty())
+                html += figure(asked.answer_picture, key_picture_mm,
+                               "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
+                                   ", which answers question " + number(index));
+            html += "</div>\n";
+            const double text_height = (lines_of(asked_words, chars_10pt_key) + lines_of(answer, chars_10pt_key - 10) + 0.3 +
+                                  lines_of(question.reason, chars_10pt_key)) * line_10pt_mm + 3 * 1.5;
+            const double picture = asked.answer_picture.empty() ? 0 : key_picture_mm + caption_mm;
+            pages.add(html, std::max(text_height, picture) + 4);
+        }
+    }
+}
+
+std::string answers_list(const Worksheet& sheet) {
+    std::string html = "<section class=\"answers\"><h2>" + escaped(sheet.program) + ", " + escaped(sheet_seed_words(sheet)) +
+                       "</h2>\n<p>Made again by: <code>" + escaped(sheet.command) + "</code></p>\n<ol class=\"answers\">\n";
+    for (const SheetRun& run : sheet.runs)
+        for (const SheetQuestion& asked : run.questions) {
+            const Question& question = asked.question;
+            html += "<li>(Before " + escaped(step_words(sheet, asked.step)) + ") " + words(question.text) + "<br><b>Answer: " +
+                    escaped(question.answered ? answer_text(question) : "(the program gave no answer)") + "</b>. " +
+                    words(question.reason) + "</li>\n";
+        }
+    return html + "</ol></section>\n";
+}
+
+}  // namespace
+
+std::string sheet_seed_words(const Worksheet& sheet) {
+    return sheet.seed_in_use ? "seed " + std::to_string(sheet.seed) : "the same graph every time";
+}
+
+WorksheetPage worksheet_page(const Worksheet& sheet, Paper paper) {
+    Pages sheet_pages, key_pages;
+    lay_out_sheet(sheet, sheet_pages);
+    lay_out_key(sheet, key_pages);
+    WorksheetPage page;
+    page.sheet_pages = sheet_pages.current();
+    page.key_pages = key_pages.current();
+    const int total = page.sheet_pages + page.key_pages;
+    // For whoever puts the question pages of several sheets together, without the keys.
+    page.html = head(sheet.program + " worksheet, " + sheet_seed_words(sheet), paper,
+                     "<meta name=\"graphsteps-question-pages\" content=\"" + number(page.sheet_pages) + "\">\n");
+    int at = 0;
+    for (const Pages* part : {&sheet_pages, &key_pages})
+        for (const std::string& content : part->pages) {
+            ++at;
+            page.html += "<section class=\"page\">\n" + content + footer(sheet, at, total) + "</section>\n";
+        }
+    page.html += "</body></html>\n";
+    return page;
+}
+
+std::string answers_page(const Worksheet& sheet, Paper paper) {
+    return head(sheet.program + ": the answers", paper) + "<h1>" + escaped(sheet.program) +
+           ": the answers</h1>\n<!-- begin answers -->\n" + answers_list(sheet) + "<!-- end answers -->\n</body></html>\n";
+}

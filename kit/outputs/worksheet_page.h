@@ -1,0 +1,53 @@
+// The printable worksheet of a show's questions and its answer key, as HTML with print styles, laid
+// out page by page: every page fits the printable area of both A4 and US Letter with 12 mm margins,
+// so that both papers print the same pages.
+#pragma once
+
+#include "narration.h"
+
+#include <string>
+#include <vector>
+
+struct SheetQuestion {
+    int step = 0;             // the step whose picture answers it
+    Question question;
+    std::string answer_picture;  // that step's picture, a file beside the page
+};
+
+// Questions on consecutive steps, asked from one picture: the pictures in between would give away
+// the answers before them, so they are in the key.
+struct SheetRun {
+    std::string picture;      // the picture on screen when the first is asked; empty: none
+    std::vector<SheetQuestion> questions;
+};
+
+struct Worksheet {
+    std::string program;
+    bool seed_in_use = false;
+    unsigned int seed = 0;
+    int step_count = 0;       // 0 when not known
+    std::vector<std::string> legend;
+    std::string command;      // the command line that makes this sheet again
+    std::vector<SheetRun> runs;
+};
+
+enum class Paper { any, a4, letter };
+
+struct WorksheetPage {
+    std::string html;
+    int sheet_pages = 0;  // the questions' pages, the first pages
+    int key_pages = 0;    // the answer key's, after them
+};
+
+// The sheet then its key, each page with the seed and the command that makes it again; the head
+// says how many pages the questions take in <meta name="graphsteps-question-pages" content="N">. `any`
+// leaves the paper to the printer dialog; a4 and letter name it for a PDF printer.
+WorksheetPage worksheet_page(const Worksheet& sheet, Paper paper);
+
+// The answers alone, in words, on as few pages as they take: for a teacher who marks a class's
+// sheets. The answers of one sheet stand between the lines "<!-- begin answers -->" and "<!-- end
+// answers -->", so that the answers of several sheets can be put on one page.
+std::string answers_page(const Worksheet& sheet, Paper paper);
+
+// "from seed 7" or "the same graph every time", for the words about a sheet.
+std::string sheet_seed_words(const Worksheet& sheet);

@@ -1,0 +1,288 @@
+// The printed worksheets read back from their PDFs: the pages chromium printed are the pages the
+// sheet was laid out in, the questions stand on the sheet's pages and the answers only on the
+// key's, each as the --predict transcript of the same run gives them. Skipped, saying why, where
+// chromium, pdfinfo or pdftotext is missing.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool have(const char* tool) {
+    const std::string command = std::string("command -v ") + tool + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
+#define SKIP_WITHOUT_PDF_TOOLS()                                                                              \
+    do {                                                                                                      \
+        for (const char* tool : {"chromium", "pdfinfo", "pdftotext"})                                         \
+            if (!have(tool)) GTEST_SKIP() << tool << " is not installed (Debian: chromium, poppler-utils)"; \
+    } while (false)
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every run of white space as one space: a PDF's text breaks its lines where the page did.
+std::string flattened(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const bool space = c == ' ' || c == '\n' || c == '\t' || c == '\f' || c == '\r';
+        if (space && (out.empty() || out.back() == ' ')) continue;
+        out += space ? ' ' : c;
+    }
+    return out;
+}
+
+// What a page says, without its tags and with its entities read, flattened.
+std::string page_text(const std::string& html) {
+    std::string text;
+    for (std::size_t at = 0; at < html.size(); ++at) {
+        if (html[at] == '<') {
+            const std::size_t end = html.find('>', at);
+            if (end == std::string::npos) break;
+            if (html.compare(at, 4, "<br>") == 0) text += ' ';
+            at = end;
+            continue;
+        }
+        bool entity = false;
+        for (const auto& [name, character] : {std::pair{"&amp;", '&'}, std::pair{"&lt;", '<'}, std::pair{"&gt;", '>'},
+                                              std::pair{"&quot;", '"'}, std::pair{"&#39;", '\''}})
+            if (html.compare(at, std::strlen(name), name) == 0) {
+                text += character;
+                at += std::strlen(name) - 1;
+                entity = true;
+                break;
+            }
+        if (!entity) text += html[at];
+    }
+    return flattened(text);
+}
+
+int pdf_pages(const std::string& pdf) {
+    const ProgramRun run = run_in("/tmp", "pdfinfo " + quote_path(pdf));
+    const std::size_t at = run.out.find("Pages:");
+    EXPECT_NE(at, std::string::npos) << pdf << ": " << run.err;
+    return at == std::string::npos ? -1 : std::atoi(run.out.c_str() + at + 6);
+}
+
+std::string pdf_page_size(const std::string& pdf) {
+    const ProgramRun run = run_in("/tmp", "pdfinfo " + quote_path(pdf));
+    const std::size_t at = run.out.find("Page size:");
+    return at == std::string::npos ? "" : run.out.substr(at, run.out.find('\n', at) - at);
+}
+
+// The text of pages first to last, flattened.
+std::string pdf_text(const std::string& pdf, int first, int last) {
+    const ProgramRun run = run_in("/tmp", "pdftotext -f " + std::to_string(first) + " -l " + std::to_string(last) + " " +
+                                              quote_path(pdf) + " -");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    return flattened(run.out);
+}
+
+int count_of(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
+int question_pages(const std::string& html) {
+    const std::string tag = "<meta name=\"graphsteps-question-pages\" content=\"";
+    const std::size_t at = html.find(tag);
+    return at == std::string::npos ? -1 : std::atoi(html.c_str() + at + tag.size());
+}
+
+struct Sheet {
+    std::string folder;
+    ProgramRun run;
+    std::string html;
+    std::vector<RecordedQuestion> questions;  // from the --predict transcript of the same run
+};
+
+Sheet make_sheet(const std::string& program, const std::string& seed_arguments, const std::string& environment = "") {
+    Sheet sheet;
+    sheet.folder = make_temp_folder();
+    sheet.run = run_in(sheet.folder, environment + quote_path(program_path(program)) + " --worksheet sheet " + seed_arguments);
+    sheet.html = slurp(sheet.folder + "/sheet/worksheet.html");
+    sheet.questions = recorded_questions(record(program, "--predict " + seed_arguments));
+    EXPECT_FALSE(sheet.questions.empty()) << program;
+    return sheet;
+}
+
+// The questions on the sheet's pages and not one answer there; every answer and reason on the key's
+// pages; the seed and the command that makes it again at the foot of every page; A4 and US Letter
+// the same pages, as many as the sheet was laid out in.
+void expect_printed_as_laid_out(const Sheet& sheet, const std::string& seed_words, const std::string& command) {
+    ASSERT_EQ(sheet.run.exit_status, 0) << sheet.run.err;
+    const int sheet_pages = question_pages(sheet.html), laid_out = count_of(sheet.html, "<section class=\"page\">");
+    ASSERT_GT(sheet_pages, 0);
+    ASSERT_GT(laid_out, sheet_pages);
+    const std::string a4 = sheet.folder + "/sheet/worksheet-a4.pdf", letter = sheet.folder + "/sheet/worksheet-letter.pdf";
+    EXPECT_EQ(pdf_pages(a4), laid_out) << "a page overflowed its paper";
+    EXPECT_EQ(pdf_pages(letter), laid_out) << "a page overflowed its paper";
+    EXPECT_NE(pdf_page_size(a4).find("(A4)"), std::string::npos) << pdf_page_size(a4);
+    EXPECT_NE(pdf_page_size(letter).find("(letter)"), std::string::npos) << pdf_page_size(letter);
+
+    for (const std::string& pdf : {a4, letter}) {
+        const std::string questions = pdf_text(pdf, 1, sheet_pages), key = pdf_text(pdf, sheet_pages + 1, laid_out);
+        EXPECT_EQ(key.find("Answer key"), 0u) << "the key begins a page of its own: " << key.substr(0, 80);
+        for (const RecordedQuestion& question : sheet.questions) {
+            EXPECT_NE(questions.find(flattened(question.text)), std::string::npos) << pdf << ": " << question.text;
+            EXPECT_EQ(questions.find(flattened(question.reason)), std::string::npos) << pdf << ": an answer on the sheet";
+            EXPECT_NE(key.find(flattened(question.text)), std::string::npos) << pdf << ": " << question.text;
+            EXPECT_NE(key.find("Answer: " + question.answer), std::string::npos) << pdf << ": " << question.answer;
+            EXPECT_NE(key.find(flattened(question.reason)), std::string::npos) << pdf << ": " << question.reason;
+        }
+        EXPECT_EQ(count_of(questions, "Answer:"), 0) << questions;
+        EXPECT_EQ(count_of(key, "Answer: "), static_cast<int>(sheet.questions.size()));
+        for (int page = 1; page <= laid_out; ++page) {
+            const std::string text = pdf_text(pdf, page, page);
+            EXPECT_NE(text.find(seed_words + " · page " + std::to_string(page) + " of " + std::to_string(laid_out)),
+                      std::string::npos) << pdf << " page " << page << ": " << text;
+            EXPECT_NE(text.find(command), std::string::npos) << pdf << " page " << page;
+        }
+    }
+}
+
+TEST(Worksheet, FixedProgramPrintsItsQuestionsThenItsKeyOnPagesOfTheirOwn) {
+    SKIP_WITHOUT_PDF_TOOLS();
+    const Sheet sheet = make_sheet("dfstree", "");
+    // dfstree's seven questions follow one another: the sheet asks them all from the step before the
+    // first, and each step after it is in the key alone, with the answer it shows.
+    EXPECT_EQ(count_of(sheet.html, "<img src=\"step-002.png\""), 1);
+    for (const RecordedQuestion& question : sheet.questions) {
+        char picture[40];
+        std::snprintf(picture, sizeof picture, "<img src=\"step-%03d.png\"", question.step);
+        EXPECT_EQ(count_of(sheet.html, picture), 1) << picture;
+    }
+    expect_printed_as_laid_out(sheet, "dfstree, the same graph every time", "dfstree --worksheet sheet");
+    fs::remove_all(sheet.folder);
+}
+
+TEST(Worksheet, RandomProgramPrintsItsSeedOnEveryPageAndTheAnswersOfThatGraph) {
+    SKIP_WITHOUT_PDF_TOOLS();
+    const Sheet sheet = make_sheet("closure12", "--seed 1");
+    ASSERT_EQ(sheet.questions.size(), 12u);
+    expect_printed_as_laid_out(sheet, "closure12, seed 1", "closure12 --worksheet sheet --seed 1");
+    fs::remove_all(sheet.folder);
+}
+
+// Without chromium on PATH: the page, its pictures and the answers, one line that no PDF was made,
+// and success, since the page prints from any browser. An earlier sheet's PDFs in the folder go.
+TEST(Worksheet, TwoSeedsGiveTwoGraphsAndTwoKeysAndNoChromiumStillGivesThePage) {
+    const std::string without_chromium = "PATH=/nonexistent ";
+    std::vector<Sheet> sheets;
+    for (const char* seed : {"--seed 1", "--seed 2"}) {
+        const std::string folder = make_temp_folder();
+        fs::create_directories(folder + "/sheet");
+        std::ofstream(folder + "/sheet/worksheet-a4.pdf") << "an earlier sheet's";
+        Sheet sheet;
+        sheet.folder = folder;
+        sheet.run = run_in(folder, without_chromium + quote_path(program_path("closure8")) + " --worksheet sheet " + seed);
+        sheet.html = slurp(folder + "/sheet/worksheet.html");
+        sheet.questions = recorded_questions(record("closure8", std::string("--predict ") + seed));
+        EXPECT_EQ(sheet.run.exit_status, 0) << sheet.run.err;
+        EXPECT_EQ(count_of(sheet.run.err, "\n"), 1) << sheet.run.err;
+        EXPECT_NE(sheet.run.err.find("chromium is not installed, so the PDFs were not made"), std::string::npos) << sheet.run.err;
+        EXPECT_FALSE(fs::exists(folder + "/sheet/worksheet-a4.pdf"));
+        EXPECT_FALSE(fs::exists(folder + "/sheet/worksheet-letter.pdf"));
+        ASSERT_EQ(sheet.questions.size(), 1u);
+        const std::string answers = page_text(slurp(folder + "/sheet/answers.html"));
+        EXPECT_NE(page_text(sheet.html).find(sheet.questions[0].text), std::string::npos);
+        EXPECT_NE(answers.find(sheet.questions[0].text + " Answer: " + sheet.questions[0].answer + ". " + sheet.questions[0].reason),
+                  std::string::npos) << answers;
+        sheets.push_back(sheet);
+    }
+    // The matrix the question is asked from, the closure that answers it, and the key.
+    for (const char* picture : {"/sheet/step-002.png", "/sheet/step-003.png"}) {
+        const std::string one = slurp(sheets[0].folder + picture), two = slurp(sheets[1].folder + picture);
+        EXPECT_FALSE(one.empty()) << picture;
+        EXPECT_NE(one, two) << picture;
+    }
+    EXPECT_NE(sheets[0].questions[0].text + sheets[0].questions[0].reason,
+              sheets[1].questions[0].text + sheets[1].questions[0].reason);
+    for (const Sheet& sheet : sheets) fs::remove_all(sheet.folder);
+}
+
+// gridpath asks once the search's first frame is on screen: that frame is the sheet's picture, and
+// the step after the search its key's.
+TEST(Worksheet, QuestionPutDuringAnAnimationIsAskedFromItsFrame) {
+    const std::string folder = make_temp_folder();
+    const ProgramRun run = run_in(folder, "PATH=/nonexistent " + quote_path(program_path("gridpath")) + " --worksheet sheet --seed 3");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    const std::string html = slurp(folder + "/sheet/worksheet.html");
+    EXPECT_NE(html.find("<figure><img src=\"step-001-frame-0001.png\""), std::string::npos) << html;
+    EXPECT_NE(html.find("<figure><img src=\"step-001.png\""), std::string::npos);
+    const Picture frame = read_png(folder + "/sheet/step-001-frame-0001.png"), step = read_png(folder + "/sheet/step-001.png");
+    // The search has only begun in the frame; the step shows it finished, with far more tree drawn.
+    EXPECT_GT(frame.count(white_rgb), step.count(white_rgb));
+    fs::remove_all(folder);
+}
+
+TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAll) {
+    SKIP_WITHOUT_PDF_TOOLS();
+    const std::string folder = make_temp_folder();
+    const std::string demo = "GRAPHSTEPS_BUILD_DIR=" + quote_path(BUILD_DIR) + " " + quote_path(SOURCE_DIR "/demo");
+    // An earlier class's sheet goes; a folder of the teacher's own stays.
+    fs::create_directories(folder + "/class/sheet-99");
+    std::ofstream(folder + "/class/sheet-99/worksheet.html") << "an earlier class's";
+    fs::create_directories(folder + "/class/notes");
+    const ProgramRun run = run_in(folder, demo + " --worksheets closure8 3 class 1");
+    ASSERT_EQ(run.exit_status, 0) << run.out << run.err;
+    std::vector<std::string> sheets, graphs;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder + "/class"))
+        if (entry.is_directory() && entry.path().filename() != "notes") sheets.push_back(entry.path().string());
+    EXPECT_TRUE(fs::exists(folder + "/class/notes"));
+    ASSERT_EQ(sheets.size(), 3u);
+    const std::string answers = page_text(slurp(folder + "/class/answers.html"));
+    int pages = 0;
+    for (const std::string& sheet : sheets) {
+        const std::string seed = sheet.substr(sheet.rfind("/sheet-") + 7);
+        const std::string graph = slurp(sheet + "/step-002.png");
+        for (const std::string& other : graphs) EXPECT_NE(graph, other) << sheet << ": a graph twice";
+        graphs.push_back(graph);
+        const std::vector<RecordedQuestion> questions = recorded_questions(record("closure8", "--predict --seed " + seed));
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_NE(answers.find("closure8, seed " + seed + " Made again by: closure8 --worksheet class/sheet-" + seed +
+                               " --seed " + seed), std::string::npos) << answers;
+        EXPECT_NE(answers.find(questions[0].text + " Answer: " + questions[0].answer + ". " + questions[0].reason),
+                  std::string::npos) << seed << ": " << answers;
+        EXPECT_EQ(pdf_pages(sheet + "/worksheet-a4.pdf"), 2);
+        pages += question_pages(slurp(sheet + "/worksheet.html"));
+    }
+    for (const char* paper : {"a4", "letter"}) {
+        const std::string key = folder + "/class/answers-" + paper + ".pdf";
+        EXPECT_EQ(count_of(pdf_text(key, 1, pdf_pages(key)), "Answer: "), 3) << key;
+        EXPECT_EQ(pdf_pages(folder + "/class/questions-" + paper + ".pdf"), pages) << paper;
+    }
+    fs::remove_all(folder);
+}
+
+TEST(Worksheet, DemoRefusesABadCountOrProgramInOneLine) {
+    const std::string folder = make_temp_folder();
+    const std::string demo = "GRAPHSTEPS_BUILD_DIR=" + quote_path(BUILD_DIR) + " " + quote_path(SOURCE_DIR "/demo");
+    for (const char* arguments : {"closure8 0 class", "closure8 201 class", "closure8 three class", "closure8 -1 class",
+                                  "closure9 3 class", "closure8 3 class 4294967296"}) {
+        const ProgramRun run = run_in(folder, demo + " --worksheets " + arguments);
+        EXPECT_EQ(run.exit_status, 2) << arguments;
+        EXPECT_EQ(count_of(run.err, "\n"), 1) << arguments << ": " << run.err;
+        EXPECT_FALSE(fs::exists(folder + "/class")) << arguments;
+    }
+    fs::remove_all(folder);
+}
+
+}  // namespace
