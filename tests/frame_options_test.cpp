@@ -54,6 +54,14 @@ TEST(ProgramOptions, FrameRateIsForAnimatedProgramsAndMustBeAWholeNumber) {
     EXPECT_EQ(run_in(folder, gridtrees + " --fps 1 --record pictures").exit_status, 0);
 }
 
+// Seeds go up to 4294967295; the words about a run name the seed that --seed takes back.
+TEST(ProgramOptions, SeedAboveTheIntRangeIsNamedAsGiven) {
+    const ProgramRun run =
+        run_in("/tmp", "'" + program_path("closure8") + "' --seed 4000000000 --explain --gif /dev/null");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("closure8 (seed 4000000000)\n", 0), 0u) << run.out.substr(0, 80);
+}
+
 TEST(ProgramFailures, RecordFolderThatCannotBeMadeStopsBeforeDrawing) {
     const std::string folder = make_temp_folder();
     std::ofstream(folder + "/plain-file") << "not a folder";
