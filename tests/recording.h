@@ -18,6 +18,9 @@ constexpr Rgb red_rgb{255, 0, 0};
 constexpr Rgb green_rgb{0, 250, 0};
 constexpr Rgb blue_rgb{0, 0, 250};
 
+// In a namespace of its own: the kit has a Picture too (a captured step), and tests link both, so
+// one name for two classes would mix their inline members up.
+namespace recorded {
 struct Picture {
     int width = 0;
     int height = 0;
@@ -27,6 +30,8 @@ struct Picture {
     // How many pixels of the square of side 2 half + 1 centred on (x, y) have this colour.
     int count_around(int x, int y, int half, Rgb colour) const;
 };
+}  // namespace recorded
+using recorded::Picture;
 
 // Reads an 8-bit RGB PNG; fails the calling test (and returns an empty picture) when it cannot.
 Picture read_png(const std::string& path);
