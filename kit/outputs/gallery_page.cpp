@@ -3,25 +3,11 @@
 // inline, so that it works from file:// with no network and can be copied with the pictures.
 #include "gallery_page.h"
 
+#include "html_text.h"
+
 #include <string>
 
 namespace {
-
-// The program's name goes into the page as text; nothing in it may open a tag or an entity.
-std::string escape_html(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
 
 const char* const page_style = R"(<style>
 body { margin: 0; padding: 12px; font: 16px/1.4 sans-serif; background: #eee; color: #111; }

@@ -4,6 +4,7 @@
 // PDF's pages against the sections written here.
 #include "worksheet_page.h"
 
+#include "html_text.h"
 #include "questions.h"
 
 #include <algorithm>
@@ -28,21 +29,6 @@ constexpr double smallest_picture_mm = 90;
 constexpr double key_picture_width_mm = 116, key_picture_mm = key_picture_width_mm * 3 / 4;
 constexpr double caption_mm = line_10pt_mm + 2;
 
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
 // Escaped, with each word that holds a hyphen kept on one line: an edge "11->3" or a cycle
 // "0-1-4-0" broken after a hyphen reads as two words, on paper and to a PDF's text.
 std::string words(const std::string& text) {
@@ -53,7 +39,7 @@ std::string words(const std::string& text) {
         if (space == std::string::npos) space = text.size();
         const std::string word = text.substr(at, space - at);
         if (at > 0) out += ' ';
-        out += word.find('-') == std::string::npos ? escaped(word) : "<span class=\"word\">" + escaped(word) + "</span>";
+        out += word.find('-') == std::string::npos ? escape_html(word) : "<span class=\"word\">" + escape_html(word) + "</span>";
         at = space + 1;
     }
     return out;
@@ -142,7 +128,7 @@ section.answers { margin: 0 0 6mm; }
 
 // `extra`: more of the head, before the title.
 std::string head(const std::string& title, Paper paper, const std::string& extra = "") {
-    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n" + extra + "<title>" + escaped(title) +
+    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n" + extra + "<title>" + escape_html(title) +
            "</title>\n<style>\n" + page_rule(paper) + sheet_style + "</style></head>\n<body>\n";
 }
 
@@ -196,14 +182,14 @@ std::string question_block(const Worksheet& sheet, int index, const SheetQuestio
 }
 
 std::string figure(const std::string& picture, double height_mm, const std::string& caption) {
-    return "<figure><img src=\"" + escaped(picture) + "\" alt=\"" + escaped(caption) + "\" style=\"width: " +
-           millimetres(height_mm * 4 / 3) + "; height: " + millimetres(height_mm) + "\"><figcaption>" + escaped(caption) +
+    return "<figure><img src=\"" + escape_html(picture) + "\" alt=\"" + escape_html(caption) + "\" style=\"width: " +
+           millimetres(height_mm * 4 / 3) + "; height: " + millimetres(height_mm) + "\"><figcaption>" + escape_html(caption) +
            "</figcaption></figure>\n";
 }
 
 std::string footer(const Worksheet& sheet, int page, int pages) {
-    return "<footer>" + escaped(sheet.program) + ", " + escaped(sheet_seed_words(sheet)) + " &middot; page " + number(page) +
-           " of " + number(pages) + " &middot; made again by: <code>" + escaped(sheet.command) + "</code></footer>\n";
+    return "<footer>" + escape_html(sheet.program) + ", " + escape_html(sheet_seed_words(sheet)) + " &middot; page " + number(page) +
+           " of " + number(pages) + " &middot; made again by: <code>" + escape_html(sheet.command) + "</code></footer>\n";
 }
 
 void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
@@ -211,9 +197,9 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
         "Answer each question from the picture above it, working out what the algorithm does next, before you look at "
         "the answer key. Where several questions follow one picture, they ask about steps one after another: work them "
         "out in turn.";
-    std::string first = "<h1>" + escaped(sheet.program) + ": worksheet</h1>\n<p class=\"name\">Name: <span class=\"line\" "
+    std::string first = "<h1>" + escape_html(sheet.program) + ": worksheet</h1>\n<p class=\"name\">Name: <span class=\"line\" "
                         "style=\"width: 80mm\"></span> &nbsp; Date: <span class=\"line\" style=\"width: 35mm\"></span></p>\n"
-                        "<p>" + escaped(intro) + "</p>\n";
+                        "<p>" + escape_html(intro) + "</p>\n";
     double height = 7.5 + 2 + 10 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5;
     if (!sheet.legend.empty()) {
         const std::string grey = "Printed in black and white, the colours may look alike: the questions and the key name "
@@ -224,7 +210,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
             first += "<li>" + words(entry) + "</li>";
             height += lines_of(entry, chars_10pt_full - 4) * line_10pt_mm + 0.5;
         }
-        first += "</ul>\n<p>" + escaped(grey) + "</p>\n";
+        first += "</ul>\n<p>" + escape_html(grey) + "</p>\n";
         height += lines_of(grey, chars_11pt_full) * line_11pt_mm + 1.5;
     }
     pages.add(first, height);
@@ -262,7 +248,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
                 if (!run.picture.empty()) {
                     const std::string note = "Question " + number(index) + " and the ones after it on this page go on from the "
                                              "picture on page " + number(picture_page) + ".";
-                    pages.add("<p class=\"note\">" + escaped(note) + "</p>\n", line_11pt_mm * lines_of(note, chars_11pt_full) + 1.5);
+                    pages.add("<p class=\"note\">" + escape_html(note) + "</p>\n", line_11pt_mm * lines_of(note, chars_11pt_full) + 1.5);
                 }
             }
             pages.add(question_block(sheet, index, asked), height);
@@ -275,7 +261,7 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
     pages.open();
     const std::string intro = "The answer to each question, why, and the step of " + sheet.program + " (" +
                               sheet_seed_words(sheet) + ") that shows it.";
-    pages.add("<h2>Answer key</h2>\n<p>" + escaped(intro) + "</p>\n", 6.5 + 2 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5 + 2);
+    pages.add("<h2>Answer key</h2>\n<p>" + escape_html(intro) + "</p>\n", 6.5 + 2 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5 + 2);
     int index = 0;
     for (const SheetRun& run : sheet.runs) {
         for (const SheetQuestion& asked : run.questions) {
@@ -285,7 +271,7 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
             const std::string asked_words = "Question " + number(index) + " (before " + step_words(sheet, asked.step) +
                                             "): " + question.text;
             std::string html = "<div class=\"entry\"><div class=\"words\"><p>" + words(asked_words) +
-                               "</p><p class=\"answer\"><b>Answer: " + escaped(answer) + "</b></p><p>" +
+                               "</p><p class=\"answer\"><b>Answer: " + escape_html(answer) + "</b></p><p>" +
                                words(question.reason) + "</p></div>";
             if (!asked.answer_picture.empty())
                 html += figure(asked.answer_picture, key_picture_mm,
@@ -301,13 +287,13 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
 }
 
 std::string answers_list(const Worksheet& sheet) {
-    std::string html = "<section class=\"answers\"><h2>" + escaped(sheet.program) + ", " + escaped(sheet_seed_words(sheet)) +
-                       "</h2>\n<p>Made again by: <code>" + escaped(sheet.command) + "</code></p>\n<ol class=\"answers\">\n";
+    std::string html = "<section class=\"answers\"><h2>" + escape_html(sheet.program) + ", " + escape_html(sheet_seed_words(sheet)) +
+                       "</h2>\n<p>Made again by: <code>" + escape_html(sheet.command) + "</code></p>\n<ol class=\"answers\">\n";
     for (const SheetRun& run : sheet.runs)
         for (const SheetQuestion& asked : run.questions) {
             const Question& question = asked.question;
-            html += "<li>(Before " + escaped(step_words(sheet, asked.step)) + ") " + words(question.text) + "<br><b>Answer: " +
-                    escaped(question.answered ? answer_text(question) : "(the program gave no answer)") + "</b>. " +
+            html += "<li>(Before " + escape_html(step_words(sheet, asked.step)) + ") " + words(question.text) + "<br><b>Answer: " +
+                    escape_html(question.answered ? answer_text(question) : "(the program gave no answer)") + "</b>. " +
                     words(question.reason) + "</li>\n";
         }
     return html + "</ol></section>\n";
@@ -341,6 +327,6 @@ WorksheetPage worksheet_page(const Worksheet& sheet, Paper paper) {
 }
 
 std::string answers_page(const Worksheet& sheet, Paper paper) {
-    return head(sheet.program + ": the answers", paper) + "<h1>" + escaped(sheet.program) +
+    return head(sheet.program + ": the answers", paper) + "<h1>" + escape_html(sheet.program) +
            ": the answers</h1>\n<!-- begin answers -->\n" + answers_list(sheet) + "<!-- end answers -->\n</body></html>\n";
 }
