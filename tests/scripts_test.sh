@@ -3,6 +3,8 @@
 # Debian's package names, never asks apt-get for what is already here (sdl12-compat's SDL 1.2, say),
 # works without dpkg and apt-get, builds whatever CMAKE_GENERATOR says, and configures again after
 # a configure that failed.
+# a configure that failed; names the Debian package of a missing library; escapes HTML; and pins the
+# browser tests' npm packages to versions that run on Debian 12's Node 18.
 # Usage: scripts_test.sh SOURCE_DIR WORK_DIR
 set -u
 top=$1
@@ -25,6 +27,56 @@ FAKE
 chmod +x "$work/fake/dpkg-query" "$work/fake/apt-get"
 said=$(PATH="$work/fake:$PATH" install_missing "${packages_needed[@]}" 2>&1) || fail "install_missing failed: $said"
 [ ! -e "$work/apt-get.calls" ] || fail "apt-get was asked for what is here: $(cat "$work/apt-get.calls")"
+
+# FreeType's headers missing alone (the SDL packages do not bring them in): apt-get is asked for them.
+cat >"$work/fake/pkg-config" <<'FAKE'
+#!/bin/sh
+case "$*" in *freetype2*) exit 1 ;; esac
+exec /usr/bin/pkg-config "$@"
+FAKE
+chmod +x "$work/fake/pkg-config"
+if [ "$(id -u)" -eq 0 ]; then
+    PATH="$work/fake:$PATH" install_missing "${packages_needed[@]}" >/dev/null 2>&1
+    grep -q 'install.* libfreetype-dev' "$work/apt-get.calls" 2>/dev/null ||
+        fail "without freetype2, apt-get was not asked for libfreetype-dev: $(cat "$work/apt-get.calls" 2>/dev/null)"
+    rm -f "$work/apt-get.calls"
+fi
+rm "$work/fake/pkg-config"
+
+# A user who is neither root nor allowed sudo is told only the command to run as root.
+printf '#!/bin/sh\necho 1000\n' >"$work/fake/id"
+printf '#!/bin/sh\nexit 1\n' >"$work/fake/sudo"
+chmod +x "$work/fake/id" "$work/fake/sudo"
+said=$(PATH="$work/fake:$PATH" install_missing no-such-package-here 2>&1) && fail "a user who cannot install was not refused"
+[[ $said == "Missing packages; as root, run:  apt-get update && apt-get install -y --no-install-recommends no-such-package-here" ]] ||
+    fail "a user who cannot install was told: $said"
+rm "$work/fake/id" "$work/fake/sudo"
+
+# A missing library is named with its Debian package, from CMake's own words.
+said=$(PKG_CONFIG_LIBDIR="$work/none" PKG_CONFIG_PATH="" build_suite "$work/nolibs" -DGRAPHSTEPS_TESTS=OFF 2>&1) &&
+    fail "a build without SDL's pkg-config module configured"
+[[ $said == *"sdl"*"Debian package: libsdl1.2-dev"* ]] || fail "the missing library's package was not named: $said"
+
+# Text into a page: every character that means something there.
+html_escape "1->0 <b> & \"q\" 'a'"
+[ "$html" = "1-&gt;0 &lt;b&gt; &amp; &quot;q&quot; &#39;a&#39;" ] || fail "html_escape gave: $html"
+
+# The browser tests' npm packages: exact versions, the lockfile's, that Debian 12's Node 18 runs.
+said=$(node - "$top/tests/node" <<'CHECK' 2>&1
+const [folder] = process.argv.slice(2);
+const wanted = require(folder + "/package.json").dependencies;
+const locked = require(folder + "/package-lock.json").packages;
+for (const [name, version] of Object.entries(wanted)) {
+    if (!/^\d+\.\d+\.\d+$/.test(version)) console.log(name + " is not pinned: " + version);
+    if ((locked["node_modules/" + name] || {}).version !== version) console.log(name + " is not the lockfile's " + version);
+}
+for (const [path, entry] of Object.entries(locked)) {
+    const least = /^>=\s*(\d+)/.exec((entry.engines || {}).node || ">=0");
+    if (!least || Number(least[1]) > 18) console.log(path + " needs Node " + (entry.engines || {}).node);
+}
+CHECK
+)
+[ -z "$said" ] || fail "tests/node: $said"
 
 # A machine with neither dpkg nor apt-get: every command but those.
 for command in /usr/bin/* /bin/*; do

@@ -2,10 +2,41 @@
 # one list of the programs.
 
 # Named by the Debian packages that provide them.
-packages_needed=(cmake g++ ninja-build pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libpng-dev libgif-dev
-                 fonts-liberation)
-# What makes the Debian package (dpkg-deb, dpkg-shlibdeps) and checks it.
-packages_for_the_package=(dpkg-dev lintian man-db appstream)
+# (FreeType's headers: the build lays out the browser's glyph strips with it.)
+packages_needed=(cmake g++ ninja-build pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libfreetype-dev libpng-dev
+                 libgif-dev fonts-liberation)
+# What makes the Debian package (dpkg-deb, dpkg-shlibdeps; CPack asks `file` what each file is)
+# and checks it.
+packages_for_the_package=(dpkg-dev file lintian man-db appstream)
+
+# What the tools the scripts run say goes into this file, named when a phase fails; each script
+# sets it. The user sees one line per phase.
+log_file=/dev/null
+
+# Starts the log of a script: $1 the folder, $2 the script's name.
+start_log() {
+    mkdir -p -- "$1" 2>/dev/null && log_file="$1/$2.log" && : >"$log_file" 2>/dev/null || log_file=/dev/null
+}
+
+# The mark of the pages the suite writes: a page without it is someone else's, never replaced.
+generator_mark='<meta name="generator" content="graphsteps">'
+
+# Says that a phase failed, with the lines of the log that say why ($1 of them) and where the rest is.
+show_log_tail() {
+    [ "$log_file" = /dev/null ] && return 0
+    tail -n "$1" "$log_file" | sed 's/^/  /' >&2
+    echo "The whole output is in $log_file" >&2
+}
+
+# Text into `html` for an HTML page: & < > " ' as character references. The replacements are
+# quoted: in bash 5.2 an unquoted & in one stands for the matched text.
+html_escape() {
+    html=${1//&/"&amp;"}
+    html=${html//</"&lt;"}
+    html=${html//>/"&gt;"}
+    html=${html//\"/"&quot;"}
+    html=${html//\'/"&#39;"}
+}
 
 # Whether the header is there: in the usual folders, else wherever the compiler finds it.
 has_header() {
@@ -22,6 +53,7 @@ provided() {
         ninja-build) command -v ninja ;;
         libsdl1.2-dev) pkg-config --exists sdl ;;
         libsdl-ttf2.0-dev) pkg-config --exists SDL_ttf ;;
+        libfreetype-dev) pkg-config --exists freetype2 ;;
         libpng-dev) pkg-config --exists libpng ;;
         libgif-dev) has_header gif_lib.h ;;
         fonts-liberation) [ -f /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf ] ||
@@ -32,6 +64,7 @@ provided() {
         imagemagick) convert -version | grep -q ImageMagick ;;
         xvfb) command -v Xvfb ;;
         dpkg-dev) command -v dpkg-shlibdeps && command -v dpkg-deb ;;
+        file) command -v file ;;
         lintian) command -v lintian ;;
         man-db) command -v man ;;
         appstream) command -v appstreamcli ;;
@@ -57,38 +90,58 @@ install_missing() {
         echo "Not found here (as Debian names their packages): ${missing[*]}; trying to build anyway" >&2
         return 0
     fi
-    local command=(apt-get install -y --no-install-recommends "${missing[@]}")
-    echo "Installing: ${missing[*]}"
-    if [ "$(id -u)" -eq 0 ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-            DEBIAN_FRONTEND=noninteractive "${command[@]}" -qq
-    elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-        sudo DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-            sudo DEBIAN_FRONTEND=noninteractive "${command[@]}" -qq
-    else
-        echo "Missing packages; as root, run:  apt-get update && ${command[*]}" >&2
+    local command=(apt-get install -y --no-install-recommends "${missing[@]}") as=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1 || ! sudo -n true 2>/dev/null; then
+            echo "Missing packages; as root, run:  apt-get update && ${command[*]}" >&2
+            return 1
+        fi
+        as=(sudo)
+    fi
+    local plural=s
+    [ ${#missing[@]} -eq 1 ] && plural=""
+    echo "Installing ${#missing[@]} Debian package$plural with apt-get (${missing[*]}); this can take some minutes"
+    if ! { "${as[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update &&
+           "${as[@]}" env DEBIAN_FRONTEND=noninteractive "${command[@]}"; } >>"$log_file" 2>&1; then
+        echo "apt-get could not install ${missing[*]}:" >&2
+        show_log_tail 15
         return 1
     fi
 }
 
 # Configures (when needed) and builds the given build folder; cmake --build does nothing when the
-# build is up to date and rebuilds what changed when it is stale.
+# build is up to date and rebuilds what changed when it is stale. On a failure, shows CMake's or
+# the compiler's own lines: a missing library is named with the Debian package that provides it.
 build_suite() {
     local folder=$1
     shift
     # Configured only once it has a build system: a configure that failed leaves a cache behind.
     if [ ! -f "$folder/build.ninja" ] && [ ! -f "$folder/Makefile" ]; then
+        echo "Configuring and building $folder (a few minutes the first time, on two cores)"
         # Ninja tells that an up-to-date build is up to date in a few milliseconds; a generator
         # the user chose in CMAKE_GENERATOR is kept.
         local generator=()
         [ -z "${CMAKE_GENERATOR:-}" ] && command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
-        cmake -S "$top" -B "$folder" "${generator[@]}" "$@" >/dev/null || return 1
+        local said
+        if ! said=$(cmake -S "$top" -B "$folder" "${generator[@]}" "$@" 2>&1); then
+            printf '%s\n' "$said" >>"$log_file"
+            echo "CMake could not configure $folder:" >&2
+            # CMake's error blocks, each from its "CMake Error" line to the blank line after it.
+            printf '%s\n' "$said" | awk '/^CMake Error/ { show = 1 } show { print "  " $0 } show && /^$/ { show = 0 }' >&2
+            [ "$log_file" != /dev/null ] && echo "The whole output is in $log_file" >&2
+            return 1
+        fi
+        printf '%s\n' "$said" >>"$log_file"
     fi
-    cmake --build "$folder" -j "$(nproc)" >/dev/null || {
-        # Show what failed.
-        cmake --build "$folder" -j 1
+    if ! cmake --build "$folder" -j "$(nproc)" >>"$log_file" 2>&1; then
+        echo "The build in $folder failed:" >&2
+        if [ "$log_file" = /dev/null ]; then
+            cmake --build "$folder" -j 1 >&2
+        else
+            show_log_tail 30
+        fi
         return 1
-    }
+    fi
 }
 
 # Reads programs.list, the one list of the programs: `programs` in order, and for each its seeds
