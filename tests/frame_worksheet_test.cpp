@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -233,22 +234,48 @@ TEST(Worksheet, QuestionPutDuringAnAnimationIsAskedFromItsFrame) {
     fs::remove_all(folder);
 }
 
-TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAll) {
+std::string demo_command() {
+    return "GRAPHSTEPS_BUILD_DIR=" + quote_path(BUILD_DIR) + " " + quote_path(SOURCE_DIR "/demo");
+}
+
+// The sheet folders in `folder`, but those named in `except`.
+std::vector<std::string> sheet_folders(const std::string& folder, const std::vector<std::string>& except) {
+    std::vector<std::string> sheets;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_directory() && name.rfind("sheet-", 0) == 0 &&
+            std::find(except.begin(), except.end(), name) == except.end())
+            sheets.push_back(entry.path().string());
+    }
+    return sheets;
+}
+
+// A class made into a folder where a class was made before: the earlier class's files go, a
+// teacher's file beside them stays with its folder, a folder of a similar name that no class made
+// is not touched, and no sheet is written into a folder the run did not create. The folder's name
+// holds characters that mean something in an address ('#', '?', '%'): the printed key is still
+// this class's.
+TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAllRemovingOnlyAnEarlierClass) {
     SKIP_WITHOUT_PDF_TOOLS();
-    const std::string folder = make_temp_folder();
-    const std::string demo = "GRAPHSTEPS_BUILD_DIR=" + quote_path(BUILD_DIR) + " " + quote_path(SOURCE_DIR "/demo");
-    // An earlier class's sheet goes; a folder of the teacher's own stays.
-    fs::create_directories(folder + "/class/sheet-99");
-    std::ofstream(folder + "/class/sheet-99/worksheet.html") << "an earlier class's";
-    fs::create_directories(folder + "/class/notes");
-    const ProgramRun run = run_in(folder, demo + " --worksheets closure8 3 class 1");
+    const std::string folder = make_temp_folder(), name = "class #1?%", class_folder = folder + "/" + name;
+    const ProgramRun earlier = run_in(folder, demo_command() + " --worksheets closure8 2 '" + name + "' 1");
+    ASSERT_EQ(earlier.exit_status, 0) << earlier.out << earlier.err;
+    const std::vector<std::string> earlier_sheets = sheet_folders(class_folder, {});
+    ASSERT_EQ(earlier_sheets.size(), 2u);
+    const std::string photo = earlier_sheets[0] + "/class-photo.jpg", kept = fs::path(earlier_sheets[0]).filename();
+    std::ofstream(photo) << "a teacher's photo";
+    fs::create_directories(class_folder + "/sheet-2024");
+    std::ofstream(class_folder + "/sheet-2024/worksheet.html") << "a teacher's lesson plan";
+
+    const ProgramRun run = run_in(folder, demo_command() + " --worksheets closure8 3 '" + name + "' 1");
     ASSERT_EQ(run.exit_status, 0) << run.out << run.err;
-    std::vector<std::string> sheets, graphs;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder + "/class"))
-        if (entry.is_directory() && entry.path().filename() != "notes") sheets.push_back(entry.path().string());
-    EXPECT_TRUE(fs::exists(folder + "/class/notes"));
+    EXPECT_EQ(slurp(photo), "a teacher's photo");
+    EXPECT_EQ(fs::directory_iterator(fs::path(photo).parent_path())->path(), fs::path(photo)) << "only the photo stays";
+    EXPECT_EQ(slurp(class_folder + "/sheet-2024/worksheet.html"), "a teacher's lesson plan");
+    const std::vector<std::string> sheets = sheet_folders(class_folder, {"sheet-2024", kept});
     ASSERT_EQ(sheets.size(), 3u);
-    const std::string answers = page_text(slurp(folder + "/class/answers.html"));
+    std::vector<std::string> graphs;
+    const std::string answers = page_text(slurp(class_folder + "/answers.html"));
     int pages = 0;
     for (const std::string& sheet : sheets) {
         const std::string seed = sheet.substr(sheet.rfind("/sheet-") + 7);
@@ -257,24 +284,47 @@ TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAll) {
         graphs.push_back(graph);
         const std::vector<RecordedQuestion> questions = recorded_questions(record("closure8", "--predict --seed " + seed));
         ASSERT_EQ(questions.size(), 1u);
-        EXPECT_NE(answers.find("closure8, seed " + seed + " Made again by: closure8 --worksheet class/sheet-" + seed +
-                               " --seed " + seed), std::string::npos) << answers;
+        EXPECT_NE(answers.find("closure8, seed " + seed + " Made again by: closure8 --worksheet '" + name + "/sheet-" + seed +
+                               "' --seed " + seed), std::string::npos) << answers;
         EXPECT_NE(answers.find(questions[0].text + " Answer: " + questions[0].answer + ". " + questions[0].reason),
                   std::string::npos) << seed << ": " << answers;
         EXPECT_EQ(pdf_pages(sheet + "/worksheet-a4.pdf"), 2);
         pages += question_pages(slurp(sheet + "/worksheet.html"));
     }
     for (const char* paper : {"a4", "letter"}) {
-        const std::string key = folder + "/class/answers-" + paper + ".pdf";
-        EXPECT_EQ(count_of(pdf_text(key, 1, pdf_pages(key)), "Answer: "), 3) << key;
-        EXPECT_EQ(pdf_pages(folder + "/class/questions-" + paper + ".pdf"), pages) << paper;
+        const std::string key = class_folder + "/answers-" + paper + ".pdf";
+        const std::string printed = pdf_text(key, 1, pdf_pages(key));
+        EXPECT_EQ(count_of(printed, "Answer: "), 3) << key << ": " << printed.substr(0, 200);
+        EXPECT_EQ(pdf_pages(class_folder + "/questions-" + paper + ".pdf"), pages) << paper;
     }
     fs::remove_all(folder);
 }
 
-TEST(Worksheet, DemoRefusesABadCountOrProgramInOneLine) {
+// Ctrl-C, sent by the terminal to the script and the sheets it runs, while chromium prints: the
+// script stops at once and removes what it made, the browser included.
+TEST(Worksheet, DemoStoppedByCtrlCWhileChromiumPrintsLeavesNothing) {
     const std::string folder = make_temp_folder();
-    const std::string demo = "GRAPHSTEPS_BUILD_DIR=" + quote_path(BUILD_DIR) + " " + quote_path(SOURCE_DIR "/demo");
+    fs::create_directories(folder + "/fake");
+    std::ofstream(folder + "/fake/chromium") << "#!/bin/sh\nexec sleep 57\n";
+    fs::permissions(folder + "/fake/chromium", fs::perms::owner_all);
+    fs::create_directories(folder + "/tmp");
+    const std::string environment = "PATH=" + quote_path(folder + "/fake") + ":\"$PATH\" TMPDIR=" + quote_path(folder + "/tmp") + " ";
+    const ProgramRun run = run_in(folder,
+        "setsid bash -c '" + environment + demo_command() + " --worksheets closure8 2 class 1 & wait' & group=$!; "
+        "for i in $(seq 200); do pgrep -f 'sleep 57' >/dev/null && break; sleep 0.1; done; "
+        "kill -INT -- -$group; wait $group; echo \"status $?\"; sleep 0.5; pgrep -f 'sleep 57' && echo 'chromium left'; "
+        "find class tmp -mindepth 1");
+    EXPECT_NE(run.out.find("status 130"), std::string::npos) << run.out << run.err;
+    EXPECT_EQ(run.out.find("chromium left"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("class/"), std::string::npos) << "left behind: " << run.out;
+    EXPECT_EQ(run.out.find("tmp/"), std::string::npos) << "left behind: " << run.out;
+    run_in(folder, "pkill -f 'sleep 57'");
+    fs::remove_all(folder);
+}
+
+TEST(Worksheet, DemoRefusesABadCountOrProgramOrAFolderOfSomeoneElsesInOneLine) {
+    const std::string folder = make_temp_folder();
+    const std::string demo = demo_command();
     for (const char* arguments : {"closure8 0 class", "closure8 201 class", "closure8 three class", "closure8 -1 class",
                                   "closure9 3 class", "closure8 3 class 4294967296"}) {
         const ProgramRun run = run_in(folder, demo + " --worksheets " + arguments);
@@ -282,6 +332,18 @@ TEST(Worksheet, DemoRefusesABadCountOrProgramInOneLine) {
         EXPECT_EQ(count_of(run.err, "\n"), 1) << arguments << ": " << run.err;
         EXPECT_FALSE(fs::exists(folder + "/class")) << arguments;
     }
+    // A page of the class's names, or the fixed program's sheet folder, that no class wrote.
+    fs::create_directories(folder + "/class/sheet");
+    std::ofstream(folder + "/class/answers.html") << "the course's own answers";
+    std::ofstream(folder + "/class/sheet/notes.txt") << "notes";
+    for (const char* arguments : {"closure8 2 class", "dfstree 1 class"}) {
+        const ProgramRun run = run_in(folder, demo + " --worksheets " + arguments);
+        EXPECT_EQ(run.exit_status, 1) << arguments;
+        EXPECT_EQ(count_of(run.err, "\n"), 1) << arguments << ": " << run.err;
+        fs::remove(folder + "/class/answers.html");
+    }
+    EXPECT_EQ(slurp(folder + "/class/sheet/notes.txt"), "notes");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder + "/class"), fs::directory_iterator()), 1);
     fs::remove_all(folder);
 }
 
