@@ -78,6 +78,12 @@ CHECK
 )
 [ -z "$said" ] || fail "tests/node: $said"
 
+# ./demo --version and --help say what ./demo is, rather than looking for a program of that name.
+for option in --version --help; do
+    said=$("$top/demo" $option 2>&1) || fail "./demo $option failed: $said"
+    [[ $said == *graphsteps* ]] || fail "./demo $option did not say what it is: $said"
+done
+
 # A machine with neither dpkg nor apt-get: every command but those.
 for command in /usr/bin/* /bin/*; do
     name=${command##*/}

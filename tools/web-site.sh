@@ -3,14 +3,6 @@
 # with PROGRAM.js beside it holding the WebAssembly), page.js and style.css. Nothing is fetched at
 # run time, so the folder works from file:// as from any static server.
 
-# Escapes text for HTML into `html`.
-web_escape() {
-    html=${1//&/&amp;}
-    html=${html//</&lt;}
-    html=${html//>/&gt;}
-    html=${html//\"/&quot;}
-}
-
 # Debian's emcc runs its JavaScript tools with node, which must find Debian's node modules (acorn)
 # even when node itself comes from elsewhere.
 web_environment() {
@@ -46,7 +38,7 @@ build_web_programs() {
 # Writes the page of one program: $1 the folder, $2 the program.
 write_program_page() {
     local dir=$1 program=$2 html description controls=""
-    web_escape "${program_description[$program]}"
+    html_escape "${program_description[$program]}"
     description=$html
     [ -n "${program_seeds[$program]}" ] &&
         controls+='<label>Seed <input id="seed" inputmode="numeric" pattern="[0-9]*" placeholder="from the clock" aria-describedby="seed-note"></label>'
@@ -120,7 +112,7 @@ make_web_site() {
         echo '<p class="note">Each program shows one algorithm on a small graph, a key press per step, exactly as the desktop programs draw it. It runs in this page, offline: the folder can be copied anywhere and opened from the file system.</p>'
         echo '<ul class="programs">'
         for program in "${programs[@]}"; do
-            web_escape "${program_description[$program]}"
+            html_escape "${program_description[$program]}"
             local steps=${program_steps[$program]} plural=s
             [ "$steps" -eq 1 ] && plural=""
             printf '<li><a href="%s.html"><img src="pictures/%s.png" alt=""><span class="name">%s</span></a><br>%s<br><span class="steps">%d step%s</span></li>\n' \
