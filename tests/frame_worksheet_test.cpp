@@ -310,15 +310,18 @@ TEST(Worksheet, DemoStoppedByCtrlCWhileChromiumPrintsLeavesNothing) {
     fs::create_directories(folder + "/tmp");
     const std::string environment = "PATH=" + quote_path(folder + "/fake") + ":\"$PATH\" TMPDIR=" + quote_path(folder + "/tmp") + " ";
     const ProgramRun run = run_in(folder,
-        "setsid bash -c '" + environment + demo_command() + " --worksheets closure8 2 class 1 & wait' & group=$!; "
-        "for i in $(seq 200); do pgrep -f 'sleep 57' >/dev/null && break; sleep 0.1; done; "
-        "kill -INT -- -$group; wait $group; echo \"status $?\"; sleep 0.5; pgrep -f 'sleep 57' && echo 'chromium left'; "
-        "find class tmp -mindepth 1");
+        // A terminal's foreground job: SIGINT not ignored, as a background job's would be, and a
+        // process group of its own for Ctrl-C to go to.
+        "{ perl -e '$SIG{INT} = q(DEFAULT); exec @ARGV' setsid env " + environment + demo_command() +
+        " --worksheets closure8 2 class 1 & group=$!; "
+        "for i in $(seq 200); do pgrep -f 'sleep 5[7]' >/dev/null && break; sleep 0.1; done; "
+        "kill -INT -$group; wait $group; echo \"status $?\"; sleep 0.5; pgrep -f 'sleep 5[7]' && echo 'chromium left'; "
+        "find class tmp -mindepth 1; }");
     EXPECT_NE(run.out.find("status 130"), std::string::npos) << run.out << run.err;
     EXPECT_EQ(run.out.find("chromium left"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("class/"), std::string::npos) << "left behind: " << run.out;
     EXPECT_EQ(run.out.find("tmp/"), std::string::npos) << "left behind: " << run.out;
-    run_in(folder, "pkill -f 'sleep 57'");
+    run_in(folder, "pkill -f 'sleep 5[7]'");
     fs::remove_all(folder);
 }
 
