@@ -196,17 +196,24 @@ TEST(Files, RecordingOverALongerRunLeavesOnlyItsOwnSteps) {
     fs::remove_all(folder);
 }
 
-TEST(Files, LinksPlantedUnderTheOutputNamesAreReplacedNeverFollowed) {
+// A link planted under a name of the record folder is no file the suite wrote: the run stops at its
+// start, and neither follows nor removes it. A link named by --gif is replaced, never followed.
+TEST(Files, LinksPlantedUnderTheOutputNamesAreNeverFollowed) {
     const std::string folder = make_temp_folder();
     ASSERT_EQ(run_in(folder, "mkdir pictures && echo secret > victim && ln -s ../victim pictures/step-001.png && "
                              "ln -s ../victim pictures/index.html && ln -s victim show.gif")
                   .exit_status,
               0);
-    const ProgramRun run = run_in(folder, quoted(program_path("components")) + " --record pictures --gif show.gif");
-    EXPECT_EQ(run.exit_status, 0) << run.err;
-    EXPECT_EQ(slurp(folder + "/victim"), "secret\n");
+    const ProgramRun refused = run_in(folder, quoted(program_path("components")) + " --record pictures --gif show.gif");
+    EXPECT_EQ(refused.exit_status, 1);
+    EXPECT_EQ(refused.err, "components: pictures holds an index.html that graphsteps did not write; choose an empty folder\n");
     for (const char* name : {"pictures/step-001.png", "pictures/index.html", "show.gif"})
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder + "/" + name))) << name;
+        EXPECT_TRUE(fs::is_symlink(folder + "/" + name)) << name;
+
+    const ProgramRun run = run_in(folder, quoted(program_path("components")) + " --gif show.gif");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder + "/show.gif")));
+    EXPECT_EQ(slurp(folder + "/victim"), "secret\n");
     fs::remove_all(folder);
 }
 

@@ -183,14 +183,15 @@ TEST(Worksheet, RandomProgramPrintsItsSeedOnEveryPageAndTheAnswersOfThatGraph) {
 }
 
 // Without chromium on PATH: the page, its pictures and the answers, one line that no PDF was made,
-// and success, since the page prints from any browser. An earlier sheet's PDFs in the folder go.
+// and success, since the page prints from any browser. An earlier sheet's PDFs in the folder go
+// (one is known by the title chromium takes from the sheet).
 TEST(Worksheet, TwoSeedsGiveTwoGraphsAndTwoKeysAndNoChromiumStillGivesThePage) {
     const std::string without_chromium = "PATH=/nonexistent ";
     std::vector<Sheet> sheets;
     for (const char* seed : {"--seed 1", "--seed 2"}) {
         const std::string folder = make_temp_folder();
         fs::create_directories(folder + "/sheet");
-        std::ofstream(folder + "/sheet/worksheet-a4.pdf") << "an earlier sheet's";
+        std::ofstream(folder + "/sheet/worksheet-a4.pdf") << "%PDF-1.4\n1 0 obj\n<</Title (closure8 worksheet, seed 9)>>\nendobj\n";
         Sheet sheet;
         sheet.folder = folder;
         sheet.run = run_in(folder, without_chromium + quote_path(program_path("closure8")) + " --worksheet sheet " + seed);

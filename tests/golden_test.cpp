@@ -173,7 +173,7 @@ TEST_P(Golden, EveryStepHasItsGoldenPixels) {
     EXPECT_EQ(recording.transcript, expected_words) << run.name() << ": the transcript changed; compare "
                                                     << expected_folder << "/steps.txt";
     const ProgramRun spoken = run_in("/tmp", "'" + program_path(run.program) + "' --explain --gif /dev/null " + arguments);
-    EXPECT_EQ(spoken.out, recording.transcript) << run.name() << ": --explain differs from steps.txt";
+    EXPECT_EQ(transcript_mark + spoken.out, recording.transcript) << run.name() << ": --explain differs from steps.txt";
 
     const std::string failures = BUILD_DIR "/golden-failures/" + run.name();
     for (std::size_t k = 0; k < recording.steps.size() && k < expected.size(); ++k) {

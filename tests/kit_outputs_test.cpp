@@ -1,8 +1,13 @@
 // The outputs on pictures made up for them, with no program and no screen: the PNG pictures and
-// the GIF must give back exactly the pixels they were handed, whatever their number of colours.
+// the GIF must give back exactly the pixels they were handed, whatever their number of colours;
+// the files the record and worksheet folders get are known again by their marks.
+#include "gallery_page.h"
 #include "gif_decoding.h"
 #include "output.h"
 #include "png_file.h"
+#include "step_text.h"
+#include "suite_files.h"
+#include "worksheet_page.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -10,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -143,6 +149,130 @@ TEST_F(Outputs, GifOfAFailedShowIsRemoved) {
     ASSERT_EQ(gif_output.step({&test_show, 1, &picture, &no_words}, why), Outcome::go_on);
     EXPECT_EQ(names_in(folder).size(), 1u);  // the GIF in the making
     gif_output.discard();
+    EXPECT_EQ(names_in(folder), std::vector<std::string>{});
+}
+
+void put(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+// The mark is a chunk before the pixels: libpng reads the same pixels, as the golden digests do.
+TEST_F(Outputs, PngCarriesTheSuitesMarkAndAPictureWrittenElsewhereDoesNot) {
+    std::string why;
+    ASSERT_TRUE(write_png(folder + "/step-001.png", few_colours(), why)) << why;
+    EXPECT_TRUE(written_by_suite(folder + "/step-001.png"));
+    EXPECT_EQ(read_back(folder + "/step-001.png").picture.pixels, few_colours().pixels);
+
+    // The same pixels written by libpng itself, as a camera or an editor would: no mark.
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = Picture::width;
+    image.height = Picture::height;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> bytes;
+    for (const std::uint32_t rgb : few_colours().pixels)
+        bytes.insert(bytes.end(), {png_byte(rgb >> 16), png_byte(rgb >> 8), png_byte(rgb)});
+    ASSERT_TRUE(png_image_write_to_file(&image, (folder + "/step-002.png").c_str(), 0, bytes.data(), 0, nullptr));
+    EXPECT_FALSE(written_by_suite(folder + "/step-002.png"));
+    // Nor is a link to a marked picture the suite's: it never wrote a link.
+    fs::create_symlink("step-001.png", folder + "/step-003.png");
+    EXPECT_FALSE(written_by_suite(folder + "/step-003.png"));
+}
+
+TEST_F(Outputs, PagesAndDataOfTheSuiteAreKnownByTheirMarksAndNothingElseIs) {
+    const std::vector<std::string> legend = {"a red disc: a vertex"};
+    const ShowState show{"closure8", 3, true, 12, &legend};
+    Worksheet sheet;
+    sheet.program = "closure8";
+    put(folder + "/index.html", gallery_page("closure8", true, 12, 3));
+    put(folder + "/worksheet.html", worksheet_page(sheet, Paper::any).html);
+    put(folder + "/answers.html", answers_page(sheet, Paper::any));
+    put(folder + "/steps.json", steps_json(show, {no_words}));
+    put(folder + "/steps.js", "window.graphstepsSteps = " + steps_json(show, {no_words}) + ";\n");
+    put(folder + "/steps.txt", transcript_mark + legend_text(show));
+    put(folder + "/worksheet-a4.pdf", "%PDF-1.4\n1 0 obj\n<</Title (closure8 worksheet, seed 12)\n/Producer (Skia/PDF)>>\n");
+    put(folder + "/worksheet-letter.pdf", "%PDF-1.4\n<</Title (dfstree worksheet, the same graph every time)>>\n");
+    for (const std::string& name : names_in(folder)) {
+        EXPECT_TRUE(is_suite_name(name)) << name;
+        EXPECT_TRUE(written_by_suite(folder + "/" + name)) << name;
+    }
+    std::string why;
+    EXPECT_TRUE(check_earlier_run(folder, why)) << why;
+
+    const std::string other = folder + "/other";
+    fs::create_directory(other);
+    put(other + "/index.html", "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Graphs 101</title>\n");
+    put(other + "/worksheet.html", "<meta name=\"generator\" content=\"LibreOffice\">\n");
+    put(other + "/answers.html", "graphsteps\n");
+    put(other + "/steps.json", "{\"program\": \"the course's own\", \"weeks\": 12}\n");
+    put(other + "/steps.js", "var steps = [];\n");
+    put(other + "/steps.txt", legend_text(show));  // the transcript without its mark: --explain > steps.txt
+    put(other + "/worksheet-a4.pdf", "%PDF-1.4\n<</Title (Week 3 homework)>>\n");
+    put(other + "/worksheet-letter.pdf", "<</Title (closure8 worksheet, seed 12)>>\n");
+    for (const std::string& name : names_in(other)) EXPECT_FALSE(written_by_suite(other + "/" + name)) << name;
+    EXPECT_FALSE(check_earlier_run(other, why));
+    EXPECT_EQ(why, other + " holds an answers.html that graphsteps did not write; choose an empty folder");
+    for (const char* name : {"step-1.png", "step-001.jpg", "notes.txt", "index.htm", "step-001-frame-1.png", "show.gif"})
+        EXPECT_FALSE(is_suite_name(name)) << name;
+    for (const char* name : {"step-2019.png", "step-001-frame-0001.png"}) EXPECT_TRUE(is_suite_name(name)) << name;
+}
+
+// Two runs of the record output into one folder, the second with a worksheet beside it: each run
+// removes the earlier one's files before its first, only once all are known for the suite's, and
+// the worksheet sharing the folder removes nothing the recording of its own run wrote.
+TEST_F(Outputs, EachRunRemovesTheEarlierOneOnceAndOnlyWhenEveryFileIsTheSuites) {
+    const Picture picture = few_colours();
+    Settings settings;
+    settings.record_folder = folder;
+    std::string why;
+    ASSERT_TRUE(pictures_output.start(settings, "test", why)) << why;
+    for (int k = 1; k <= 3; ++k) ASSERT_EQ(pictures_output.step({&test_show, k, &picture, &no_words}, why), Outcome::go_on) << why;
+    ASSERT_TRUE(pictures_output.finish(why));
+    put(folder + "/notes.txt", "mine\n");
+
+    // A second run with a worksheet in the same folder; no chromium, so no PDFs.
+    const char* path = std::getenv("PATH");
+    const std::string saved_path = path != nullptr ? path : "";
+    setenv("PATH", "/nonexistent", 1);
+    settings.worksheet_folder = folder;
+    ASSERT_TRUE(pictures_output.start(settings, "test", why)) << why;
+    ASSERT_TRUE(worksheet_output.start(settings, "test", why)) << why;
+    // Before its first step, nothing is removed: a run that fails now leaves the earlier one whole.
+    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"index.html", "notes.txt", "step-001.png", "step-002.png", "step-003.png"}));
+    const ShowState two_steps{"test", 2, false, 0, nullptr};
+    for (int k = 1; k <= 2; ++k) {
+        const Step step{&two_steps, k, &picture, &no_words};
+        ASSERT_EQ(pictures_output.step(step, why), Outcome::go_on) << why;
+        ASSERT_EQ(worksheet_output.step(step, why), Outcome::go_on) << why;
+    }
+    ASSERT_TRUE(pictures_output.finish(why)) << why;
+    ASSERT_TRUE(worksheet_output.finish(why)) << why;
+    setenv("PATH", saved_path.c_str(), 1);
+    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"answers.html", "index.html", "notes.txt", "step-001.png",
+                                                          "step-002.png", "worksheet.html"}));
+
+    // A third run finds a file of its names that is not the suite's: it refuses at the start, and
+    // again at its first step should one appear after the start, removing nothing either time.
+    settings.worksheet_folder.clear();
+    put(folder + "/step-009.png", "a photo\n");
+    EXPECT_FALSE(pictures_output.start(settings, "test", why));
+    EXPECT_EQ(why, folder + " holds a step-009.png that graphsteps did not write; choose an empty folder");
+    fs::remove(folder + "/step-009.png");
+    ASSERT_TRUE(pictures_output.start(settings, "test", why)) << why;
+    put(folder + "/steps.txt", "my steps\n");
+    EXPECT_EQ(pictures_output.step({&test_show, 1, &picture, &no_words}, why), Outcome::failed);
+    EXPECT_EQ(why, folder + " holds a steps.txt that graphsteps did not write; choose an empty folder");
+    pictures_output.discard();
+    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"answers.html", "index.html", "notes.txt", "step-001.png",
+                                                          "step-002.png", "steps.txt", "worksheet.html"}));
+}
+
+TEST_F(Outputs, WorksheetThatEndsBeforeItsFirstStepLeavesNoFolderOfItsMaking) {
+    Settings settings;
+    settings.worksheet_folder = folder + "/class/sheet";
+    std::string why;
+    ASSERT_TRUE(worksheet_output.start(settings, "test", why)) << why;
+    ASSERT_TRUE(fs::is_directory(folder + "/class/sheet"));
+    EXPECT_FALSE(worksheet_output.finish(why));
+    EXPECT_NE(why.find("before its first step"), std::string::npos) << why;
     EXPECT_EQ(names_in(folder), std::vector<std::string>{});
 }
 

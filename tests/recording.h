@@ -51,10 +51,13 @@ std::string program_path(const std::string& name);
 // A fresh empty folder under the system's temporary folder.
 std::string make_temp_folder();
 
+// The line that opens DIR/steps.txt, before what --explain prints: the file is the suite's.
+constexpr char transcript_mark[] = "Written by graphsteps: the transcript of the pictures beside it.\n\n";
+
 struct Recording {
     ProgramRun run;
     std::vector<Picture> steps;  // step-001.png, step-002.png, ... in order
-    std::string transcript;      // steps.txt
+    std::string transcript;      // steps.txt: transcript_mark, then the transcript
 };
 
 // Runs the program with --record into a fresh folder, plus any further arguments, and loads every

@@ -100,3 +100,8 @@ bool make_folders(const std::string& path, std::vector<std::string>& made, std::
     }
     return true;
 }
+
+void remove_made_folders(std::vector<std::string>& made) {
+    for (auto folder = made.rbegin(); folder != made.rend(); ++folder) rmdir(folder->c_str());
+    made.clear();
+}

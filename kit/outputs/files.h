@@ -29,3 +29,6 @@ bool write_whole_file(const std::string& path, const std::string& text, std::str
 // first. False, with the folder and the reason in `why`, when one cannot be made or `path` is not
 // a folder.
 bool make_folders(const std::string& path, std::vector<std::string>& made, std::string& why);
+// Removes the folders that make_folders made, innermost first, each only when it is empty, and
+// forgets them: what a run that failed before writing anything leaves is what it found.
+void remove_made_folders(std::vector<std::string>& made);

@@ -4,6 +4,7 @@
 #include "gallery_page.h"
 
 #include "html_text.h"
+#include "suite_files.h"
 
 #include <string>
 
@@ -312,8 +313,8 @@ std::string gallery_page(const char* program, bool seed_in_use, unsigned int see
     const std::string first_counter = "step 1 of " + std::to_string(steps);
 
     std::string page =
-        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
+        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n" + std::string(generator_meta) +
+        "\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     page += "<title>" + heading + "</title>\n";
     page += page_style;
     page += "</head>\n<body data-steps=\"" + std::to_string(steps) + "\">\n";

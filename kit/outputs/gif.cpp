@@ -3,6 +3,7 @@
 // so the colours are the picture's own and a step that adds one arc costs a few hundred bytes.
 #include "files.h"
 #include "output.h"
+#include "suite_files.h"
 
 #include <gif_lib.h>
 
@@ -283,10 +284,27 @@ bool is_device(const std::string& name) {
 
 bool wanted(const Settings& settings) { return !settings.gif_path.empty(); }
 
+// The GIF would take a name that --record or --worksheet writes (or removes) in its folder: one
+// output of the run would clobber another's file. Says which in `why`.
+bool takes_a_folders_name(const Settings& settings, std::string& why) {
+    const std::size_t slash = path.rfind('/');
+    const std::string parent = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    if (!is_suite_name(path.substr(slash + 1))) return false;
+    for (const auto& [option, folder] :
+         {std::pair{"--record", &settings.record_folder}, std::pair{"--worksheet", &settings.worksheet_folder}})
+        if (!folder->empty() && same_folder(*folder, parent)) {
+            why = failure(std::string("the name is one that ") + option + " " + printable(*folder) +
+                          " uses; give the GIF a name of its own");
+            return true;
+        }
+    return false;
+}
+
 bool start(const Settings& settings, const char*, std::string& why) {
     path = settings.gif_path;
     write_errno = 0;
     direct = is_device(path);
+    if (!direct && takes_a_folders_name(settings, why)) return false;
     if (direct) {
         file = std::fopen(path.c_str(), "wb");
         if (file == nullptr) {

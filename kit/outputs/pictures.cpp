@@ -1,66 +1,23 @@
 // --record DIR: every step's picture as DIR/step-NNN.png, and DIR/index.html to page through them,
 // rewritten after each step so that it always lists exactly the pictures written so far. The
-// steps of an earlier recording in DIR are removed first, so that the folder never mixes two runs.
+// files of an earlier recording (or worksheet) in DIR are removed before the first step's picture
+// is written, so that the folder never mixes two runs; a file there that the suite did not write
+// stops the run at its start, and is neither removed nor replaced (see suite_files.h).
 #include "files.h"
 #include "gallery_page.h"
 #include "output.h"
 #include "png_file.h"
+#include "suite_files.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <vector>
-
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 std::string folder;
 std::vector<std::string> made_folders;  // by this run, outermost first
 int steps_written = 0;
-
-// step-001.png, step-1234.png: the names this output writes.
-bool is_step_picture(const char* name) {
-    if (std::strncmp(name, "step-", 5) != 0) return false;
-    const char* digits = name + 5;
-    std::size_t count = 0;
-    while (digits[count] >= '0' && digits[count] <= '9') ++count;
-    return count >= 3 && std::strcmp(digits + count, ".png") == 0;
-}
-
-// The page and the step data that a recording writes beside the pictures.
-bool is_page(const char* name) {
-    for (const char* page : {"index.html", "steps.txt", "steps.json", "steps.js"})
-        if (std::strcmp(name, page) == 0) return true;
-    return false;
-}
-
-// The pictures and pages of an earlier recording into the same folder: files (or links) of the
-// names this output writes. Anything else of such a name is left for the write to fail on.
-// Temporary files are left alone: another program may be writing into the folder right now.
-bool remove_earlier_run(std::string& why) {
-    DIR* listing = opendir(folder.c_str());
-    if (listing == nullptr) {
-        why = printable(folder) + ": " + std::strerror(errno);
-        return false;
-    }
-    std::vector<std::string> stale;
-    while (const dirent* entry = readdir(listing))
-        if (is_step_picture(entry->d_name) || is_page(entry->d_name))
-            stale.push_back(folder + "/" + entry->d_name);
-    closedir(listing);
-    for (const std::string& path : stale) {
-        struct stat info;
-        if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;
-        if (unlink(path.c_str()) != 0 && errno != ENOENT) {
-            why = printable(path) + ": " + std::strerror(errno);
-            return false;
-        }
-    }
-    return true;
-}
+bool earlier_run_removed = false;
 
 bool wanted(const Settings& settings) { return !settings.record_folder.empty(); }
 
@@ -68,18 +25,24 @@ bool start(const Settings& settings, const char*, std::string& why) {
     folder = settings.record_folder;
     made_folders.clear();
     steps_written = 0;
+    earlier_run_removed = false;
     if (!make_folders(folder, made_folders, why)) {
         why = "cannot make the record folder " + why;
+        remove_made_folders(made_folders);
         return false;
     }
-    if (!remove_earlier_run(why)) {
-        why = "cannot remove an earlier recording's picture " + why;
+    if (!check_earlier_run(folder, why)) {
+        remove_made_folders(made_folders);
         return false;
     }
     return true;
 }
 
 Outcome step(const Step& step, std::string& why) {
+    if (!earlier_run_removed) {
+        if (!remove_earlier_run(folder, why)) return Outcome::failed;
+        earlier_run_removed = true;
+    }
     char name[32];
     std::snprintf(name, sizeof name, "/step-%03d.png", step.number);
     const std::string path = folder + name;
@@ -101,8 +64,7 @@ bool finish(std::string&) { return true; }
 
 // A show that failed before its first picture leaves no empty folder of its own making behind.
 void discard() {
-    if (steps_written > 0) return;
-    for (auto made = made_folders.rbegin(); made != made_folders.rend(); ++made) rmdir(made->c_str());
+    if (steps_written == 0) remove_made_folders(made_folders);
 }
 
 }  // namespace

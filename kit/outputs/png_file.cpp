@@ -4,6 +4,7 @@
 #include "png_file.h"
 
 #include "files.h"
+#include "suite_files.h"
 
 #include <png.h>
 #include <zlib.h>
@@ -133,6 +134,12 @@ bool encode(std::FILE* file, const Rows& rows, std::string& why) {
         // Long runs of one index: run-length matching finds them fastest, and packs as tight.
         png_set_compression_strategy(out.png, Z_RLE);
     }
+    // The suite's mark, before the pixels: a later run in the folder knows the picture for its own.
+    png_text mark{};
+    mark.compression = PNG_TEXT_COMPRESSION_NONE;
+    mark.key = const_cast<png_charp>(png_software_key);
+    mark.text = const_cast<png_charp>(png_software);
+    png_set_text(out.png, out.info, &mark, 1);
     png_write_info(out.png, out.info);
     for (int y = 0; y < Picture::height; ++y)
         png_write_row(out.png, &rows.bytes[static_cast<std::size_t>(y) * rows.row_bytes]);

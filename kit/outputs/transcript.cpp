@@ -2,10 +2,12 @@
 // With --record, the same transcript is DIR/steps.txt, and DIR/steps.json holds it as data
 // (DIR/steps.js too, for the step page to read from file:// without a fetch); with --predict, each
 // step's question and answer come before it. The files are
-// rewritten after each step, so that they always hold exactly the steps shown so far.
+// rewritten after each step, so that they always hold exactly the steps shown so far. steps.txt
+// opens with a line of its own that marks it as the suite's (suite_files.h).
 #include "files.h"
 #include "output.h"
 #include "step_text.h"
+#include "suite_files.h"
 
 #include <cstdio>
 #include <vector>
@@ -52,7 +54,7 @@ Outcome step(const Step& step, std::string& why) {
     transcript += legend + question + block;
     steps.push_back(*step.narration);
     const std::string json = steps_json(*step.show, steps, with_questions);
-    if (!write_file("steps.txt", transcript, why) || !write_file("steps.json", json, why) ||
+    if (!write_file("steps.txt", transcript_mark + transcript, why) || !write_file("steps.json", json, why) ||
         !write_file("steps.js", "window.graphstepsSteps = " + json + ";\n", why))
         return Outcome::failed;
     return Outcome::go_on;

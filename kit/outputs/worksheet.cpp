@@ -3,22 +3,21 @@
 // stage it is asked on) with room to answer, and on pages of its own the answer key with each step
 // that answers one; DIR/worksheet-a4.pdf and DIR/worksheet-letter.pdf are the same pages printed
 // by chromium, and DIR/answers.html the answers alone, in words. The questions are the ones
-// --predict asks, whether or not it is given. An earlier worksheet's files in DIR are removed
-// first, and every file appears whole or not at all.
+// --predict asks, whether or not it is given. The files of an earlier worksheet (or recording) in
+// DIR are removed before this run writes its first file, a file there that the suite did not write
+// stops the run at its start (see suite_files.h), and every file appears whole or not at all.
 #include "files.h"
 #include "output.h"
 #include "pdf_printer.h"
 #include "png_file.h"
+#include "suite_files.h"
 #include "worksheet_page.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 #include <vector>
 
-#include <dirent.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +25,8 @@ namespace {
 std::string folder;
 std::vector<std::string> made_folders;  // by this run, outermost first
 std::vector<std::string> pictures;      // written by this run
+bool earlier_run_removed = false;
+bool record_beside = false;  // --record writes into the same folder, the same step-NNN.png
 Worksheet sheet;
 std::string command;
 // The picture last handed on, which is on screen when the next question is put.
@@ -46,51 +47,16 @@ std::string shell_word(const std::string& word) {
     return quoted + "'";
 }
 
-bool is_worksheet_file(const char* name) {
-    for (const char* page : {"worksheet.html", "worksheet-a4.pdf", "worksheet-letter.pdf", "answers.html"})
-        if (std::strcmp(name, page) == 0) return true;
-    // step-001.png and step-001-frame-0001.png
-    if (std::strncmp(name, "step-", 5) != 0) return false;
-    const char* at = name + 5;
-    auto digits = [&at](std::size_t least) {
-        std::size_t count = 0;
-        while (at[count] >= '0' && at[count] <= '9') ++count;
-        at += count;
-        return count >= least;
-    };
-    if (!digits(3)) return false;
-    if (std::strncmp(at, "-frame-", 7) == 0) {
-        at += 7;
-        if (!digits(4)) return false;
-    }
-    return std::strcmp(at, ".png") == 0;
-}
-
-// The files of an earlier worksheet in the folder, so that it never mixes two runs: a sheet of
-// another seed beside PDFs of this one would give the wrong key.
-bool remove_earlier_sheet(std::string& why) {
-    DIR* listing = opendir(folder.c_str());
-    if (listing == nullptr) {
-        why = printable(folder) + ": " + std::strerror(errno);
-        return false;
-    }
-    std::vector<std::string> stale;
-    while (const dirent* entry = readdir(listing))
-        if (is_worksheet_file(entry->d_name)) stale.push_back(folder + "/" + entry->d_name);
-    closedir(listing);
-    for (const std::string& path : stale) {
-        struct stat info;
-        if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;
-        if (unlink(path.c_str()) != 0 && errno != ENOENT) {
-            why = printable(path) + ": " + std::strerror(errno);
-            return false;
-        }
-    }
-    return true;
+// Before this run's first file: the earlier run's files go, so that the folder never mixes two
+// runs: a sheet of another seed beside PDFs of this one would give the wrong key.
+bool ready_folder(std::string& why) {
+    if (!earlier_run_removed) earlier_run_removed = remove_earlier_run(folder, why);
+    return earlier_run_removed;
 }
 
 bool write_picture(const std::string& name, const Picture& picture, std::string& why) {
     const std::string path = folder + "/" + name;
+    if (!ready_folder(why)) return false;
     if (!write_png(path, picture, why)) {
         why = "cannot write the worksheet's picture " + printable(path) + ": " + why;
         return false;
@@ -131,14 +97,17 @@ bool start(const Settings& settings, const char* program, std::string& why) {
     command = std::string(program) + " --worksheet " + shell_word(folder);
     if (settings.seed_given) command += " --seed " + std::to_string(settings.seed);
     if (settings.safe_palette) command += " --palette safe";
+    earlier_run_removed = false;
     if (!make_folders(folder, made_folders, why)) {
         why = "cannot make the worksheet folder " + why;
+        remove_made_folders(made_folders);
         return false;
     }
-    if (!remove_earlier_sheet(why)) {
-        why = "cannot remove an earlier worksheet's file " + why;
+    if (!check_earlier_run(folder, why)) {
+        remove_made_folders(made_folders);
         return false;
     }
+    record_beside = !settings.record_folder.empty() && same_folder(settings.record_folder, folder);
     return true;
 }
 
@@ -174,6 +143,7 @@ bool frame(const Frame& frame, std::string& why) {
 // One page to a file, whole or not at all.
 bool write_page(const std::string& name, const std::string& html, std::string& why) {
     const std::string path = folder + "/" + name;
+    if (!ready_folder(why)) return false;
     if (write_whole_file(path, html, why)) return true;
     why = "cannot write " + printable(path) + ": " + why;
     return false;
@@ -182,6 +152,7 @@ bool write_page(const std::string& name, const std::string& html, std::string& w
 bool finish(std::string& why) {
     if (show == nullptr) {
         why = "the show ended before its first step, so there is no worksheet";
+        remove_made_folders(made_folders);
         return false;
     }
     sheet.program = show->program;
@@ -216,9 +187,11 @@ bool finish(std::string& why) {
 }
 
 void discard() {
-    for (const std::string& path : pictures) unlink(path.c_str());
+    // A step's picture is the recording's too when it shares the folder: it keeps its steps.
+    for (const std::string& path : pictures)
+        if (!record_beside || path.find("-frame-") != std::string::npos) unlink(path.c_str());
     pictures.clear();
-    for (auto made = made_folders.rbegin(); made != made_folders.rend(); ++made) rmdir(made->c_str());
+    remove_made_folders(made_folders);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "html_text.h"
 #include "questions.h"
+#include "suite_files.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -128,8 +129,8 @@ section.answers { margin: 0 0 6mm; }
 
 // `extra`: more of the head, before the title.
 std::string head(const std::string& title, Paper paper, const std::string& extra = "") {
-    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n" + extra + "<title>" + escape_html(title) +
-           "</title>\n<style>\n" + page_rule(paper) + sheet_style + "</style></head>\n<body>\n";
+    return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n" + std::string(generator_meta) + "\n" + extra +
+           "<title>" + escape_html(title) + "</title>\n<style>\n" + page_rule(paper) + sheet_style + "</style></head>\n<body>\n";
 }
 
 // What the student writes or circles, for each kind of answer; on paper nothing is typed.
