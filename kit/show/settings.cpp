@@ -4,6 +4,8 @@
 // --version.
 #include "settings.h"
 
+#include "show.h"
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -154,7 +156,8 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             settings.frames_per_second = static_cast<int>(rate);
             ++i;
         } else {
-            return complaint = "unknown argument '" + argument + "'", Parsed::error;
+            // Whatever was typed or pasted, the complaint stays one line that sets nothing on the terminal.
+            return complaint = "unknown argument '" + printable(argument) + "'", Parsed::error;
         }
     }
     return Parsed::run;
