@@ -218,6 +218,33 @@ TEST(Worksheet, TwoSeedsGiveTwoGraphsAndTwoKeysAndNoChromiumStillGivesThePage) {
     for (const Sheet& sheet : sheets) fs::remove_all(sheet.folder);
 }
 
+// closure8 without --seed draws its graph from the time: the command at the foot of every page and
+// in answers.html must name that seed, or it makes another graph, whose key fits none of the sheets
+// handed out. Run again, it makes the same pictures and the same answers.
+TEST(Worksheet, RandomGraphWithoutASeedIsMadeAgainByTheCommandItsPagesGive) {
+    const std::string folder = make_temp_folder();
+    const std::string without_chromium = "PATH=/nonexistent ";
+    const ProgramRun run = run_in(folder, without_chromium + quote_path(program_path("closure8")) + " --worksheet sheet");
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const std::string html = slurp(folder + "/sheet/worksheet.html"), answers = slurp(folder + "/sheet/answers.html");
+    const std::string said = "closure8, seed ";
+    const std::size_t at = html.find(said);
+    ASSERT_NE(at, std::string::npos) << html;
+    const std::string seed = html.substr(at + said.size(), html.find_first_not_of("0123456789", at + said.size()) - at - said.size());
+    ASSERT_FALSE(seed.empty());
+    const std::string command = "closure8 --worksheet sheet --seed " + seed;
+    EXPECT_EQ(count_of(html, "<code>" + command + "</code></footer>"), count_of(html, "<section class=\"page\">")) << html;
+    EXPECT_NE(answers.find("<code>" + command + "</code>"), std::string::npos) << answers;
+
+    fs::rename(folder + "/sheet", folder + "/first");
+    const ProgramRun again = run_in(folder, without_chromium + quote_path(program_path("closure8")) +
+                                                command.substr(std::string("closure8").size()));
+    ASSERT_EQ(again.exit_status, 0) << again.err;
+    for (const char* file : {"/step-002.png", "/step-003.png", "/answers.html", "/worksheet.html"})
+        EXPECT_TRUE(slurp(folder + "/sheet" + file) == slurp(folder + "/first" + file)) << file << " differs";
+    fs::remove_all(folder);
+}
+
 // gridpath asks once the search's first frame is on screen: that frame is the sheet's picture, and
 // the step after the search its key's.
 TEST(Worksheet, QuestionPutDuringAnAnimationIsAskedFromItsFrame) {
