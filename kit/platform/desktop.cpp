@@ -62,32 +62,44 @@ SDL_Surface* presented_picture = nullptr; // what the programs draw on in that c
 int presented_scale = 1;                  // each pixel of the picture a block this wide and high
 int picture_left = 0, picture_top = 0;    // where the picture stands in the window
 
-// The window's size for the shape asked: the picture's own size, scaled, or the whole screen.
-void choose_window_size(ScreenKind kind, const WindowShape& shape, int& width, int& height, Uint32& flags) {
+// The window's size for the shape asked: the picture's own size, scaled, or the whole screen. A
+// scale too large for the screen would show only the picture's top left corner: it comes down to
+// the largest whole scale that fits, as full screen's does, and `note` says so.
+void choose_window_size(ScreenKind kind, const WindowShape& shape, int& width, int& height, Uint32& flags,
+                        std::string& note) {
     width = 800;
     height = 600;
     flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
     presented_scale = 1;
     picture_left = picture_top = 0;
     if (kind != ScreenKind::presented) return;
+    // Before the first SDL_SetVideoMode, SDL tells the desktop's size; 0 when it cannot.
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    const int screen_width = info != nullptr ? info->current_w : 0, screen_height = info != nullptr ? info->current_h : 0;
     if (shape.fullscreen) {
         flags |= SDL_FULLSCREEN;
-        // Before the first SDL_SetVideoMode, SDL tells the desktop's size.
-        const SDL_VideoInfo* info = SDL_GetVideoInfo();
-        if (info == nullptr || info->current_w < 800 || info->current_h < 600) return;
-        width = info->current_w;
-        height = info->current_h;
+        if (screen_width < 800 || screen_height < 600) return;
+        width = screen_width;
+        height = screen_height;
         presented_scale = std::min(width / 800, height / 600);
     } else {
         presented_scale = shape.scale;
-        width = 800 * shape.scale;
-        height = 600 * shape.scale;
+        if (shape.scale > 1 && screen_width > 0 && screen_height > 0) {
+            const int fits = std::max(1, std::min(screen_width / 800, screen_height / 600));
+            if (fits < shape.scale) {
+                presented_scale = fits;
+                note = "--scale " + std::to_string(shape.scale) + " does not fit the " + std::to_string(screen_width) +
+                       " x " + std::to_string(screen_height) + " screen; showing at scale " + std::to_string(fits);
+            }
+        }
+        width = 800 * presented_scale;
+        height = 600 * presented_scale;
     }
 }
 
 }  // namespace
 
-SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape) {
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape, std::string* note) {
     const bool offscreen = kind == ScreenKind::offscreen;
     // Offscreen, SDL draws into a plain surface in memory and nothing reads the keyboard.
     if (offscreen) {
@@ -120,7 +132,9 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const Windo
 
     int width = 800, height = 600;
     Uint32 flags = 0;
-    choose_window_size(kind, shape, width, height, flags);
+    std::string shape_note;
+    choose_window_size(kind, shape, width, height, flags, shape_note);
+    if (note != nullptr) *note = shape_note;
     SDL_Surface* surface = SDL_SetVideoMode(width, height, 32, flags);
     if (surface == nullptr) {
         why = "cannot open the " + std::to_string(width) + " x " + std::to_string(height) +

@@ -26,8 +26,10 @@ struct WindowShape {
 };
 // Opens the 800 x 600 x 32 surface the programs draw on. Null, with the reason in `why`, when it
 // cannot be had; a window that SDL could only give as text in the terminal, or not at all, is such
-// a failure.
-SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape = {});
+// a failure. A scale larger than the screen takes is brought down to the largest that fits, and
+// `note` (when given) says so in a line; otherwise it is left empty.
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape = {},
+                                  std::string* note = nullptr);
 // Shows a picture in the window of a `presented` screen; the surface the programs draw on is not
 // touched, so that the window can ask a question or show an earlier step in between.
 void platform_present(const Picture& picture);

@@ -101,8 +101,10 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     const ScreenKind kind = settings.unattended()       ? ScreenKind::offscreen
                             : settings.window_presents() ? ScreenKind::presented
                                                          : ScreenKind::window;
-    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen});
+    std::string note;
+    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen}, &note);
     if (screen == nullptr) fail_show(why);
+    if (!note.empty()) std::fprintf(stderr, "%s: %s\n", program.name, note.c_str());
     // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
     // be drawn out of bounds.
     if (screen->w != screen_width || screen->h != screen_height || screen->format->BytesPerPixel != 4) {
