@@ -94,6 +94,88 @@ TEST(Stopping, SignalIgnoredFromTheStartStaysIgnored) {
     fs::remove_all(folder);
 }
 
+// A chromium of the test's own, FOLDER/fake-bin/chromium, to put first on the PATH: the shell
+// script `body` runs with the PDF to write in $pdf and the profile folder in $profile.
+std::string fake_chromium(const std::string& folder, const std::string& body) {
+    fs::create_directories(folder + "/fake-bin");
+    const std::string path = folder + "/fake-bin/chromium";
+    std::ofstream(path) << "#!/bin/sh\n"
+                           "for a; do case \"$a\" in --print-to-pdf=*) pdf=\"${a#--print-to-pdf=}\";; "
+                           "--user-data-dir=*) profile=\"${a#--user-data-dir=}\";; esac; done\n"
+                        << body;
+    fs::permissions(path, fs::perms::owner_all);
+    return "PATH=" + quoted(folder + "/fake-bin") + ":\"$PATH\" ";
+}
+
+// What a recording that ended before its last step says of itself: steps.json and steps.js that it
+// is not complete, steps.txt in its last line after which step it stopped, and index.html as many
+// steps as there are pictures; nothing half-written.
+void expect_marked_unfinished(const std::string& folder, int of) {
+    int pictures = 0;
+    while (fs::exists(folder + "/step-" + std::string(pictures + 1 < 10 ? "00" : "0") + std::to_string(pictures + 1) + ".png"))
+        ++pictures;
+    EXPECT_GT(pictures, 0);
+    EXPECT_LT(pictures, of);
+    EXPECT_NE(slurp(folder + "/steps.json").find("\"step_count\":" + std::to_string(of) + ",\"complete\":false,"), std::string::npos);
+    EXPECT_NE(slurp(folder + "/steps.js").find("\"complete\":false,"), std::string::npos);
+    const std::string text = slurp(folder + "/steps.txt");
+    const std::string said = "(Unfinished: the program was stopped after step " + std::to_string(pictures) + " of " +
+                             std::to_string(of) + ", or is still running.)\n";
+    EXPECT_EQ(text.size() >= said.size() ? text.substr(text.size() - said.size()) : text, said);
+    EXPECT_NE(slurp(folder + "/index.html").find("data-steps=\"" + std::to_string(pictures) + "\""), std::string::npos);
+    expect_whole_recording(folder);
+}
+
+// Standard output to a full disk: the program says so in one line and fails, rather than
+// succeeding with nothing said; what it was recording says that it is unfinished, as after any
+// other failure.
+TEST(StandardOutput, LostOutputIsOneLineAndAFailure) {
+    const std::string folder = make_temp_folder();
+    const std::string full = "components: cannot write to standard output: No space left on device\n";
+    const ProgramRun explained = run_in(folder, "(" + quoted(program_path("components")) + " --explain --record x --gif x.gif >/dev/full)");
+    EXPECT_EQ(explained.exit_status, 1);
+    EXPECT_EQ(explained.err, full);
+    expect_marked_unfinished(folder + "/x", 24);
+    EXPECT_FALSE(fs::exists(folder + "/x.gif"));
+    EXPECT_EQ(leftovers(folder), std::vector<std::string>{"x"});
+    for (const char* option : {"--help", "--version"}) {
+        const ProgramRun run = run_in(folder, "(" + quoted(program_path("components")) + " " + option + " >/dev/full)");
+        EXPECT_EQ(run.exit_status, 1) << option;
+        EXPECT_EQ(run.err, full) << option;
+    }
+    // The worksheet is whole and stays; the line that says so did not go out.
+    const std::string chromium = fake_chromium(folder, "printf '%%PDF-1.4 fake' > \"$pdf\"\n");
+    const ProgramRun sheet = run_in(folder, "(" + chromium + quoted(program_path("closure8")) + " --seed 1 --worksheet w >/dev/full)");
+    EXPECT_EQ(sheet.exit_status, 1);
+    EXPECT_EQ(sheet.err, "closure8: cannot write to standard output: No space left on device\n");
+    EXPECT_TRUE(fs::exists(folder + "/w/worksheet-letter.pdf"));
+    fs::remove_all(folder);
+}
+
+// `dfstree --explain --record DIR | head -40`: once the reader is gone, the write fails and the
+// program ends as SIGPIPE ends it (status 141), its recording marked unfinished and its GIF removed,
+// as after any other stop signal. Here the reader is gone before the first step.
+TEST(StandardOutput, PipeClosedByItsReaderStopsTheShowAsASignalDoes) {
+    const std::string folder = make_temp_folder();
+    const std::string dfstree = quoted(program_path("dfstree"));
+    const std::string reader_gone = "{ while [ ! -e reader-gone ]; do sleep 0.02; done; ";
+    run_in(folder, reader_gone + dfstree + " --explain --record d --gif d.gif 2>err; echo $? >status; } | sh -c 'touch reader-gone'");
+    EXPECT_EQ(slurp(folder + "/status"), "141\n");
+    EXPECT_EQ(slurp(folder + "/err"), "") << "a stop is not a failure to report";
+    expect_marked_unfinished(folder + "/d", 10);
+    std::vector<std::string> names = leftovers(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"d", "err", "reader-gone", "status"})) << "the GIF or its temporary file is left";
+    for (const char* made : {"/d", "/status", "/err", "/reader-gone"}) fs::remove_all(folder + made);
+
+    // With SIGPIPE ignored from the start, the write fails as on a full disk.
+    run_in(folder, reader_gone + "trap '' PIPE; " + dfstree + " --explain --record d 2>err; echo $? >status; } | sh -c 'touch reader-gone'");
+    EXPECT_EQ(slurp(folder + "/status"), "1\n");
+    EXPECT_EQ(slurp(folder + "/err"), "dfstree: cannot write to standard output: Broken pipe\n");
+    expect_marked_unfinished(folder + "/d", 10);
+    fs::remove_all(folder);
+}
+
 TEST(Files, GifToALinkToAPipeGoesThroughTheLink) {
     const std::string folder = make_temp_folder();
     // As --gif /dev/stdout: the link is written through, not replaced by a file of its own.

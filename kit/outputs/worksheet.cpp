@@ -220,9 +220,10 @@ bool finish(std::string& why) {
                 return false;
         }
     }
-    std::printf("Worksheet written: %s (%d page%s of questions, %d of answers) and its PDFs, A4 and US Letter\n",
-                html_path.c_str(), page.sheet_pages, page.sheet_pages == 1 ? "" : "s", page.key_pages);
-    std::fflush(stdout);
+    // The sheet is whole whether or not the line goes out; a line lost is said by end_show.
+    say_on_standard_output("Worksheet written: " + html_path + " (" + std::to_string(page.sheet_pages) + " page" +
+                           (page.sheet_pages == 1 ? "" : "s") + " of questions, " + std::to_string(page.key_pages) +
+                           " of answers) and its PDFs, A4 and US Letter\n");
     return true;
 }
 

@@ -211,8 +211,14 @@ namespace {
 volatile std::sig_atomic_t stop_signal = 0;
 
 // Only notes the signal: the show removes its unfinished files and ends at the next step, frame or
-// event. A second signal ends the program at once.
+// event. A second signal ends the program at once. SIGPIPE comes with each write to a pipe that
+// nobody reads any more (the write fails too, with EPIPE): only the first counts, and it is never
+// the second that ends the program at once.
 extern "C" void note_stop_signal(int signal) {
+    if (signal == SIGPIPE) {
+        if (stop_signal == 0) stop_signal = signal;
+        return;
+    }
     if (stop_signal != 0) _exit(128 + signal);
     stop_signal = signal;
 }
@@ -257,7 +263,7 @@ void platform_catch_stop_signals() {
     struct sigaction action {};
     action.sa_handler = note_stop_signal;
     sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
         // A signal ignored from the start (nohup, a background job of a script) stays ignored; SDL
         // leaves such a signal ignored too.
         struct sigaction current {};

@@ -60,8 +60,9 @@ WindowEvent platform_wait_event(KeyPress* key = nullptr, std::int64_t until_us =
 // Takes the first key press (not a lone modifier) or close waiting in the queue; false when none.
 bool platform_take_key_or_close();
 
-// SIGINT, SIGTERM and SIGHUP are caught from here on (SDL would turn the first two into a close of
-// the window); platform_stop_signal tells which arrived, 0 when none.
+// SIGINT, SIGTERM, SIGHUP and SIGPIPE are caught from here on (SDL would turn the first two into a
+// close of the window; a pipe closed on standard output would end the program with its files
+// unfinished); platform_stop_signal tells which arrived, 0 when none.
 void platform_catch_stop_signals();
 int platform_stop_signal();
 // Ends the process as the signal would have: the usual 128 + N status.
