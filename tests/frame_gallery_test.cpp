@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 #include <sys/stat.h>
 
 namespace {
@@ -122,6 +124,29 @@ TEST(GalleryInBrowser, KeysAndButtonsStepBackAndForthShowingEachPicture) {
     ASSERT_TRUE(start != std::string::npos && end != std::string::npos)
         << "status " << browser.exit_status << "\n" << browser.out << browser.err;
     EXPECT_EQ(browser.out.substr(start + open.size(), end - start - open.size()), expected_walk);
+}
+
+// A recording whose program was stopped half way says so at the top of its page (here standard
+// output failed after the first step); a finished one does not.
+TEST(GalleryInBrowser, UnfinishedRecordingSaysSoAtTheTop) {
+    const std::string chromium = "/usr/bin/chromium";
+    if (!exists(chromium)) GTEST_SKIP() << chromium << " is not installed (./run-tests installs it)";
+    const std::string folder = make_temp_folder();
+    EXPECT_EQ(run_in(folder, "(" + quote_path(program_path("components")) + " --explain --record stopped >/dev/full)").exit_status, 1);
+    ASSERT_EQ(run_in(folder, quote_path(program_path("components")) + " --record finished").exit_status, 0);
+    for (const auto& [recording, said] :
+         {std::pair<std::string, std::string>{"stopped", "<p id=\"unfinished\">Unfinished: the program was stopped after "
+                                                         "step 1 of 24, or is still running.</p>"},
+          std::pair<std::string, std::string>{"finished", "<p id=\"unfinished\" hidden=\"\"></p>"}}) {
+        const ProgramRun browser = run_in(
+            folder, "timeout 120 " + chromium +
+                        " --headless --no-sandbox --disable-gpu --no-first-run"
+                        " --disable-background-networking --disable-component-update --disable-sync"
+                        " --user-data-dir='" + folder + "/profile' --allow-file-access-from-files"
+                        " --dump-dom 'file://" + folder + "/" + recording + "/index.html'");
+        EXPECT_TRUE(contains(browser.out, said)) << recording << ": " << browser.out.substr(0, 2000) << browser.err;
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

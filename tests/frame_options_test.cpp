@@ -38,6 +38,15 @@ TEST(ProgramOptions, BadArgumentsAreUsageErrorsWithStatusTwo) {
     EXPECT_NE(run_in("/tmp", components() + " --seed 5").err.find("draws no random graph"), std::string::npos);
 }
 
+// A pasted argument may hold an escape sequence: echoed raw, it would clear the screen or colour the
+// terminal. It is shown escaped, as a path in a message is.
+TEST(ProgramOptions, UnknownArgumentIsEchoedWithItsControlCharactersEscaped) {
+    const ProgramRun run = run_in("/tmp", components() + " \"$(printf 'x\\033[2J\\033[31m\\ry')\"");
+    EXPECT_EQ(run.exit_status, 2);
+    EXPECT_EQ(run.err.find_first_of("\x1b\r"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "components: unknown argument 'x\\x1B[2J\\x1B[31m\\x0Dy'");
+}
+
 TEST(ProgramOptions, FrameRateIsForAnimatedProgramsAndMustBeAWholeNumber) {
     const std::string gridtrees = "'" + program_path("gridtrees") + "'";
     for (const char* rate : {"-1", "abc", "1001", "60fps", "", "2.5"}) {

@@ -10,6 +10,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -41,50 +44,51 @@ std::string output_of(const std::string& command) {
     return text;
 }
 
+// An X server with a screen of `size` ("2048x1536x24") on a display number of its own, once it
+// answers: its display name, empty when none could be started; its process in `server`.
+std::string start_x_server(const char* size, pid_t& server) {
+    server = 0;
+    // The display numbers to choose from: TEST_X_DISPLAYS=600-649 keeps to those, on a machine
+    // whose other X servers use the rest.
+    int low = 100, high = 599;
+    if (const char* range = std::getenv("TEST_X_DISPLAYS")) std::sscanf(range, "%d-%d", &low, &high);
+    if (high < low) high = low;
+    const int span = high - low + 1;
+    for (int tries = 0; tries < std::min(20, span); ++tries) {
+        const int number = low + (getpid() % span + tries) % span;
+        const std::string name = ":" + std::to_string(number);
+        if (access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) continue;
+        server = fork();
+        if (server == 0) {
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+            dup2(null, 2);
+            execlp("Xvfb", "Xvfb", name.c_str(), "-nolisten", "tcp", "-screen", "0", size, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        for (int wait = 0; wait < 100; ++wait) {
+            // An answer counts only while our server runs: another one may hold the display.
+            const bool answered = std::system(("DISPLAY=" + name + " xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0;
+            if (waitpid(server, nullptr, WNOHANG) == server) {  // that display was taken
+                server = 0;
+                break;
+            }
+            if (answered) return name;
+            std::this_thread::sleep_for(100ms);
+        }
+        if (server > 0) {
+            kill(server, SIGTERM);
+            waitpid(server, nullptr, 0);
+            server = 0;
+        }
+    }
+    return "";
+}
+
 class Window : public ::testing::Test {
 protected:
-    // An X server on a display number of the test's own, once it answers.
     static void SetUpTestSuite() {
-        if (!have("Xvfb") || !have("xdotool")) return;
-        // The display numbers to choose from: TEST_X_DISPLAYS=600-649 keeps to those, on a machine
-        // whose other X servers use the rest.
-        int low = 100, high = 599;
-        if (const char* range = std::getenv("TEST_X_DISPLAYS")) std::sscanf(range, "%d-%d", &low, &high);
-        if (high < low) high = low;
-        const int span = high - low + 1;
-        for (int tries = 0; tries < std::min(20, span) && display.empty(); ++tries) {
-            const int number = low + (getpid() % span + tries) % span;
-            const std::string name = ":" + std::to_string(number);
-            if (access(("/tmp/.X" + std::to_string(number) + "-lock").c_str(), F_OK) == 0) continue;
-            server = fork();
-            if (server == 0) {
-                const int null = open("/dev/null", O_WRONLY);
-                dup2(null, 1);
-                dup2(null, 2);
-                execlp("Xvfb", "Xvfb", name.c_str(), "-nolisten", "tcp", "-screen", "0", "2048x1536x24",
-                       static_cast<char*>(nullptr));
-                _exit(127);
-            }
-            for (int wait = 0; wait < 100; ++wait) {
-                // An answer counts only while our server runs: another one may hold the display.
-                const bool answered =
-                    std::system(("DISPLAY=" + name + " xdotool getmouselocation >/dev/null 2>&1").c_str()) == 0;
-                if (waitpid(server, nullptr, WNOHANG) == server) {  // that display was taken
-                    server = 0;
-                    break;
-                }
-                if (answered) {
-                    display = name;
-                    break;
-                }
-                std::this_thread::sleep_for(100ms);
-            }
-            if (display.empty() && server > 0) {
-                kill(server, SIGTERM);
-                waitpid(server, nullptr, 0);
-                server = 0;
-            }
-        }
+        if (have("Xvfb") && have("xdotool")) display = start_x_server("2048x1536x24", server);
     }
     static void TearDownTestSuite() {
         if (server > 0) {
@@ -102,15 +106,19 @@ protected:
         }
     }
 
-    // Starts the program in a window and waits for the window to show.
-    void launch(const std::string& name, const std::vector<std::string>& arguments = {}) {
+    // Starts the program in a window and waits for the window to show; on another display than the
+    // suite's when `on` names one, and with its standard error into the file `errors` when named.
+    void launch(const std::string& name, const std::vector<std::string>& arguments = {}, const std::string& on = "",
+                const std::string& errors = "") {
+        const std::string shown_on = on.empty() ? display : on;
         program = fork();
         if (program == 0) {
-            setenv("DISPLAY", display.c_str(), 1);
+            setenv("DISPLAY", shown_on.c_str(), 1);
             setenv("LSAN_OPTIONS", "print_suppressions=0:suppressions=" SOURCE_DIR "/tests/lsan-x11.supp", 1);
             const int null = open("/dev/null", O_RDWR);
             dup2(null, 0);
             dup2(null, 1);
+            if (!errors.empty()) dup2(open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
             std::vector<std::string> words{program_path(name)};
             words.insert(words.end(), arguments.begin(), arguments.end());
             std::vector<char*> argv;
@@ -119,11 +127,14 @@ protected:
             execv(argv[0], argv.data());
             _exit(127);
         }
-        window = output_of("DISPLAY=" + display + " timeout 20 xdotool search --sync --name '^" + name + "' | head -n 1");
+        window_display = shown_on;
+        window = output_of("DISPLAY=" + shown_on + " timeout 20 xdotool search --sync --name '^" + name + "' | head -n 1");
         ASSERT_FALSE(window.empty()) << name << " showed no window";
     }
 
-    std::string caption() const { return output_of("DISPLAY=" + display + " xdotool getwindowname " + window + " 2>/dev/null"); }
+    std::string caption() const {
+        return output_of("DISPLAY=" + window_display + " xdotool getwindowname " + window + " 2>/dev/null");
+    }
 
     // Waits up to 20 s for the caption to start with `where` and end with `what_a_key_does` (the
     // step's sentence stands between them); true once it does.
@@ -141,7 +152,7 @@ protected:
     // A press and release; `press_only` for the key that ends the show, whose window may be gone
     // before the release could be sent.
     void key(const std::string& name, bool press_only = false) const {
-        const std::string said = output_of("DISPLAY=" + display + " xdotool " + (press_only ? "keydown" : "key") +
+        const std::string said = output_of("DISPLAY=" + window_display + " xdotool " + (press_only ? "keydown" : "key") +
                                            " --window " + window + " " + name + " 2>&1 || echo failed");
         ASSERT_EQ(said.find("failed"), std::string::npos) << "xdotool key " << name << ": " << said;
     }
@@ -151,7 +162,7 @@ protected:
     int blocks_unlike(const Picture& picture, int scale) const {
         int width = 0, height = 0;
         std::vector<unsigned int> shown;
-        if (!grab_window(display, std::stoul(window), width, height, shown)) return -1;
+        if (!grab_window(window_display, std::stoul(window), width, height, shown)) return -1;
         if (width != picture.width * scale || height != picture.height * scale) return -1;
         int unlike = 0;
         for (int y = 0; y < picture.height; ++y)
@@ -168,7 +179,7 @@ protected:
     }
 
     // What the window manager sends when the close button is clicked.
-    void close_window() const { ASSERT_TRUE(send_close(display, std::stoul(window))); }
+    void close_window() const { ASSERT_TRUE(send_close(window_display, std::stoul(window))); }
 
     // The program's wait status once it has ended, or -1 when it is still running after `limit`.
     int ended_within(std::chrono::milliseconds limit) {
@@ -187,7 +198,7 @@ protected:
     static pid_t server;
     static std::string display;
     pid_t program = 0;
-    std::string window;
+    std::string window, window_display;  // the program's window, and the display it is on
 };
 
 pid_t Window::server = 0;
@@ -254,6 +265,47 @@ TEST_F(Window, BrowsingATwiceScaledShowShowsEachRecordedStepInBlocks) {
     EXPECT_TRUE(caption_becomes("components - step 5 of 24: ", " - Right: next, Left: back")) << caption();
     EXPECT_EQ(blocks_unlike(recorded.steps[4], 2), 0);
     EXPECT_EQ(ended_within(0ms), -1);
+}
+
+// A scale the screen cannot take would show only the picture's top left corner (41 % of it at
+// scale 2 on a 1024 x 768 screen): it comes down to the largest whole scale that fits, as
+// --fullscreen's does, and one line on stderr says so. A scale that fits says nothing.
+TEST_F(Window, ScaleLargerThanTheScreenComesDownToTheLargestThatFitsAndSaysSo) {
+    const Recording recorded = record("components");
+    ASSERT_FALSE(recorded.steps.empty());
+    pid_t small_server = 0;
+    const std::string small = start_x_server("1024x768x24", small_server);
+    ASSERT_FALSE(small.empty()) << "cannot start a second X server";
+    const std::string folder = make_temp_folder(), errors = folder + "/stderr";
+    const struct {
+        std::string display, scale;
+        int shown_at;
+        std::string said;
+    } cases[] = {
+        {small, "2", 1, "components: --scale 2 does not fit the 1024 x 768 screen; showing at scale 1\n"},
+        {display, "3", 2, "components: --scale 3 does not fit the 2048 x 1536 screen; showing at scale 2\n"},
+        {display, "2", 2, ""},
+    };
+    for (const auto& c : cases) {
+        launch("components", {"--scale", c.scale}, c.display, errors);
+        EXPECT_TRUE(caption_becomes("components - step 1 of 24", " - any key: next")) << caption();
+        // (A window larger than its screen cannot be read whole: X refuses the grab.)
+        const std::string size = output_of("DISPLAY=" + c.display + " xdotool getwindowgeometry --shell " + window +
+                                           " | grep -E '^(WIDTH|HEIGHT)=' | tr '\\n' ' '");
+        const std::string expected = "WIDTH=" + std::to_string(800 * c.shown_at) + " HEIGHT=" + std::to_string(600 * c.shown_at) + " ";
+        EXPECT_EQ(size, expected) << "--scale " << c.scale;
+        if (size == expected) {
+            EXPECT_EQ(blocks_unlike(recorded.steps[0], c.shown_at), 0) << "--scale " << c.scale << " on " << c.display;
+        }
+        kill(program, SIGTERM);
+        EXPECT_NE(ended_within(5s), -1);
+        std::ifstream said(errors);
+        const std::string text{std::istreambuf_iterator<char>(said), std::istreambuf_iterator<char>()};
+        EXPECT_EQ(text, c.said);
+    }
+    kill(small_server, SIGTERM);
+    waitpid(small_server, nullptr, 0);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(Window, SignalsEndTheProgramAtAWaitAndDuringAnAnimation) {

@@ -182,6 +182,73 @@ TEST(Worksheet, RandomProgramPrintsItsSeedOnEveryPageAndTheAnswersOfThatGraph) {
     fs::remove_all(sheet.folder);
 }
 
+// The words of a PDF's page with where they stand, "xMin yMin xMax yMax word" a line, as pdftotext
+// -bbox gives them.
+std::vector<std::string> pdf_words(const std::string& pdf, int page) {
+    const ProgramRun run = run_in("/tmp", "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) + " " +
+                                              quote_path(pdf) + " -");
+    EXPECT_EQ(run.exit_status, 0) << run.err;
+    std::vector<std::string> words;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("<word ") == std::string::npos) continue;
+        std::string word;
+        for (const char* field : {"xMin=\"", "yMin=\"", "xMax=\"", "yMax=\""}) {
+            const std::size_t at = line.find(field) + std::strlen(field);
+            word += line.substr(at, line.find('"', at) - at) + " ";
+        }
+        const std::size_t text = line.find('>') + 1;
+        words.push_back(word + line.substr(text, line.find("</word>") - text));
+    }
+    return words;
+}
+
+std::string without_spaces(const std::string& text) {
+    std::string out;
+    for (const char c : text)
+        if (c != ' ') out += c;
+    return out;
+}
+
+// The footer's command names the folder as given: a folder of a long name must not widen the page,
+// or chromium prints the whole page smaller to fit it (to 65 % with a name of 150 characters). The
+// sheet prints word for word where it stands in a folder of a short name, its command broken over
+// lines at the foot.
+TEST(Worksheet, FolderOfALongNameInTheCommandPrintsThePageAtItsFullSize) {
+    SKIP_WITHOUT_PDF_TOOLS();
+    const std::string folder = make_temp_folder();
+    const std::string long_name = std::string(150, 'n'), closure8 = quote_path(program_path("closure8"));
+    const ProgramRun short_run = run_in(folder, closure8 + " --seed 1 --worksheet sheet");
+    ASSERT_EQ(short_run.exit_status, 0) << short_run.err;
+    const ProgramRun long_run = run_in(folder, closure8 + " --seed 1 --worksheet " + long_name + "/sheet");
+    ASSERT_EQ(long_run.exit_status, 0) << long_run.err;
+    const std::string html = slurp(folder + "/" + long_name + "/sheet/worksheet.html");
+    const int laid_out = count_of(html, "<section class=\"page\">");
+    for (const char* name : {"/worksheet-a4.pdf", "/worksheet-letter.pdf"}) {
+        const std::string pdf = folder + "/" + long_name + "/sheet" + name;
+        ASSERT_EQ(pdf_pages(pdf), laid_out) << name << ": the footer overflowed its page";
+        for (int page = 1; page <= laid_out; ++page) {
+            // Above the footer, which begins with the program's name, every word is where it was.
+            std::vector<std::string> shown = pdf_words(pdf, page), expected = pdf_words(folder + "/sheet" + name, page);
+            auto body_end = [](std::vector<std::string>& words) {
+                return std::find_if(words.begin(), words.end(), [](const std::string& word) {
+                    return word.size() > 10 && word.compare(word.size() - 10, 10, " closure8,") == 0;
+                });
+            };
+            ASSERT_NE(body_end(expected), expected.end()) << name << " page " << page;
+            shown.erase(body_end(shown), shown.end());
+            expected.erase(body_end(expected), expected.end());
+            const auto [moved, was] = std::mismatch(shown.begin(), shown.end(), expected.begin(), expected.end());
+            EXPECT_TRUE(moved == shown.end() && was == expected.end())
+                << name << " page " << page << ": the page was printed at another size: "
+                << (moved == shown.end() ? "(none)" : *moved) << " where it was " << (was == expected.end() ? "(none)" : *was);
+            EXPECT_NE(without_spaces(pdf_text(pdf, page, page)).find("closure8--worksheet" + long_name + "/sheet--seed1"),
+                      std::string::npos) << name << " page " << page << ": the command is not whole at the foot";
+        }
+    }
+    fs::remove_all(folder);
+}
+
 // Without chromium on PATH: the page, its pictures and the answers, one line that no PDF was made,
 // and success, since the page prints from any browser. An earlier sheet's PDFs in the folder go
 // (one is known by the title chromium takes from the sheet).
@@ -218,6 +285,33 @@ TEST(Worksheet, TwoSeedsGiveTwoGraphsAndTwoKeysAndNoChromiumStillGivesThePage) {
     EXPECT_NE(sheets[0].questions[0].text + sheets[0].questions[0].reason,
               sheets[1].questions[0].text + sheets[1].questions[0].reason);
     for (const Sheet& sheet : sheets) fs::remove_all(sheet.folder);
+}
+
+// closure8 without --seed draws its graph from the time: the command at the foot of every page and
+// in answers.html must name that seed, or it makes another graph, whose key fits none of the sheets
+// handed out. Run again, it makes the same pictures and the same answers.
+TEST(Worksheet, RandomGraphWithoutASeedIsMadeAgainByTheCommandItsPagesGive) {
+    const std::string folder = make_temp_folder();
+    const std::string without_chromium = "PATH=/nonexistent ";
+    const ProgramRun run = run_in(folder, without_chromium + quote_path(program_path("closure8")) + " --worksheet sheet");
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const std::string html = slurp(folder + "/sheet/worksheet.html"), answers = slurp(folder + "/sheet/answers.html");
+    const std::string said = "closure8, seed ";
+    const std::size_t at = html.find(said);
+    ASSERT_NE(at, std::string::npos) << html;
+    const std::string seed = html.substr(at + said.size(), html.find_first_not_of("0123456789", at + said.size()) - at - said.size());
+    ASSERT_FALSE(seed.empty());
+    const std::string command = "closure8 --worksheet sheet --seed " + seed;
+    EXPECT_EQ(count_of(html, "<code>" + command + "</code></footer>"), count_of(html, "<section class=\"page\">")) << html;
+    EXPECT_NE(answers.find("<code>" + command + "</code>"), std::string::npos) << answers;
+
+    fs::rename(folder + "/sheet", folder + "/first");
+    const ProgramRun again = run_in(folder, without_chromium + quote_path(program_path("closure8")) +
+                                                command.substr(std::string("closure8").size()));
+    ASSERT_EQ(again.exit_status, 0) << again.err;
+    for (const char* file : {"/step-002.png", "/step-003.png", "/answers.html", "/worksheet.html"})
+        EXPECT_TRUE(slurp(folder + "/sheet" + file) == slurp(folder + "/first" + file)) << file << " differs";
+    fs::remove_all(folder);
 }
 
 // gridpath asks once the search's first frame is on screen: that frame is the sheet's picture, and

@@ -64,6 +64,8 @@ TEST(Settings, WhatCannotBeTakenIsOneComplaint) {
         {fixed, {"--seed", "1"}, "--seed: this program draws no random graph"},
         {fixed, {"--fps", "30"}, "--fps: this program has no animation"},
         {fixed, {"--recrod", "x"}, "unknown argument '--recrod'"},
+        // Control characters shown as paths show them: never raw to the terminal.
+        {fixed, {"--re\x1b[31mcord\n\t\x7f"}, "unknown argument '--re\\x1B[31mcord\\n\\t\\x7F'"},
     };
     for (const auto& c : cases) {
         Settings settings;

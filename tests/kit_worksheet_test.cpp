@@ -155,6 +155,28 @@ TEST_F(Worksheets, FailedShowLeavesNoPictureAndNoFolderOfItsMaking) {
     EXPECT_FALSE(fs::exists(folder + "/sheet"));
 }
 
+// A random graph's seed, drawn from the time or given, is in the command that makes the sheet
+// again, where --seed puts it; a folder of spaces (and " --seed " in its name) is quoted whole.
+TEST_F(Worksheets, CommandToMakeItAgainNamesTheSeedInUse) {
+    const std::string odd = folder + "/a --seed 7";
+    for (const bool given : {false, true}) {
+        for (const std::string& sheet_folder : {folder + "/sheet", odd}) {
+            std::string why;
+            settings.worksheet_folder = sheet_folder;
+            settings.seed_given = given;
+            settings.seed = 42;
+            settings.safe_palette = true;
+            ASSERT_TRUE(worksheet_output.start(settings, "test", why)) << why;
+            step(1, asking("Which is first?", 1));
+            ASSERT_TRUE(worksheet_output.finish(why)) << why;
+            const std::string quoted = sheet_folder == odd ? "&#39;" + odd + "&#39;" : sheet_folder;  // '...' in HTML
+            const std::string command = "<code>test --worksheet " + quoted + " --seed 42 --palette safe</code>";
+            EXPECT_EQ(count_of(slurp(sheet_folder + "/worksheet.html"), command), 2) << given << " " << sheet_folder;
+            EXPECT_EQ(count_of(slurp(sheet_folder + "/answers.html"), command), 1) << given << " " << sheet_folder;
+        }
+    }
+}
+
 // Many questions after one picture go on over pages, each page saying where their picture is, and
 // the key begins a page of its own.
 TEST_F(Worksheets, ManyQuestionsGoOnOverPagesThatNameTheirPicture) {

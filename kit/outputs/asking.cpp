@@ -4,8 +4,8 @@
 
 #include "platform.h"
 #include "questions.h"
+#include "show.h"
 
-#include <cstdio>
 
 namespace {
 
@@ -22,9 +22,8 @@ void show_prompt(const std::string& where, const Question& question, const std::
 }  // namespace
 
 Asked put_question(const std::string& where, const Question& question) {
-    std::printf("%s - question: %s\n  (%s, then press Enter in the window; Escape skips it)\n", where.c_str(),
-                question.text.c_str(), answer_hint(question.kind));
-    std::fflush(stdout);
+    say_on_standard_output(where + " - question: " + question.text + "\n  (" + answer_hint(question.kind) +
+                           ", then press Enter in the window; Escape skips it)\n");
     std::string typed;
     const char* trouble = nullptr;
     for (;;) {

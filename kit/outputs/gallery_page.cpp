@@ -34,6 +34,7 @@ th, td { border: 1px solid #888; padding: 2px 8px; text-align: right; }
 #question-section label { display: block; font-size: 18px; margin-bottom: 6px; }
 #answer { font: inherit; width: 16em; }
 #feedback { font-size: 18px; color: #111; max-width: 800px; }
+#unfinished { font-size: 16px; color: #111; max-width: 800px; border-left: 6px solid #9a6700; padding-left: 8px; }
 #feedback.right { border-left: 6px solid #1a7f37; padding-left: 8px; }
 #feedback.not-quite { border-left: 6px dashed #9a6700; padding-left: 8px; }
 input:focus-visible { outline: 3px solid #1a5fb4; outline-offset: 2px; }
@@ -121,6 +122,14 @@ const char* const page_script = R"page(<script>
     while (state.firstChild) state.removeChild(state.firstChild);
     said.state.forEach(function (item) { state.appendChild(stateItem(item)); });
     return said.sentence;
+  }
+
+  // A recording whose program was stopped half way (or is still running) says so.
+  if (data && data.complete === false) {
+    var unfinished = document.getElementById("unfinished");
+    unfinished.textContent = "Unfinished: the program was stopped after step " + count +
+        (data.step_count ? " of " + data.step_count : "") + ", or is still running.";
+    unfinished.hidden = false;
   }
 
   if (data) {
@@ -320,7 +329,7 @@ std::string gallery_page(const char* program, bool seed_in_use, unsigned int see
     page += "</head>\n<body data-steps=\"" + std::to_string(steps) + "\">\n";
     page += "<header><h1 id=\"program\">" + name + "</h1>";
     if (!seed.empty()) page += "<span id=\"seed\">" + seed + "</span>";
-    page += "</header>\n<nav>\n"
+    page += "</header>\n<p id=\"unfinished\" hidden></p>\n<nav>\n"
             "<button type=\"button\" id=\"first\" title=\"Home\">|&lt; first</button>\n"
             "<button type=\"button\" id=\"previous\" title=\"Left\">&lt; previous</button>\n"
             "<button type=\"button\" id=\"next\" title=\"Right\">next &gt;</button>\n"

@@ -1,6 +1,9 @@
 // Chromium runs in a process group and a profile of its own: a second print at the same time (two
 // sheets made at once) must not hand its page to the first one's browser, and a stop signal to the
-// program ends the whole browser with it.
+// program ends the whole browser with it. Its profile and its own temporary files (TMPDIR for it)
+// are in one folder of the print's, removed after. A second stop signal, which ends the program at
+// once, still kills the browser's group and removes the page, the PDF being written and that folder
+// (the platform's table of them); the browser dies with the program however the program dies.
 #include "pdf_printer.h"
 
 #include "platform.h"
@@ -10,10 +13,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,41 +50,61 @@ bool is_pdf(const std::string& path) {
     return pdf;
 }
 
-// What a print leaves in the folder and in the temporary folder, removed whatever happens.
-struct PrintFiles {
-    std::string page, pdf, profile;
-    ~PrintFiles() {
-        if (!page.empty()) unlink(page.c_str());
-        if (!pdf.empty()) unlink(pdf.c_str());
-        std::error_code ignored;
-        if (!profile.empty()) std::filesystem::remove_all(profile, ignored);
+// One file or folder that a print leaves, removed whatever happens: by the ordinary path when the
+// print is over, or failed, or stopped, and by a second stop signal's handler meanwhile.
+class PrintFile {
+public:
+    PrintFile() = default;
+    PrintFile(const PrintFile&) = delete;
+    PrintFile& operator=(const PrintFile&) = delete;
+    ~PrintFile() { remove(); }
+
+    const std::string& path() const { return path_; }
+    void hold(const std::string& path) {
+        path_ = path;
+        ticket_ = platform_remove_on_second_stop(path);
     }
+    // It is no longer this print's: renamed into place.
+    void keep() {
+        platform_forget_removal(ticket_);
+        ticket_ = -1;
+        path_.clear();
+    }
+    void remove() {
+        if (path_.empty()) return;
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+        keep();  // gone: the handler has nothing left to remove
+    }
+
+private:
+    std::string path_;
+    int ticket_ = -1;
+};
+
+// What a print leaves in the folder and in the temporary folder.
+struct PrintFiles {
+    PrintFile page, pdf, work;  // work: chromium's profile and temporary folder
 };
 
 // Runs chromium on `url` into `pdf`; false, with why, when it did not end well in time.
-bool run_chromium(const std::string& chromium, const std::string& profile, const std::string& url, const std::string& pdf,
+// Its profile is work/profile, and its temporary files (which a killed chromium leaves) go into
+// work/tmp.
+bool run_chromium(const std::string& chromium, const std::string& work, const std::string& url, const std::string& pdf,
                   int seconds, std::string& why) {
-    const std::string profile_argument = "--user-data-dir=" + profile, pdf_argument = "--print-to-pdf=" + pdf;
+    const std::string profile_argument = "--user-data-dir=" + work + "/profile", pdf_argument = "--print-to-pdf=" + pdf;
     const char* arguments[] = {chromium.c_str(), "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                                "--disable-extensions", "--no-pdf-header-footer", profile_argument.c_str(),
                                pdf_argument.c_str(), url.c_str(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    pid_t child = 0;
-    const int error = posix_spawn(&child, chromium.c_str(), &actions, &attributes, const_cast<char* const*>(arguments), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
-    if (error != 0) {
-        why = "cannot start " + chromium + ": " + std::strerror(error);
-        return false;
-    }
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable)
+        if (std::strncmp(*variable, "TMPDIR=", 7) != 0) variables.emplace_back(*variable);
+    variables.push_back("TMPDIR=" + work + "/tmp");
+    std::vector<const char*> environment;
+    for (const std::string& variable : variables) environment.push_back(variable.c_str());
+    environment.push_back(nullptr);
+    const pid_t child = platform_start_child(arguments, environment.data(), why);
+    if (child < 0) return false;
     const std::int64_t deadline = platform_now_us() + std::int64_t(seconds) * 1000000;
     for (;;) {
         int status = 0;
@@ -90,6 +112,7 @@ bool run_chromium(const std::string& chromium, const std::string& profile, const
         if (ended == child) {
             // The browser's helpers may outlive it for a moment; none may stay behind.
             kill(-child, SIGKILL);
+            platform_forget_child(child);
             if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
             why = WIFEXITED(status) ? "chromium ended with status " + std::to_string(WEXITSTATUS(status))
                                     : "chromium was ended by signal " + std::to_string(WTERMSIG(status));
@@ -97,12 +120,15 @@ bool run_chromium(const std::string& chromium, const std::string& profile, const
         }
         if (ended < 0 && errno != EINTR) {
             why = std::string("cannot wait for chromium: ") + std::strerror(errno);
+            kill(-child, SIGKILL);
+            platform_forget_child(child);
             return false;
         }
         const bool stopped = platform_stop_signal() != 0, late = platform_now_us() > deadline;
         if (stopped || late) {
             kill(-child, SIGKILL);
             waitpid(child, &status, 0);
+            platform_forget_child(child);
             why = stopped ? "stopped while chromium printed" : "chromium did not finish printing within " + std::to_string(seconds) + " s";
             return false;
         }
@@ -143,7 +169,7 @@ Printed print_pdf(const std::string& folder, const std::string& html, const std:
         why = std::string("cannot write in ") + folder + ": " + std::strerror(errno);
         return Printed::failed;
     }
-    files.page = page;
+    files.page.hold(page);
     const bool written = write(page_descriptor, html.data(), html.size()) == static_cast<ssize_t>(html.size());
     if (close(page_descriptor) != 0 || !written) {
         why = std::string("cannot write in ") + folder + ": " + std::strerror(errno);
@@ -164,17 +190,21 @@ Printed print_pdf(const std::string& folder, const std::string& html, const std:
         return Printed::failed;
     }
     close(pdf_descriptor);
-    files.pdf = pdf;
+    files.pdf.hold(pdf);
 
     const char* temporary = std::getenv("TMPDIR");
-    std::string profile = std::string(temporary != nullptr && temporary[0] != '\0' ? temporary : "/tmp") + "/graphsteps-chromium-XXXXXX";
-    if (mkdtemp(profile.data()) == nullptr) {
+    std::string work = std::string(temporary != nullptr && temporary[0] != '\0' ? temporary : "/tmp") + "/graphsteps-chromium-XXXXXX";
+    if (mkdtemp(work.data()) == nullptr) {
         why = "cannot make a temporary folder for chromium: " + std::string(std::strerror(errno));
         return Printed::failed;
     }
-    files.profile = profile;
+    files.work.hold(work);
+    if (mkdir((work + "/tmp").c_str(), 0700) != 0) {
+        why = "cannot make a temporary folder for chromium: " + std::string(std::strerror(errno));
+        return Printed::failed;
+    }
 
-    if (!run_chromium(chromium, profile, url, pdf, seconds, why)) return Printed::failed;
+    if (!run_chromium(chromium, work, url, pdf, seconds, why)) return Printed::failed;
     if (!is_pdf(pdf)) {
         why = "chromium wrote no PDF";
         return Printed::failed;
@@ -187,6 +217,6 @@ Printed print_pdf(const std::string& folder, const std::string& html, const std:
         why = "cannot write " + pdf_path + ": " + std::strerror(errno);
         return Printed::failed;
     }
-    files.pdf.clear();
+    files.pdf.keep();
     return Printed::done;
 }

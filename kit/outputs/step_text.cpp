@@ -157,10 +157,11 @@ std::string step_text(const Step& step) {
     return text + "\n";
 }
 
-std::string steps_json(const ShowState& show, const std::vector<Narration>& steps, bool questions) {
+std::string steps_json(const ShowState& show, const std::vector<Narration>& steps, bool complete, bool questions) {
     std::string out = "{\"program\":" + json_string(show.program);
     out += ",\"seed\":" + (show.seed_in_use ? std::to_string(show.seed) : std::string("null"));
-    out += ",\"step_count\":" + number(show.step_count) + ",\"legend\":[";
+    out += ",\"step_count\":" + number(show.step_count) + ",\"complete\":" + (complete ? "true" : "false");
+    out += ",\"legend\":[";
     if (show.legend != nullptr)
         for (std::size_t i = 0; i < show.legend->size(); ++i) out += (i == 0 ? "" : ",") + json_string((*show.legend)[i]);
     out += "],\"steps\":[";

@@ -12,6 +12,7 @@ std::string step_text(const Step& step);
 // "Question before step 5 of 24: ..." with its answer and reason, for a printed transcript; empty
 // when the step asks nothing.
 std::string question_text(const Step& step);
-// The whole show so far as one JSON document: program, seed, legend, and each step with its
-// picture's name, sentence and state, and with `questions` its question.
-std::string steps_json(const ShowState& show, const std::vector<Narration>& steps, bool questions = false);
+// The whole show so far as one JSON document: program, seed, step count, whether it is `complete`
+// (the show ran to its end), legend, and each step with its picture's name, sentence and state, and
+// with `questions` its question.
+std::string steps_json(const ShowState& show, const std::vector<Narration>& steps, bool complete, bool questions = false);

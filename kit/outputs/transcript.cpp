@@ -9,7 +9,6 @@
 #include "step_text.h"
 #include "suite_files.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -22,6 +21,7 @@ bool questions_to_terminal = false;
 std::string folder;  // empty: no files
 std::string transcript;
 std::vector<Narration> steps;
+const ShowState* show = nullptr;  // as the last step said it
 
 bool wanted(const Settings& settings) { return settings.explain || !settings.record_folder.empty(); }
 
@@ -32,6 +32,7 @@ bool start(const Settings& settings, const char*, std::string&) {
     folder = settings.record_folder;
     transcript.clear();
     steps.clear();
+    show = nullptr;
     return true;
 }
 
@@ -42,25 +43,37 @@ bool write_file(const std::string& name, const std::string& text, std::string& w
     return false;
 }
 
+// The three files with the steps so far. They say that they are unfinished until the show has
+// ended well (`complete`): a program stopped half way (Ctrl+C, or a pipe closed on its --explain)
+// leaves a recording that says so, in steps.json and steps.js and in steps.txt's last line.
+bool write_files(bool complete, std::string& why) {
+    std::string text = transcript_mark + transcript;
+    if (!complete) {
+        text += "(Unfinished: the program was stopped after step " + std::to_string(steps.size()) +
+                (show->step_count > 0 ? " of " + std::to_string(show->step_count) : "") + ", or is still running.)\n";
+    }
+    const std::string json = steps_json(*show, steps, complete, with_questions);
+    return write_file("steps.txt", text, why) && write_file("steps.json", json, why) &&
+           write_file("steps.js", "window.graphstepsSteps = " + json + ";\n", why);
+}
+
 Outcome step(const Step& step, std::string& why) {
+    show = step.show;
     const std::string legend = step.number == 1 ? legend_text(*step.show) : "";
     const std::string question = with_questions ? question_text(step) : "";
     const std::string block = step_text(step);
-    if (to_terminal) {
-        std::fputs((legend + (questions_to_terminal ? question : "") + block).c_str(), stdout);
-        std::fflush(stdout);
+    // The files first: a standard output that fails ends the show with them as far as its pictures.
+    if (!folder.empty()) {
+        transcript += legend + question + block;
+        steps.push_back(*step.narration);
+        if (!write_files(false, why)) return Outcome::failed;
     }
-    if (folder.empty()) return Outcome::go_on;
-    transcript += legend + question + block;
-    steps.push_back(*step.narration);
-    const std::string json = steps_json(*step.show, steps, with_questions);
-    if (!write_file("steps.txt", transcript_mark + transcript, why) || !write_file("steps.json", json, why) ||
-        !write_file("steps.js", "window.graphstepsSteps = " + json + ";\n", why))
+    if (to_terminal && !write_standard_output(legend + (questions_to_terminal ? question : "") + block, why))
         return Outcome::failed;
     return Outcome::go_on;
 }
 
-bool finish(std::string&) { return true; }
+bool finish(std::string& why) { return folder.empty() || show == nullptr || write_files(true, why); }
 void discard() {}
 
 }  // namespace

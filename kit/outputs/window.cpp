@@ -11,9 +11,9 @@
 #include "pacing.h"
 #include "platform.h"
 #include "questions.h"
+#include "show.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -93,8 +93,7 @@ std::string verdict_on(const Question& question) {
     const Verdict verdict = judge(question, asked.typed);
     ++answered;
     if (verdict.reading == Verdict::Reading::right) ++right_answers;
-    std::printf("  you answered %s: %s\n", asked.typed.c_str(), verdict.feedback.c_str());
-    std::fflush(stdout);
+    say_on_standard_output("  you answered " + asked.typed + ": " + verdict.feedback + "\n");
     return verdict.reading == Verdict::Reading::right ? "right" : verdict.feedback;
 }
 
@@ -194,10 +193,7 @@ bool frame(const Frame& frame, std::string&) {
 }
 
 bool finish(std::string&) {
-    if (predicting && answered + skipped > 0) {
-        std::printf("%s\n", score_line(right_answers, answered, skipped).c_str());
-        std::fflush(stdout);
-    }
+    if (predicting && answered + skipped > 0) say_on_standard_output(score_line(right_answers, answered, skipped) + "\n");
     return true;
 }
 void discard() {}

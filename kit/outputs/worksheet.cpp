@@ -149,6 +149,17 @@ bool write_page(const std::string& name, const std::string& html, std::string& w
     return false;
 }
 
+// The command that makes the sheet again names the seed in use, as the steps tell it: a random
+// graph drawn from the time needs it as much as one given with --seed, or the sheet made again is
+// of another graph. It stands after the folder, where --seed N puts it.
+std::string remaking_command() {
+    if (!show->seed_in_use) return command;
+    const std::size_t after_folder = (std::string(show->program) + " --worksheet " + shell_word(folder)).size();
+    const std::string seed = " --seed " + std::to_string(show->seed);
+    if (command.compare(after_folder, seed.size(), seed) == 0) return command;  // given so
+    return command.substr(0, after_folder) + seed + command.substr(after_folder);
+}
+
 bool finish(std::string& why) {
     if (show == nullptr) {
         why = "the show ended before its first step, so there is no worksheet";
@@ -160,7 +171,7 @@ bool finish(std::string& why) {
     sheet.seed = show->seed;
     sheet.step_count = show->step_count;
     if (show->legend != nullptr) sheet.legend = *show->legend;
-    sheet.command = command;
+    sheet.command = remaking_command();
     const WorksheetPage page = worksheet_page(sheet, Paper::any);
     if (!write_page("worksheet.html", page.html, why) || !write_page("answers.html", answers_page(sheet, Paper::any), why))
         return false;
@@ -180,9 +191,10 @@ bool finish(std::string& why) {
                 return false;
         }
     }
-    std::printf("Worksheet written: %s (%d page%s of questions, %d of answers) and its PDFs, A4 and US Letter\n",
-                html_path.c_str(), page.sheet_pages, page.sheet_pages == 1 ? "" : "s", page.key_pages);
-    std::fflush(stdout);
+    // The sheet is whole whether or not the line goes out; a line lost is said by end_show.
+    say_on_standard_output("Worksheet written: " + html_path + " (" + std::to_string(page.sheet_pages) + " page" +
+                           (page.sheet_pages == 1 ? "" : "s") + " of questions, " + std::to_string(page.key_pages) +
+                           " of answers) and its PDFs, A4 and US Letter\n");
     return true;
 }
 

@@ -90,6 +90,8 @@ const char* page_rule(Paper paper) {
 }
 
 // Black on white throughout: every answer is in words, and the room to write is ruled in black.
+// The command that makes a sheet again breaks anywhere: a folder of a long name in it, one word
+// wider than the page, would make chromium shrink the whole page to fit it.
 const char* const sheet_style = R"(html { font: 11pt/1.35 "Liberation Sans", Arial, sans-serif; color: #000; background: #fff;
        font-variant-ligatures: none; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 body { margin: 0; }
@@ -112,6 +114,7 @@ figcaption { font-size: 10pt; line-height: 1.3; margin-top: 1mm; }
 .choice { border: 0.3mm solid #000; border-radius: 3mm; padding: 0.5mm 3mm; }
 .note { font-style: italic; }
 .word { white-space: nowrap; }
+code { overflow-wrap: anywhere; }
 .entry { display: flex; gap: 5mm; margin: 0 0 4mm; break-inside: avoid; font-size: 10pt; line-height: 1.3; }
 .entry .words { flex: 1; }
 .entry figure { flex: none; width: 116mm; margin: 0; }

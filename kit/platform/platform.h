@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include <sys/types.h>
+
 // Whether a display is named at all (DISPLAY, WAYLAND_DISPLAY or SDL_VIDEODRIVER).
 bool platform_has_display();
 
@@ -26,8 +28,10 @@ struct WindowShape {
 };
 // Opens the 800 x 600 x 32 surface the programs draw on. Null, with the reason in `why`, when it
 // cannot be had; a window that SDL could only give as text in the terminal, or not at all, is such
-// a failure.
-SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape = {});
+// a failure. A scale larger than the screen takes is brought down to the largest that fits, and
+// `note` (when given) says so in a line; otherwise it is left empty.
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const WindowShape& shape = {},
+                                  std::string* note = nullptr);
 // Shows a picture in the window of a `presented` screen; the surface the programs draw on is not
 // touched, so that the window can ask a question or show an earlier step in between.
 void platform_present(const Picture& picture);
@@ -58,10 +62,27 @@ WindowEvent platform_wait_event(KeyPress* key = nullptr, std::int64_t until_us =
 // Takes the first key press (not a lone modifier) or close waiting in the queue; false when none.
 bool platform_take_key_or_close();
 
-// SIGINT, SIGTERM and SIGHUP are caught from here on (SDL would turn the first two into a close of
-// the window); platform_stop_signal tells which arrived, 0 when none.
+// SIGINT, SIGTERM, SIGHUP and SIGPIPE are caught from here on (SDL would turn the first two into a
+// close of the window; a pipe closed on standard output would end the program with its files
+// unfinished); platform_stop_signal tells which arrived, 0 when none.
 void platform_catch_stop_signals();
 int platform_stop_signal();
+
+// A second stop signal ends the program at once, in the signal handler; what the first signal's
+// ordinary path would remove is removed there too. Names a file, or a folder with all in it (16
+// deep at most), to remove then; returns the ticket to forget it by once it is gone, or -1 when the
+// table (of 8) is full or the path too long, and then only the ordinary path removes it.
+int platform_remove_on_second_stop(const std::string& path);
+void platform_forget_removal(int ticket);
+
+// Starts the program at the path arguments[0] with `arguments` (ending in null) and `environment`
+// (VARIABLE=VALUE, ending in null) as a child of its own: its standard streams on /dev/null, in a process group of its own (a Ctrl+C at the terminal
+// reaches only this program, which ends the child as it sees fit), killed when this process dies
+// however it dies, and its whole group killed by a second stop signal. Returns its process id,
+// its group's too, or -1 with the reason in `why`. One such child at a time.
+pid_t platform_start_child(const char* const arguments[], const char* const environment[], std::string& why);
+// The child has ended and its group is killed: a second stop signal has nothing to kill.
+void platform_forget_child(pid_t child);
 // Ends the process as the signal would have: the usual 128 + N status.
 [[noreturn]] void platform_end_by_signal(int signal);
 

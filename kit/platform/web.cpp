@@ -79,7 +79,8 @@ void give_the_browser_its_turn(unsigned int milliseconds) {
 
 // The page shows the canvas at whole multiples of its size itself, so a window's shape (--scale,
 // --fullscreen) asks nothing of the program here.
-SDL_Surface* platform_open_screen(ScreenKind kind, std::string&, const WindowShape&) {
+SDL_Surface* platform_open_screen(ScreenKind kind, std::string&, const WindowShape&, std::string* note) {
+    if (note != nullptr) note->clear();
     page_pixels.assign(800 * 600, 0);
     page_surface.format = &page_format;
     page_surface.w = 800;

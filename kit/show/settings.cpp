@@ -4,6 +4,8 @@
 // --version.
 #include "settings.h"
 
+#include "show.h"
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -30,7 +32,8 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                       "                go on to the next step by itself after SECONDS (0.5 to 60);\n"
                       "                Space pauses and plays again\n");
     std::fprintf(out, "  --scale N     show the window N times as large (1 to %d), each pixel an N x N\n"
-                      "                block; the recorded pictures stay 800 x 600\n", largest_scale);
+                      "                block, or at the largest scale the screen takes; the recorded\n"
+                      "                pictures stay 800 x 600\n", largest_scale);
     std::fprintf(out, "  --fullscreen  fill the screen: the largest whole scale that fits, on black\n");
     std::fprintf(out, "  --palette safe\n"
                       "                colours that people with a colour vision deficiency tell apart,\n"
@@ -154,7 +157,8 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             settings.frames_per_second = static_cast<int>(rate);
             ++i;
         } else {
-            return complaint = "unknown argument '" + argument + "'", Parsed::error;
+            // Whatever was typed or pasted, the complaint stays one line that sets nothing on the terminal.
+            return complaint = "unknown argument '" + printable(argument) + "'", Parsed::error;
         }
     }
     return Parsed::run;

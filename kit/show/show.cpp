@@ -9,8 +9,10 @@
 #include "platform.h"
 #include "safe_palette.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -47,7 +49,40 @@ const Picture* captured_picture() {
     return &capture.picture();
 }
 
+int standard_output_error = 0;  // errno of the first write to standard output that failed
+
+// Whatever was written on standard output so far went out.
+bool standard_output_written(std::string& why) {
+    errno = 0;
+    if (std::fflush(stdout) != 0 && standard_output_error == 0) standard_output_error = errno != 0 ? errno : EIO;
+    if (std::ferror(stdout) && standard_output_error == 0) standard_output_error = EIO;
+    if (standard_output_error == 0) return true;
+    why = std::string("cannot write to standard output: ") + std::strerror(standard_output_error);
+    return false;
+}
+
+// Ends the program after --help or --version: 0 once the text went out, 1 with a line on stderr
+// when it did not.
+[[noreturn]] void exit_once_written() {
+    std::string why;
+    if (standard_output_written(why)) std::exit(0);
+    std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
+    std::exit(1);
+}
+
 }  // namespace
+
+bool write_standard_output(const std::string& text, std::string& why) {
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    if (!written && standard_output_error == 0) standard_output_error = errno != 0 ? errno : EIO;
+    return standard_output_written(why);
+}
+
+void say_on_standard_output(const std::string& text) {
+    std::string why;
+    write_standard_output(text, why);
+}
 
 void fail_show(const std::string& why) {
     discard_outputs();
@@ -78,10 +113,10 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     switch (parse_arguments(argc, argv, program, settings, complaint)) {
         case Parsed::help:
             print_usage(stdout, program);
-            std::exit(0);
+            exit_once_written();
         case Parsed::version:
             print_version(stdout, program);
-            std::exit(0);
+            exit_once_written();
         case Parsed::error:
             std::fprintf(stderr, "%s: %s\n", program.name, complaint.c_str());
             print_usage(stderr, program);
@@ -101,8 +136,10 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     const ScreenKind kind = settings.unattended()       ? ScreenKind::offscreen
                             : settings.window_presents() ? ScreenKind::presented
                                                          : ScreenKind::window;
-    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen});
+    std::string note;
+    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen}, &note);
     if (screen == nullptr) fail_show(why);
+    if (!note.empty()) std::fprintf(stderr, "%s: %s\n", program.name, note.c_str());
     // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
     // be drawn out of bounds.
     if (screen->w != screen_width || screen->h != screen_height || screen->format->BytesPerPixel != 4) {
@@ -202,6 +239,12 @@ int end_show() {
     // A stop that came while the outputs were completed still ends the program as it asks; what
     // was completed by then stays.
     if (const int signal = platform_stop_signal()) platform_end_by_signal(signal);
+    // Lines that did not reach standard output (a verdict in the window, the worksheet's line) are
+    // said once, at the end.
+    if (!standard_output_written(why)) {
+        std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
+        all_finished = false;
+    }
     return all_finished ? 0 : 1;
 }
 

@@ -16,6 +16,14 @@ std::string printable(const std::string& path);
 // file removed, exit status 1.
 [[noreturn]] void fail_show(const std::string& why);
 
+// Writes `text` on standard output and flushes it. False, with "cannot write to standard output:
+// REASON" in `why`, when it or anything written there before did not all go out (a full disk, a
+// closed pipe): the show ends with that line and exit status 1 at the latest, from end_show.
+bool write_standard_output(const std::string& text, std::string& why);
+// The same for a line aside from the show (a verdict in the window, the worksheet's line), which
+// goes on when it is lost: end_show says so.
+void say_on_standard_output(const std::string& text);
+
 // What the program said for the step it is about to show, and its legend (narration.cpp).
 const Narration& narration_said();
 void forget_narration();
