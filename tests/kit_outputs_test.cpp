@@ -185,8 +185,8 @@ TEST_F(Outputs, PagesAndDataOfTheSuiteAreKnownByTheirMarksAndNothingElseIs) {
     put(folder + "/index.html", gallery_page("closure8", true, 12, 3));
     put(folder + "/worksheet.html", worksheet_page(sheet, Paper::any).html);
     put(folder + "/answers.html", answers_page(sheet, Paper::any));
-    put(folder + "/steps.json", steps_json(show, {no_words}));
-    put(folder + "/steps.js", "window.graphstepsSteps = " + steps_json(show, {no_words}) + ";\n");
+    put(folder + "/steps.json", steps_json(show, {no_words}, true));
+    put(folder + "/steps.js", "window.graphstepsSteps = " + steps_json(show, {no_words}, true) + ";\n");
     put(folder + "/steps.txt", transcript_mark + legend_text(show));
     put(folder + "/worksheet-a4.pdf", "%PDF-1.4\n1 0 obj\n<</Title (closure8 worksheet, seed 12)\n/Producer (Skia/PDF)>>\n");
     put(folder + "/worksheet-letter.pdf", "%PDF-1.4\n<</Title (dfstree worksheet, the same graph every time)>>\n");
