@@ -86,8 +86,11 @@ TEST(Panel, WhatDoesNotFitIsCutWithAMarkAndTheKeysStayAtTheFoot) {
     EXPECT_EQ(keys.top + line_height, height);
     const PanelLine& mark = layout.lines[layout.lines.size() - 2];
     EXPECT_EQ(mark.text, panel_cut_mark);
-    for (const PanelLine& line : layout.lines)
-        if (line.style != PanelStyle::keys) EXPECT_LE(line.top + line_height, keys.top) << line.text << " over the keys";
+    for (const PanelLine& line : layout.lines) {
+        if (line.style != PanelStyle::keys) {
+            EXPECT_LE(line.top + line_height, keys.top) << line.text << " over the keys";
+        }
+    }
     EXPECT_EQ(layout.lines.front().text, "Step 3 of 15");
     EXPECT_EQ(layout.lines[1].text, "line 0") << "the first paragraphs are the ones kept";
 }
