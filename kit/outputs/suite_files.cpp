@@ -161,6 +161,8 @@ bool scan(const std::string& folder, std::vector<std::string>& ours, std::string
         struct stat info;
         if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;  // gone, or a folder
         if (!written_by_suite(path)) {
+            // Another run into the folder may have removed it meanwhile: then it blocks nothing.
+            if (lstat(path.c_str(), &info) != 0 && errno == ENOENT) continue;
             why = printable(folder) + " holds " + article(name) + printable(name) +
                   " that graphsteps did not write; choose an empty folder";
             return false;
