@@ -86,21 +86,21 @@ void press(SDLKey key) {
 class PredictingShow : public WindowShow {};
 
 // The keys are all in the queue before the wait: the question takes what it needs, and the key
-// after Enter ends the step's own wait.
-TEST_F(PredictingShow, AnswersAreJudgedInTheCaptionAndTheLastStepGivesTheScore) {
+// after Enter ends the step's own wait. The window's panel has the words; standard output has the
+// question, then the verdict with its reason (and after a skip the answer), before the step.
+TEST_F(PredictingShow, AnswersAreJudgedWithTheirReasonAndTheLastStepGivesTheScore) {
     start({"dfstree", "a fixed graph", false}, {"--predict"});
+    testing::internal::CaptureStdout();
     ask(AnswerKind::vertex, "Which vertex does the search discover next?");
     answer(3, "Vertex 3 is the first neighbour of 0 not yet discovered.");
     for (SDLKey key : {SDLK_5, SDLK_BACKSPACE, SDLK_3, SDLK_RETURN, SDLK_SPACE}) press(key);
     EXPECT_EQ(wait_step(), 0);
-    EXPECT_EQ(caption(), "dfstree - step 1 of 3: right - any key: next");
+    EXPECT_EQ(caption(), "dfstree - step 1 of 3 - any key: next");
 
     ask(AnswerKind::vertex, "Which vertex does the search discover next?");
     answer(2, "Vertex 2 is the first neighbour of 3 not yet discovered.");
     for (SDLKey key : {SDLK_b, SDLK_7, SDLK_RETURN, SDLK_SPACE}) press(key);  // b is not a vertex
     wait_step();
-    EXPECT_EQ(caption(),
-              "dfstree - step 2 of 3: not quite: Vertex 2 is the first neighbour of 3 not yet discovered. - any key: next");
 
     // A letter is not echoed, so the Enter after it is empty and skips; the skip is counted.
     ask(AnswerKind::number, "How many tree edges?");
@@ -108,7 +108,19 @@ TEST_F(PredictingShow, AnswersAreJudgedInTheCaptionAndTheLastStepGivesTheScore) 
     explain("The search ends.");
     for (SDLKey key : {SDLK_x, SDLK_RETURN, SDLK_SPACE}) press(key);
     wait_step();
-    EXPECT_EQ(caption(), "dfstree - step 3 of 3: The search ends. - 1 of 2 right, 1 skipped - any key: end");
+    EXPECT_EQ(caption(), "dfstree - step 3 of 3 - any key: end");
+    end_show();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "dfstree - step 1 of 3 - question: Which vertex does the search discover next?\n"
+              "  (type a vertex number, then press Enter in the window; Escape skips it)\n"
+              "  you answered 3: right: Vertex 3 is the first neighbour of 0 not yet discovered.\n"
+              "dfstree - step 2 of 3 - question: Which vertex does the search discover next?\n"
+              "  (type a vertex number, then press Enter in the window; Escape skips it)\n"
+              "  you answered 7: not quite: Vertex 2 is the first neighbour of 3 not yet discovered.\n"
+              "dfstree - step 3 of 3 - question: How many tree edges?\n"
+              "  (type a number, then press Enter in the window; Escape skips it)\n"
+              "  skipped: the answer is 2. Two.\n"
+              "1 of 2 right, 1 skipped\n");
 }
 
 TEST_F(PredictingShow, StepsWithoutAQuestionAndEscapeGoStraightOn) {
@@ -116,7 +128,7 @@ TEST_F(PredictingShow, StepsWithoutAQuestionAndEscapeGoStraightOn) {
     explain("Nothing to predict.");
     press(SDLK_SPACE);
     wait_step();
-    EXPECT_EQ(caption(), "components - step 1 of 3: Nothing to predict. - any key: next");
+    EXPECT_EQ(caption(), "components - step 1 of 3 - any key: next");
     ask(AnswerKind::yes_no, "Is vertex 2 in the first component?");
     answer(answers::no, "No.");
     press(SDLK_ESCAPE);
@@ -126,7 +138,7 @@ TEST_F(PredictingShow, StepsWithoutAQuestionAndEscapeGoStraightOn) {
     EXPECT_EQ(SDL_PollEvent(&left), 0);
     press(SDLK_SPACE);
     wait_step();
-    EXPECT_EQ(caption(), "components - step 3 of 3 - none answered, 1 skipped - any key: end");
+    EXPECT_EQ(caption(), "components - step 3 of 3 - any key: end");
 }
 
 // Asked before an animated stage, the question is put before its first frame and judged when the
@@ -144,8 +156,10 @@ TEST_F(PredictingShow, QuestionBeforeAStageIsPutBeforeItsFirstFrame) {
     pace_frame();
     answer(12, "The path has 12 edges.");
     press(SDLK_SPACE);
+    testing::internal::CaptureStdout();
     wait_step();
-    EXPECT_EQ(caption(), "gridpath - step 1 of 3 - seed 3: right - any key: next");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "  you answered 12: right: The path has 12 edges.\n");
+    EXPECT_EQ(caption(), "gridpath - step 1 of 3 - seed 3 - any key: next");
 }
 
 }  // namespace

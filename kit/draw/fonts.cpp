@@ -6,6 +6,7 @@
 #include "labels.h"
 #include "platform.h"
 #include "show.h"
+#include "suite_font.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -108,6 +109,8 @@ TTF_Font* open_font(int point_size) {
 }
 
 }  // namespace
+
+TTF_Font* open_suite_font(int point_size) { return open_font(point_size); }
 
 void open_labels(int point_size) {
     if (TTF_Init() != 0) fail_show(std::string("cannot start SDL_ttf: ") + TTF_GetError());

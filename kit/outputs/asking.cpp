@@ -12,22 +12,26 @@ namespace {
 // Long enough for every vertex of the largest graph as a set; more is not taken.
 constexpr std::size_t longest_answer = 60;
 
-void show_prompt(const std::string& where, const Question& question, const std::string& typed, const char* trouble) {
-    std::string caption = where + " - question: " + question.text + " (" + answer_hint(question.kind);
-    caption += trouble != nullptr ? std::string(" - ") + trouble : "";
-    caption += ", then Enter; Esc skips) - answer: " + typed + "_";
-    platform_set_caption(caption.c_str(), question.text.c_str());
-}
-
 }  // namespace
 
-Asked put_question(const std::string& where, const Question& question) {
+Prompt caption_prompt(const std::string& where, const Question& question) {
+    Prompt prompt;
+    prompt.show = [where, &question](const std::string& typed, const char* trouble) {
+        std::string caption = where + " - question: " + question.text + " (" + answer_hint(question.kind);
+        caption += trouble != nullptr ? std::string(" - ") + trouble : "";
+        caption += ", then Enter; Esc skips) - answer: " + typed + "_";
+        platform_set_caption(caption.c_str(), question.text.c_str());
+    };
+    return prompt;
+}
+
+Asked put_question(const std::string& where, const Question& question, const Prompt& prompt) {
     say_on_standard_output(where + " - question: " + question.text + "\n  (" + answer_hint(question.kind) +
                            ", then press Enter in the window; Escape skips it)\n");
     std::string typed;
     const char* trouble = nullptr;
     for (;;) {
-        show_prompt(where, question, typed, trouble);
+        prompt.show(typed, trouble);
         trouble = nullptr;
         KeyPress key;
         const WindowEvent event = platform_wait_event(&key);
@@ -36,6 +40,9 @@ Asked put_question(const std::string& where, const Question& question) {
         switch (key.kind) {
             case KeyPress::Kind::escape:
                 return {Asked::Ending::skipped, ""};
+            case KeyPress::Kind::f1:
+                if (prompt.f1) prompt.f1();
+                break;
             case KeyPress::Kind::backspace:
                 if (!typed.empty()) typed.pop_back();
                 break;

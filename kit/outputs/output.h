@@ -39,6 +39,13 @@ struct Frame {
     const Question* question;
 };
 
+// A question of --predict, put before anything of the step that answers it reaches an output.
+struct Posed {
+    const ShowState* show;
+    int step;                  // the step that answers it
+    const Question* question;  // its answer may come only with that step, after an animated stage
+};
+
 enum class Outcome {
     go_on,   // the show goes on to the next step
     quit,    // the window was closed (the show still goes on: the programs never stop early)
@@ -55,6 +62,11 @@ struct Output {
     bool (*frame)(const Frame& frame, std::string& why);  // an animation frame was flipped
     bool (*finish)(std::string& why);  // the show ended well: complete what was written
     void (*discard)();  // the show failed: close and remove whatever would be left incomplete
+    // With --predict, the show puts the question of the step to come before that step, or before
+    // the animated stage that leads to it, reaches any output (the window asks it and waits for the
+    // student); then, just before the step goes out, it tells the answer. Null: not concerned.
+    void (*ask)(const Posed& posed) = nullptr;
+    void (*tell_answer)(const Posed& posed) = nullptr;
 };
 
 // The rows of the table, in the order the show hands them a step: the files before the window,

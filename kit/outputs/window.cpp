@@ -3,12 +3,15 @@
 // the stage. Usually the picture is on screen already: the program flipped it. With --predict the
 // window presents each picture itself, so that a question can come before the picture answers it;
 // with --browse it keeps each step's picture to show it again, and with --autoplay a step goes on
-// by itself after a while.
+// by itself after a while. With --explain or --predict it is a teaching window: a panel beside the
+// picture holds the step's words and state in full, a question with what the student types, the
+// verdict with its reason and the right answer, the legend on F1, and which keys do what.
 #include "asking.h"
 #include "controls.h"
 #include "history.h"
 #include "output.h"
 #include "pacing.h"
+#include "panel_words.h"
 #include "platform.h"
 #include "questions.h"
 #include "show.h"
@@ -26,9 +29,11 @@ bool presents = false;   // shows the pictures it is handed
 bool predicting = false; // --predict
 
 // The question of the step to come, once put: what the student typed, if anything.
-bool question_put = false;
 Asked asked{Asked::Ending::skipped, ""};
 int right_answers = 0, answered = 0, skipped = 0;
+// How the question before the step to come went: for the caption (without a panel), and in full
+// with the reason and the right answer for the panel; empty when none was put.
+std::string verdict_caption, verdict_in_words;
 
 // --browse and --autoplay: the kept pictures and what the caption said of each step.
 bool browsing = false;
@@ -36,6 +41,13 @@ std::int64_t autoplay_us = 0;  // 0: no autoplay
 Controls controls{false, false};
 PictureHistory history;
 std::vector<std::string> words_of_step;  // from step 1
+
+// The teaching panel (--explain, --predict): what each step said, and the verdict before it, from
+// step 1, so that an earlier step shown again is said in its own words.
+bool teaching = false;
+bool legend_open = false;
+std::vector<Narration> said_at_step;
+std::vector<std::string> verdict_at_step;
 
 // "closure8 - step 2 of 3 - seed 17", or without what is not known.
 std::string where(const ShowState& show, int step) {
@@ -56,16 +68,32 @@ bool start(const Settings& settings, const char* program, std::string&) {
     pacing = Pacing{settings.frames_per_second};
     presents = settings.window_presents();
     predicting = settings.predict;
-    question_put = false;
     right_answers = answered = skipped = 0;
+    verdict_caption.clear();
+    verdict_in_words.clear();
     browsing = settings.browse;
     autoplay_us = static_cast<std::int64_t>(settings.autoplay_seconds * 1e6 + 0.5);
     controls = Controls{browsing, autoplay_us > 0};
     history.clear();
     words_of_step.clear();
+    teaching = settings.window_teaches() && platform_panel_area().width > 0;
+    legend_open = false;
+    said_at_step.clear();
+    verdict_at_step.clear();
     platform_set_caption(program, program);
     return true;
 }
+
+// The panel laid out in the window's font and shown.
+void show_panel(PanelMoment moment) {
+    const PanelArea area = platform_panel_area();
+    moment.legend_open = legend_open;
+    const PanelLayout layout = lay_out_panel(panel_paragraphs(moment), area.width, area.height, area.line_height,
+                                             platform_panel_text_width);
+    platform_show_panel(layout);
+}
+
+std::string legend_key() { return legend_open ? "F1: hide the legend" : "F1: the legend"; }
 
 // The first sentence of what the step did, short enough for a title bar.
 std::string short_sentence(const Narration& narration) {
@@ -76,25 +104,59 @@ std::string short_sentence(const Narration& narration) {
     return text;
 }
 
-// Puts the question while the window still shows the picture before the one that answers it.
-void put(const ShowState& show, int step, const Question& question) {
-    asked = put_question(where(show, step), question);
-    question_put = true;
+// Puts the question while the window still shows the picture before the one that answers it: in
+// the caption, or in full in the panel with what is typed and the step on screen below it.
+void ask(const Posed& posed) {
+    if (!predicting) return;
+    const std::string where_now = where(*posed.show, posed.step);
+    if (!teaching) {
+        asked = put_question(where_now, *posed.question, caption_prompt(where_now, *posed.question));
+        return;
+    }
+    const int on_screen = static_cast<int>(said_at_step.size());
+    PanelMoment moment;
+    moment.show = posed.show;
+    moment.step = on_screen;
+    moment.narration = on_screen > 0 ? &said_at_step.back() : nullptr;
+    moment.waiting = posed.question;
+    moment.keys = "Type the answer, Enter: check it. Esc: skip. " + legend_key() + ".";
+    Prompt prompt;
+    prompt.show = [&](const std::string& typed, const char* trouble) {
+        moment.typed = typed;
+        moment.trouble = trouble != nullptr ? std::string("Not an answer here: ") + answer_hint(posed.question->kind) + "." : "";
+        moment.keys = "Type the answer, Enter: check it. Esc: skip. " + legend_key() + ".";
+        show_panel(moment);
+        const std::string caption = where(*posed.show, on_screen > 0 ? on_screen : 1) +
+                                    " - a question: type the answer, Enter; Esc skips";
+        platform_set_caption(caption.c_str(), posed.show->program);
+    };
+    prompt.f1 = [] { legend_open = !legend_open; };
+    asked = put_question(where_now, *posed.question, prompt);
 }
 
-// What the caption says of the student's answer once the step is shown, and the tally; empty when
-// nothing was answered.
-std::string verdict_on(const Question& question) {
-    if (asked.ending != Asked::Ending::answered) {
+// The verdict on the answer, before the step that answers the question is shown: with the reason
+// and the right answer on standard output and in the panel, and the tally.
+void tell_answer(const Posed& posed) {
+    if (!predicting) return;
+    const Question& question = *posed.question;
+    verdict_caption.clear();
+    const bool given = asked.ending == Asked::Ending::answered;
+    bool right = false;
+    if (!given) {
         ++skipped;
-        return "";
+        if (question.answered) {
+            verdict_caption = "skipped: the answer is " + answer_text(question);
+            say_on_standard_output("  skipped: the answer is " + answer_text(question) + ". " + question.reason + "\n");
+        }
+    } else if (question.answered) {  // else the program gave no answer to judge by
+        const Verdict verdict = judge(question, asked.typed);
+        ++answered;
+        right = verdict.reading == Verdict::Reading::right;
+        if (right) ++right_answers;
+        say_on_standard_output("  you answered " + asked.typed + ": " + verdict.feedback + "\n");
+        verdict_caption = right ? "right" : verdict.feedback;
     }
-    if (!question.answered) return "";  // the program gave no answer to judge by
-    const Verdict verdict = judge(question, asked.typed);
-    ++answered;
-    if (verdict.reading == Verdict::Reading::right) ++right_answers;
-    say_on_standard_output("  you answered " + asked.typed + ": " + verdict.feedback + "\n");
-    return verdict.reading == Verdict::Reading::right ? "right" : verdict.feedback;
+    verdict_in_words = verdict_words(question, !given, asked.typed, right);
 }
 
 // The caption with --browse or --autoplay: the step on screen, and when it is not the newest one
@@ -119,6 +181,33 @@ std::string controlled_caption(const ShowState& show, const std::string& score) 
 
 // Waits at a step with --browse or --autoplay until the show goes on from its newest step: the
 // kept steps are shown again meanwhile, and the autoplay's time for each starts when it is shown.
+// The panel at step `number` of those reached: its own words and the verdict before it.
+void show_step_panel(const ShowState& show, int number, const std::string& score, const std::string& keys) {
+    PanelMoment moment;
+    moment.show = &show;
+    moment.step = number;
+    moment.narration = &said_at_step[std::size_t(number - 1)];
+    moment.verdict = verdict_at_step[std::size_t(number - 1)];
+    moment.score = score;
+    moment.keys = keys + " " + legend_key() + ".";
+    show_panel(moment);
+}
+
+// What the keys do at a step with --browse or --autoplay, for the panel.
+std::string controlled_keys(const ShowState& show) {
+    const bool at_the_end = controls.viewing() == controls.newest() && controls.newest() == show.step_count;
+    std::string keys;
+    if (browsing) {
+        keys = at_the_end ? "Right: end." : "Right: next step.";
+        if (controls.viewing() > 1) keys += " Left: back. Home, End: first, newest.";
+    } else {
+        keys = at_the_end ? "Any key: end." : "Any key: next step.";
+    }
+    if (controls.playing()) keys += at_the_end ? " Played to the end." : " Playing, Space: pause.";
+    if (controls.paused()) keys += " Paused, Space: play.";
+    return keys;
+}
+
 Outcome wait_with_controls(const ShowState& show, const std::string& score) {
     std::int64_t due = 0;
     auto restart_clock = [&] {
@@ -128,12 +217,23 @@ Outcome wait_with_controls(const ShowState& show, const std::string& score) {
     restart_clock();
     Picture earlier;
     for (;;) {
-        set_caption(show, controlled_caption(show, score));
+        if (teaching) {
+            const int viewing = controls.viewing();
+            show_step_panel(show, viewing, viewing == controls.newest() ? score : "", controlled_keys(show));
+            set_caption(show, where(show, viewing) + (viewing < controls.newest() ? " (an earlier step)" : "") + " - " +
+                                  controlled_keys(show));
+        } else {
+            set_caption(show, controlled_caption(show, score));
+        }
         KeyPress key;
         const bool was_playing = controls.playing();
         const WindowEvent event = platform_wait_event(&key, due);
         if (event == WindowEvent::stop) return Outcome::go_on;  // the show ends
         if (event == WindowEvent::quit) return Outcome::quit;
+        if (teaching && event == WindowEvent::key && key.kind == KeyPress::Kind::f1) {
+            legend_open = !legend_open;
+            continue;
+        }
         const Controls::Move move = event == WindowEvent::timeout ? controls.time_is_up() : controls.key(key);
         if (move == Controls::Move::go_on) return Outcome::go_on;
         if (move == Controls::Move::show) {
@@ -147,28 +247,46 @@ Outcome wait_with_controls(const ShowState& show, const std::string& score) {
 }
 
 // The title bar names the program and the step, and the seed of a random graph, so that `--seed`
-// can show the same graph again, and says in a sentence what the step did (or, after a question,
-// how the answer fared).
+// can show the same graph again. Without the panel it says in a sentence what the step did (or,
+// after a question, how the answer fared); with it, only what a key does: the panel says the rest.
 Outcome step(const Step& step, std::string&) {
     end_stage(pacing);
     const bool last = step.number == step.show->step_count;
-    const Question* question = predicting && !step.narration->question.text.empty() ? &step.narration->question : nullptr;
-    if (question != nullptr && !question_put) put(*step.show, step.number, *question);
-    question_put = false;
-    if (question != nullptr && asked.ending == Asked::Ending::stopped) return Outcome::go_on;  // the show ends
+    const bool asked_here = predicting && !step.narration->question.text.empty();
     if (presents) platform_present(*step.picture);
 
-    std::string caption = where(*step.show, step.number);
-    const std::string verdict = question != nullptr ? verdict_on(*question) : "";
+    const std::string verdict = asked_here ? verdict_caption : "";
     const std::string words = !verdict.empty() ? verdict : !step.narration->sentence.empty() ? short_sentence(*step.narration) : "";
-    if (!words.empty()) caption += ": " + words;
     const std::string score = last && predicting && answered + skipped > 0 ? score_line(right_answers, answered, skipped) : "";
-    if (!score.empty()) caption += " - " + score;
+    said_at_step.resize(std::size_t(step.number));
+    said_at_step.back() = *step.narration;
+    verdict_at_step.resize(std::size_t(step.number));
+    verdict_at_step.back() = asked_here ? verdict_in_words : "";
     const bool controlled = browsing || autoplay_us > 0;
-    if (!controlled) set_caption(*step.show, caption + (last ? " - any key: end" : " - any key: next"));
+    const std::string key_does = last ? "any key: end" : "any key: next";
+    if (!controlled) {
+        // The panel first: once the caption names the step, the window shows all of it.
+        if (teaching) show_step_panel(*step.show, step.number, score, last ? "Any key: end." : "Any key: next step.");
+        std::string caption = where(*step.show, step.number);
+        if (!teaching && !words.empty()) caption += ": " + words;
+        if (!teaching && !score.empty()) caption += " - " + score;
+        set_caption(*step.show, caption + " - " + key_does);
+    }
     // Closing the window during the question goes on past the step, as a close at the step would.
-    if (question != nullptr && asked.ending == Asked::Ending::closed) return Outcome::quit;
-    if (!controlled) return platform_wait_event() == WindowEvent::quit ? Outcome::quit : Outcome::go_on;
+    if (asked_here && asked.ending == Asked::Ending::closed) return Outcome::quit;
+    if (!controlled) {
+        for (;;) {
+            KeyPress key;
+            const WindowEvent event = platform_wait_event(&key);
+            // F1 opens or closes the legend in the panel; every other key goes on, as ever.
+            if (teaching && event == WindowEvent::key && key.kind == KeyPress::Kind::f1) {
+                legend_open = !legend_open;
+                show_step_panel(*step.show, step.number, score, last ? "Any key: end." : "Any key: next step.");
+                continue;
+            }
+            return event == WindowEvent::quit ? Outcome::quit : Outcome::go_on;
+        }
+    }
 
     // An earlier step is shown again as it was first shown, and said in the same words.
     if (browsing) {
@@ -181,11 +299,19 @@ Outcome step(const Step& step, std::string&) {
 }
 
 bool frame(const Frame& frame, std::string&) {
-    if (predicting && frame.question != nullptr && !question_put) put(*frame.show, frame.step, *frame.question);
-    if (question_put && asked.ending == Asked::Ending::stopped) return true;  // the show ends
     if (frame.number == 1) {
         const std::string growing = frame.stage != nullptr ? frame.stage : "animating";
         set_caption(*frame.show, where(*frame.show, frame.step) + ": " + growing + " - any key: skip to its end");
+        if (teaching) {
+            // "Step 2 of 3, as it grows: growing the depth-first tree from the centre."
+            std::string heading = "Step " + std::to_string(frame.step);
+            if (frame.show->step_count > 0) heading += " of " + std::to_string(frame.show->step_count);
+            const PanelArea area = platform_panel_area();
+            const std::vector<PanelParagraph> paragraphs{{PanelStyle::heading, heading + ", as it grows", {}},
+                                                         {PanelStyle::text, "The show is " + growing + ".", {}},
+                                                         {PanelStyle::keys, "Any key: skip to the end of it.", {}}};
+            platform_show_panel(lay_out_panel(paragraphs, area.width, area.height, area.line_height, platform_panel_text_width));
+        }
     }
     if (presents) platform_present(*frame.picture);
     pace(pacing, desktop_clock);
@@ -200,4 +326,4 @@ void discard() {}
 
 }  // namespace
 
-const Output window_output{"window", wanted, takes_pictures, start, step, frame, finish, discard};
+const Output window_output{"window", wanted, takes_pictures, start, step, frame, finish, discard, ask, tell_answer};

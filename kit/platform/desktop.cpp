@@ -2,6 +2,11 @@
 // the steady clock, and /proc for the executable's folder.
 #include "platform.h"
 
+#include "suite_font.h"
+#include "window_layout.h"
+
+#include <SDL_ttf.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -67,42 +72,34 @@ namespace {
 
 SDL_Surface* presented_window = nullptr;  // the window of a `presented` screen
 SDL_Surface* presented_picture = nullptr; // what the programs draw on in that case: ours to free
-int presented_scale = 1;                  // each pixel of the picture a block this wide and high
-int picture_left = 0, picture_top = 0;    // where the picture stands in the window
+WindowLayout window_layout;               // where the picture and the panel stand in that window
 
-// The window's size for the shape asked: the picture's own size, scaled, or the whole screen. A
-// scale too large for the screen would show only the picture's top left corner: it comes down to
-// the largest whole scale that fits, as full screen's does, and `note` says so.
-void choose_window_size(ScreenKind kind, const WindowShape& shape, int& width, int& height, Uint32& flags,
-                        std::string& note) {
-    width = 800;
-    height = 600;
+// The panel's font, regular and bold, at the labels' point size or larger, scaled as the picture.
+TTF_Font* panel_font = nullptr;
+TTF_Font* panel_bold_font = nullptr;
+constexpr int panel_point_size = 20, panel_margin = 10;
+
+void close_panel_fonts() {
+    if (panel_font != nullptr) TTF_CloseFont(panel_font);
+    if (panel_bold_font != nullptr) TTF_CloseFont(panel_bold_font);
+    if (panel_font != nullptr || panel_bold_font != nullptr) TTF_Quit();
+    panel_font = panel_bold_font = nullptr;
+}
+
+// The window's size for the shape asked: the picture's own size, scaled, or the whole screen, with
+// the panel beside the picture when there is one.
+void choose_window_size(ScreenKind kind, const WindowShape& shape, int& width, int& height, Uint32& flags) {
     flags = SDL_HWSURFACE | SDL_DOUBLEBUF;
-    presented_scale = 1;
-    picture_left = picture_top = 0;
-    if (kind != ScreenKind::presented) return;
-    // Before the first SDL_SetVideoMode, SDL tells the desktop's size; 0 when it cannot.
-    const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    const int screen_width = info != nullptr ? info->current_w : 0, screen_height = info != nullptr ? info->current_h : 0;
-    if (shape.fullscreen) {
-        flags |= SDL_FULLSCREEN;
-        if (screen_width < 800 || screen_height < 600) return;
-        width = screen_width;
-        height = screen_height;
-        presented_scale = std::min(width / 800, height / 600);
-    } else {
-        presented_scale = shape.scale;
-        if (shape.scale > 1 && screen_width > 0 && screen_height > 0) {
-            const int fits = std::max(1, std::min(screen_width / 800, screen_height / 600));
-            if (fits < shape.scale) {
-                presented_scale = fits;
-                note = "--scale " + std::to_string(shape.scale) + " does not fit the " + std::to_string(screen_width) +
-                       " x " + std::to_string(screen_height) + " screen; showing at scale " + std::to_string(fits);
-            }
-        }
-        width = 800 * presented_scale;
-        height = 600 * presented_scale;
+    window_layout = WindowLayout{};
+    if (kind == ScreenKind::presented) {
+        if (shape.fullscreen) flags |= SDL_FULLSCREEN;
+        // Before the first SDL_SetVideoMode, SDL tells the desktop's size; 0 when it cannot.
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        window_layout = lay_out_window(shape.scale, shape.fullscreen, shape.panel, info != nullptr ? info->current_w : 0,
+                                       info != nullptr ? info->current_h : 0);
     }
+    width = window_layout.width;
+    height = window_layout.height;
 }
 
 }  // namespace
@@ -140,9 +137,8 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const Windo
 
     int width = 800, height = 600;
     Uint32 flags = 0;
-    std::string shape_note;
-    choose_window_size(kind, shape, width, height, flags, shape_note);
-    if (note != nullptr) *note = shape_note;
+    choose_window_size(kind, shape, width, height, flags);
+    if (note != nullptr) *note = window_layout.note;
     SDL_Surface* surface = SDL_SetVideoMode(width, height, 32, flags);
     if (surface == nullptr) {
         why = "cannot open the " + std::to_string(width) + " x " + std::to_string(height) +
@@ -156,10 +152,11 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const Windo
                   " screen, too small for the 800 x 600 picture";
             return nullptr;
         }
-        presented_scale = std::max(1, std::min({presented_scale, surface->w / 800, surface->h / 600}));
-        picture_left = (surface->w - 800 * presented_scale) / 2;
-        picture_top = (surface->h - 600 * presented_scale) / 2;
+        if (surface->w != width || surface->h != height)
+            window_layout = lay_out_window(1, true, shape.panel, surface->w, surface->h);
     }
+    const int picture_left = window_layout.picture_left, picture_top = window_layout.picture_top;
+    const int presented_scale = window_layout.scale;
     if (!offscreen) {
         // White, as every program's pictures start, rather than black until the first one; a
         // larger screen is black around the picture.
@@ -191,7 +188,8 @@ void platform_present(const Picture& picture) {
     SDL_Surface* window = presented_window;
     if (window == nullptr || SDL_LockSurface(window) != 0) return;
     const SDL_PixelFormat& format = *window->format;
-    const int scale = presented_scale;
+    const int scale = window_layout.scale, picture_left = window_layout.picture_left,
+              picture_top = window_layout.picture_top;
     const std::size_t row_bytes = sizeof(Uint32) * Picture::width * scale;
     for (int y = 0; y < Picture::height; ++y) {
         const std::uint32_t* from = picture.row(y);
@@ -207,6 +205,78 @@ void platform_present(const Picture& picture) {
                         first_line + sizeof(Uint32) * picture_left, row_bytes);
     }
     SDL_UnlockSurface(window);
+    SDL_Flip(window);
+}
+
+namespace {
+
+// The panel's fonts, opened the first time the panel is drawn: the labels' face at the point size
+// of the largest labels or more, scaled as the picture is.
+bool panel_fonts_open() {
+    if (panel_font != nullptr) return true;
+    if (TTF_Init() != 0) return false;
+    panel_font = open_suite_font(panel_point_size * window_layout.scale);
+    panel_bold_font = open_suite_font(panel_point_size * window_layout.scale);
+    TTF_SetFontStyle(panel_bold_font, TTF_STYLE_BOLD);
+    static bool close_registered = false;
+    if (!close_registered) std::atexit(close_panel_fonts);
+    close_registered = true;
+    return true;
+}
+
+TTF_Font* panel_font_for(PanelStyle style) {
+    return style == PanelStyle::heading || style == PanelStyle::strong ? panel_bold_font : panel_font;
+}
+
+void put_panel_text(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y) {
+    if (text.empty()) return;
+    SDL_Surface* line = TTF_RenderUTF8_Blended(font, text.c_str(), colour);
+    if (line == nullptr) return;
+    SDL_Rect where{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_BlitSurface(line, nullptr, presented_window, &where);
+    SDL_FreeSurface(line);
+}
+
+}  // namespace
+
+PanelArea platform_panel_area() {
+    if (presented_window == nullptr || window_layout.panel_width == 0 || !panel_fonts_open()) return {};
+    const int margin = panel_margin * window_layout.scale;
+    return {window_layout.panel_width - 2 * margin, window_layout.panel_height - 2 * margin,
+            TTF_FontLineSkip(panel_font)};
+}
+
+int platform_panel_text_width(PanelStyle style, const std::string& text) {
+    int width = 0, height = 0;
+    if (panel_font == nullptr || TTF_SizeUTF8(panel_font_for(style), text.c_str(), &width, &height) != 0) return 0;
+    return width;
+}
+
+void platform_show_panel(const PanelLayout& layout) {
+    SDL_Surface* window = presented_window;
+    if (window == nullptr || window_layout.panel_width == 0 || panel_font == nullptr) return;
+    const int scale = window_layout.scale, margin = panel_margin * scale;
+    const SDL_PixelFormat* format = window->format;
+    // A grey rule between the picture and the panel, then the panel's paper.
+    SDL_Rect panel{static_cast<Sint16>(window_layout.panel_left), 0, static_cast<Uint16>(window_layout.panel_width),
+                   static_cast<Uint16>(window_layout.panel_height)};
+    SDL_FillRect(window, &panel, SDL_MapRGB(format, 120, 120, 120));
+    panel.x = static_cast<Sint16>(panel.x + 2 * scale);
+    panel.w = static_cast<Uint16>(panel.w - 2 * scale);
+    SDL_FillRect(window, &panel, SDL_MapRGB(format, 250, 250, 246));
+    const SDL_Color ink{0, 0, 0, 0}, keys_ink{60, 60, 60, 0};
+    const int left = window_layout.panel_left + margin;
+    for (const PanelLine& line : layout.lines) {
+        const int top = margin + line.top;
+        if (line.style == PanelStyle::grid) {
+            for (std::size_t c = 0; c < line.cells.size(); ++c) {
+                const int x = c == 0 ? left : left + line.heading_width + static_cast<int>(c - 1) * line.cell_width;
+                put_panel_text(panel_font, line.cells[c], ink, x, top);
+            }
+            continue;
+        }
+        put_panel_text(panel_font_for(line.style), line.text, line.style == PanelStyle::keys ? keys_ink : ink, left, top);
+    }
     SDL_Flip(window);
 }
 
@@ -335,6 +405,7 @@ KeyPress key_of(const SDL_keysym& symbol) {
         case SDLK_PAGEDOWN: return {Kind::page_down, 0};
         case SDLK_HOME: return {Kind::home, 0};
         case SDLK_END: return {Kind::end, 0};
+        case SDLK_F1: return {Kind::f1, 0};
         default: return {Kind::other, 0};
     }
 }

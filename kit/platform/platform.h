@@ -3,6 +3,7 @@
 // implements it (desktop.cpp); a build for another platform replaces that file.
 #pragma once
 
+#include "panel_layout.h"
 #include "picture.h"
 
 #include <SDL.h>
@@ -21,10 +22,12 @@ enum class ScreenKind {
     presented,  // a surface in memory, and a window that shows only what platform_present gives it
 };
 // How a `presented` screen's window shows the 800 x 600 picture: each pixel a scale x scale block,
-// or, full screen, the largest whole scale that fits, centred on black.
+// or, full screen, the largest whole scale that fits, centred on black; with `panel`, the teaching
+// panel stands beside the picture, never on it.
 struct WindowShape {
     int scale = 1;
     bool fullscreen = false;
+    bool panel = false;
 };
 // Opens the 800 x 600 x 32 surface the programs draw on. Null, with the reason in `why`, when it
 // cannot be had; a window that SDL could only give as text in the terminal, or not at all, is such
@@ -35,6 +38,17 @@ SDL_Surface* platform_open_screen(ScreenKind kind, std::string& why, const Windo
 // Shows a picture in the window of a `presented` screen; the surface the programs draw on is not
 // touched, so that the window can ask a question or show an earlier step in between.
 void platform_present(const Picture& picture);
+
+// The teaching panel beside the picture, for a window opened with one: the room for its lines in
+// pixels and the height of a line; all 0 where there is no panel (none asked, or no such window).
+struct PanelArea {
+    int width = 0, height = 0, line_height = 0;
+};
+PanelArea platform_panel_area();
+// The width of `text` in the panel's font for `style`.
+int platform_panel_text_width(PanelStyle style, const std::string& text);
+// Draws the lines in the panel, over what it showed before, and shows them.
+void platform_show_panel(const PanelLayout& layout);
 
 // SDL's dummy driver counts as a window: for tests that drive a window show with pushed events.
 extern bool platform_accepts_dummy_window;
@@ -50,7 +64,7 @@ enum class WindowEvent {
 // Which key was pressed, as far as the window's keys need to tell: `character` is a digit, a
 // lower-case letter, a space or a comma, in `character`.
 struct KeyPress {
-    enum class Kind { character, backspace, enter, escape, left, right, up, down, page_up, page_down, home, end, other };
+    enum class Kind { character, backspace, enter, escape, left, right, up, down, page_up, page_down, home, end, f1, other };
     Kind kind = Kind::other;
     char character = 0;
 };

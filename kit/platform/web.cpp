@@ -110,6 +110,11 @@ void platform_present(const Picture& picture) {
     show_on_canvas(presented_pixels.data());
 }
 
+// The page has a panel of its own beside the canvas.
+PanelArea platform_panel_area() { return {}; }
+int platform_panel_text_width(PanelStyle, const std::string&) { return 0; }
+void platform_show_panel(const PanelLayout&) {}
+
 void platform_set_caption(const char* caption, const char*) {
     // clang-format off
     EM_ASM({

@@ -19,12 +19,14 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                  program.draws_random_graph ? " [--seed N]" : "", program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
-    std::fprintf(out, "  --explain     say what each step does, and the algorithm's state, on standard\n"
+    std::fprintf(out, "  --explain     say what each step does, and the algorithm's state, in a panel\n"
+                      "                beside the picture (F1 shows the legend there) and on standard\n"
                       "                output (with --record, also as DIR/steps.txt)\n");
-    std::fprintf(out, "  --predict     before a step, ask what it will show: type the answer in the\n"
-                      "                window and press Enter (Escape or an empty Enter skips); with\n"
-                      "                --record, the questions and answers go into DIR/steps.txt,\n"
-                      "                DIR/steps.json and the step page\n");
+    std::fprintf(out, "  --predict     before a step, ask what it will show, in the panel beside the\n"
+                      "                picture: type the answer and press Enter (Escape or an empty\n"
+                      "                Enter skips); the verdict, its reason and the right answer come\n"
+                      "                before the step; with --record, the questions and answers go\n"
+                      "                into DIR/steps.txt, DIR/steps.json and the step page\n");
     std::fprintf(out, "  --browse      keep every step to go back to: Left, Backspace or PageUp shows the\n"
                       "                step before, Right, Space, Enter or PageDown the next, Home and\n"
                       "                End the first and the newest; a step number and Enter goes there\n");

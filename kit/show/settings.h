@@ -38,7 +38,10 @@ struct Settings {
     // then put a question before a step's picture.
     // It does so as well to go back to an earlier step, to show the picture larger than it is
     // drawn, and in the safe palette.
-    bool window_presents() const { return predict || browse || scale != 1 || fullscreen || safe_palette; }
+    // And it does so to stand the teaching panel (--explain, --predict) beside the picture.
+    bool window_presents() const { return predict || explain || browse || scale != 1 || fullscreen || safe_palette; }
+    // The window is a teaching window, with a panel of words beside the picture.
+    bool window_teaches() const { return explain || predict; }
 };
 
 enum class Parsed { run, help, version, error };

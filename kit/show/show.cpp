@@ -32,6 +32,7 @@ bool show_open = false;        // started and neither ended nor failed
 
 ShowState state{"graphsteps", 0, false, 0, nullptr};
 int steps_shown = 0;
+int question_put_for = 0;      // the step whose question (--predict) was put; 0: none yet
 int stage_frames = 0;          // frames of the animated stage in progress
 const char* stage = nullptr;   // what it grows, as the program said
 Capture capture;
@@ -105,6 +106,19 @@ void stop_if_asked() {
     platform_end_by_signal(signal);
 }
 
+// --predict: the question of `step` goes to every output that puts questions before anything of
+// that step does, so that no output can give the answer away before it is asked.
+void put_question(int step, const Question& question) {
+    if (!settings.predict || question.text.empty() || question_put_for == step) return;
+    question_put_for = step;
+    const Posed posed{&state, step, &question};
+    for (const Output* output : active) {
+        if (output->ask == nullptr) continue;
+        output->ask(posed);
+        stop_if_asked();
+    }
+}
+
 }  // namespace
 
 void start_frame(int argc, char* argv[], const ProgramInfo& program) {
@@ -137,7 +151,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
                             : settings.window_presents() ? ScreenKind::presented
                                                          : ScreenKind::window;
     std::string note;
-    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen}, &note);
+    screen = platform_open_screen(kind, why, WindowShape{settings.scale, settings.fullscreen, settings.window_teaches()}, &note);
     if (screen == nullptr) fail_show(why);
     if (!note.empty()) std::fprintf(stderr, "%s: %s\n", program.name, note.c_str());
     // Pixels are addressed by width, so anything but a 32-bit surface of exactly this size would
@@ -151,6 +165,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
 
     state = ShowState{program.name, &listed_step_count != nullptr ? listed_step_count : 0, false, 0, &legend_said()};
     steps_shown = 0;
+    question_put_for = 0;
     stage_frames = 0;
     stage = nullptr;
     capture.forget();
@@ -194,6 +209,17 @@ int wait_step() {
     ++steps_shown;
     stage_frames = 0;
     stage = nullptr;
+    // The question, then its answer, then the step: in that order on every output.
+    const Question& question = narration_said().question;
+    put_question(steps_shown, question);
+    if (question_put_for == steps_shown) {
+        const Posed posed{&state, steps_shown, &question};
+        for (const Output* output : active) {
+            if (output->tell_answer == nullptr) continue;
+            output->tell_answer(posed);
+            stop_if_asked();
+        }
+    }
     const Step step{&state, steps_shown, pictures_wanted ? captured_picture() : nullptr, &narration_said()};
     bool quit = false;
     std::string why;
@@ -211,6 +237,8 @@ void pace_frame() {
     if (!show_open) return;
     stop_if_asked();
     const Question& question = narration_said().question;
+    // A question the step after the stage answers is put before the stage's first frame.
+    put_question(steps_shown + 1, question);
     const Frame frame{&state, steps_shown + 1, ++stage_frames, stage, frames_wanted ? captured_picture() : nullptr,
                       question.text.empty() ? nullptr : &question};
     Frame without_picture = frame;
