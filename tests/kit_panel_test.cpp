@@ -1,7 +1,9 @@
 // The teaching window's panel laid out on made-up text, with a made-up font of 10 pixels a
 // character: every line fits, no word is lost or reordered, a table too wide comes in blocks that
-// each repeat its heading column, and what does not fit is cut with a mark above the keys.
+// each repeat its heading column, and what does not fit is cut with a mark above the keys; and the
+// window that holds the panel, on the screens a class has.
 #include "panel_layout.h"
+#include "window_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +95,43 @@ TEST(Panel, WhatDoesNotFitIsCutWithAMarkAndTheKeysStayAtTheFoot) {
     }
     EXPECT_EQ(layout.lines.front().text, "Step 3 of 15");
     EXPECT_EQ(layout.lines[1].text, "line 0") << "the first paragraphs are the ones kept";
+}
+
+}  // namespace
+
+namespace {
+
+// The window with its panel on the screens a class has: the picture whole at a whole scale, the
+// panel beside it in what the screen leaves, and a scale brought down only with a note.
+TEST(WindowLayout, PictureAndPanelFitTheScreenAtTheLargestWholeScale) {
+    struct Case {
+        int scale;
+        bool fullscreen;
+        int screen_width, screen_height;
+        int shown_scale, width, panel_width;
+        bool noted;
+    };
+    for (const Case& c : {Case{1, false, 1920, 1080, 1, 1200, 400, false}, Case{1, false, 1024, 768, 1, 1024, 224, false},
+                          Case{2, false, 1024, 768, 1, 1024, 224, true}, Case{2, false, 2048, 1536, 2, 2048, 448, false},
+                          Case{1, true, 1024, 768, 1, 1024, 224, false}, Case{1, true, 2048, 1536, 2, 2048, 448, false},
+                          Case{1, true, 1920, 1080, 1, 1920, 1120, false}, Case{3, false, 0, 0, 3, 3600, 1200, false}}) {
+        const WindowLayout layout = lay_out_window(c.scale, c.fullscreen, true, c.screen_width, c.screen_height);
+        const std::string name = std::to_string(c.scale) + (c.fullscreen ? " full screen on " : " on ") +
+                                 std::to_string(c.screen_width) + "x" + std::to_string(c.screen_height);
+        EXPECT_EQ(layout.scale, c.shown_scale) << name;
+        EXPECT_EQ(layout.width, c.width) << name;
+        EXPECT_EQ(layout.panel_width, c.panel_width) << name;
+        EXPECT_EQ(layout.panel_left, 800 * layout.scale) << name << ": the panel over the picture";
+        EXPECT_EQ(layout.picture_left, 0) << name;
+        EXPECT_GE(layout.picture_top, 0) << name;
+        EXPECT_LE(layout.picture_top + 600 * layout.scale, layout.height) << name;
+        EXPECT_EQ(!layout.note.empty(), c.noted) << name << ": " << layout.note;
+    }
+    // Without a panel the picture stands alone, centred full screen, as it always has.
+    const WindowLayout alone = lay_out_window(1, true, false, 1024, 768);
+    EXPECT_EQ(alone.panel_width, 0);
+    EXPECT_EQ(alone.picture_left, 112);
+    EXPECT_EQ(alone.picture_top, 84);
 }
 
 }  // namespace

@@ -5,4 +5,3 @@
 // Draws `text` in black with its top-left corner at (x, y), clipped to the screen, and leaves in
 // label_rect where it landed: x and y, and the width and height that were drawn.
 void put_label(int x, int y, const char* text);
-
