@@ -64,7 +64,10 @@ std::string start_x_server(const char* size, pid_t& server) {
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, 1);
             dup2(null, 2);
-            execlp("Xvfb", "Xvfb", name.c_str(), "-nolisten", "tcp", "-screen", "0", size, static_cast<char*>(nullptr));
+            // -noreset: without it the server resets when the display check closes its only
+            // connection, and a window opened just then fails now and again.
+            execlp("Xvfb", "Xvfb", name.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", size,
+                   static_cast<char*>(nullptr));
             _exit(127);
         }
         for (int wait = 0; wait < 100; ++wait) {
