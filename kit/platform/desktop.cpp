@@ -74,10 +74,11 @@ SDL_Surface* presented_window = nullptr;  // the window of a `presented` screen
 SDL_Surface* presented_picture = nullptr; // what the programs draw on in that case: ours to free
 WindowLayout window_layout;               // where the picture and the panel stand in that window
 
-// The panel's font, regular and bold, at the labels' point size or larger, scaled as the picture.
+// The panel's font, regular and bold, the labels' face at 22 points (the programs' labels are 18 to
+// 22, strongcomp's vertex numbers 25), scaled as the picture.
 TTF_Font* panel_font = nullptr;
 TTF_Font* panel_bold_font = nullptr;
-constexpr int panel_point_size = 20, panel_margin = 10;
+constexpr int panel_point_size = 22, panel_margin = 10;
 
 void close_panel_fonts() {
     if (panel_font != nullptr) TTF_CloseFont(panel_font);
@@ -210,8 +211,7 @@ void platform_present(const Picture& picture) {
 
 namespace {
 
-// The panel's fonts, opened the first time the panel is drawn: the labels' face at the point size
-// of the largest labels or more, scaled as the picture is.
+// The panel's fonts, opened the first time the panel is drawn.
 bool panel_fonts_open() {
     if (panel_font != nullptr) return true;
     if (TTF_Init() != 0) return false;
