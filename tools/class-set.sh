@@ -263,6 +263,7 @@ make_worksheets() {
         while [ ${#kept[@]} -lt "$count" ]; do
             if [ $tries -ge $((count * 20 + 50)) ]; then
                 echo "demo: $program gave only ${#kept[@]} different graphs from $tries seeds" >&2
+                for sheet in "${class_made[@]}"; do remove_new_sheet "$sheet"; done
                 return 1
             fi
             # As many at once as there are cores; a graph is compared once its sheet is made.
