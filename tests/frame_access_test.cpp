@@ -23,12 +23,7 @@ const std::string axe_script = BUILD_DIR "/axe/node_modules/axe-core/axe.min.js"
 std::string audit(const std::string& folder, const std::string& page) {
     fs::copy_file(SOURCE_DIR "/tests/frame_axe_harness.html", folder + "/harness.html", fs::copy_options::overwrite_existing);
     fs::copy_file(axe_script, folder + "/axe.min.js", fs::copy_options::overwrite_existing);
-    const ProgramRun browser = run_in(
-        folder, "timeout 120 " + chromium +
-                    " --headless --no-sandbox --disable-gpu --no-first-run"
-                    " --disable-background-networking --disable-component-update --disable-sync"
-                    " --user-data-dir='" + folder + "/profile' --allow-file-access-from-files"
-                    " --virtual-time-budget=30000 --dump-dom 'file://" + folder + "/harness.html?" + page + "'");
+    const ProgramRun browser = chromium_dom(folder, "file://" + folder + "/harness.html?" + page, "--virtual-time-budget=30000");
     const std::string open = "<pre id=\"result\">";
     const std::size_t start = browser.out.find(open);
     const std::size_t end = browser.out.find("</pre>", start);

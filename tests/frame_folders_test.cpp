@@ -19,13 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void put(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // Every file of a folder, by name, with its bytes (a link as "-> TARGET").

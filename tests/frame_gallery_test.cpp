@@ -18,13 +18,6 @@ bool exists(const std::string& path) {
     return stat(path.c_str(), &info) == 0;
 }
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 int pictures_in(const std::string& folder) {
     int count = 0;
     char name[32];
@@ -111,13 +104,7 @@ TEST(GalleryInBrowser, KeysAndButtonsStepBackAndForthShowingEachPicture) {
     ASSERT_EQ(record_into(folder, "closure8", "--seed 5").exit_status, 0);
     std::ofstream(folder + "/harness.html") << slurp(SOURCE_DIR "/tests/frame_gallery_harness.html");
 
-    // A fresh profile, and nothing that reaches out to the network.
-    const ProgramRun browser = run_in(
-        folder, "timeout 120 " + chromium +
-                    " --headless --no-sandbox --disable-gpu --no-first-run"
-                    " --disable-background-networking --disable-component-update --disable-sync"
-                    " --user-data-dir='" + folder + "/profile' --allow-file-access-from-files"
-                    " --virtual-time-budget=20000 --dump-dom 'file://" + folder + "/harness.html'");
+    const ProgramRun browser = chromium_dom(folder, "file://" + folder + "/harness.html", "--virtual-time-budget=20000");
     const std::string open = "<pre id=\"result\">";
     const std::size_t start = browser.out.find(open);
     const std::size_t end = browser.out.find("</pre>", start);
@@ -138,12 +125,7 @@ TEST(GalleryInBrowser, UnfinishedRecordingSaysSoAtTheTop) {
          {std::pair<std::string, std::string>{"stopped", "<p id=\"unfinished\">Unfinished: the program was stopped after "
                                                          "step 1 of 24, or is still running.</p>"},
           std::pair<std::string, std::string>{"finished", "<p id=\"unfinished\" hidden=\"\"></p>"}}) {
-        const ProgramRun browser = run_in(
-            folder, "timeout 120 " + chromium +
-                        " --headless --no-sandbox --disable-gpu --no-first-run"
-                        " --disable-background-networking --disable-component-update --disable-sync"
-                        " --user-data-dir='" + folder + "/profile' --allow-file-access-from-files"
-                        " --dump-dom 'file://" + folder + "/" + recording + "/index.html'");
+        const ProgramRun browser = chromium_dom(folder, "file://" + folder + "/" + recording + "/index.html");
         EXPECT_TRUE(contains(browser.out, said)) << recording << ": " << browser.out.substr(0, 2000) << browser.err;
     }
     std::filesystem::remove_all(folder);

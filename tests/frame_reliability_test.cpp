@@ -23,13 +23,6 @@ namespace fs = std::filesystem;
 
 std::string quoted(const std::string& path) { return "'" + path + "'"; }
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 int lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
 // The names in a folder that are neither step pictures nor the pages: temporary files left behind.

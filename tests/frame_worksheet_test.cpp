@@ -31,13 +31,6 @@ bool have(const char* tool) {
             if (!have(tool)) GTEST_SKIP() << tool << " is not installed (Debian: chromium, poppler-utils)"; \
     } while (false)
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Every run of white space as one space: a PDF's text breaks its lines where the page did.
 std::string flattened(const std::string& text) {
     std::string out;

@@ -47,14 +47,22 @@ Picture read_png(const std::string& path) {
     return picture;
 }
 
-namespace {
 std::string slurp(const std::string& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
+ProgramRun chromium_dom(const std::string& folder, const std::string& address, const std::string& extra_flags) {
+    // A fresh profile, and nothing that reaches out to the network.
+    return run_in(folder, "timeout 120 /usr/bin/chromium --headless --no-sandbox --disable-gpu --no-first-run"
+                          " --disable-background-networking --disable-component-update --disable-sync"
+                          " --user-data-dir='" + folder + "/profile' --allow-file-access-from-files " + extra_flags +
+                          " --dump-dom '" + address + "'");
+}
+
+namespace {
 bool exists(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0;

@@ -45,6 +45,13 @@ struct ProgramRun {
 // Runs `command` through the shell with `directory` as the working folder.
 ProgramRun run_in(const std::string& directory, const std::string& command);
 
+// A file's bytes; empty when it cannot be read.
+std::string slurp(const std::string& path);
+
+// The page at `address` after headless Chromium ran it (its DOM on stdout), with a profile of its
+// own in `folder` and file:// pages allowed to read their neighbours; `extra_flags` before it.
+ProgramRun chromium_dom(const std::string& folder, const std::string& address, const std::string& extra_flags = "");
+
 // The path of a built program of the suite.
 std::string program_path(const std::string& name);
 
