@@ -119,7 +119,6 @@ void ask(const Posed& posed) {
     moment.step = on_screen;
     moment.narration = on_screen > 0 ? &said_at_step.back() : nullptr;
     moment.waiting = posed.question;
-    moment.keys = "Type the answer, Enter: check it. Esc: skip. " + legend_key() + ".";
     Prompt prompt;
     prompt.show = [&](const std::string& typed, const char* trouble) {
         moment.typed = typed;
@@ -264,9 +263,10 @@ Outcome step(const Step& step, std::string&) {
     verdict_at_step.back() = asked_here ? verdict_in_words : "";
     const bool controlled = browsing || autoplay_us > 0;
     const std::string key_does = last ? "any key: end" : "any key: next";
+    const char* const keys_at_a_step = last ? "Any key: end." : "Any key: next step.";
     if (!controlled) {
         // The panel first: once the caption names the step, the window shows all of it.
-        if (teaching) show_step_panel(*step.show, step.number, score, last ? "Any key: end." : "Any key: next step.");
+        if (teaching) show_step_panel(*step.show, step.number, score, keys_at_a_step);
         std::string caption = where(*step.show, step.number);
         if (!teaching && !words.empty()) caption += ": " + words;
         if (!teaching && !score.empty()) caption += " - " + score;
@@ -281,7 +281,7 @@ Outcome step(const Step& step, std::string&) {
             // F1 opens or closes the legend in the panel; every other key goes on, as ever.
             if (teaching && event == WindowEvent::key && key.kind == KeyPress::Kind::f1) {
                 legend_open = !legend_open;
-                show_step_panel(*step.show, step.number, score, last ? "Any key: end." : "Any key: next step.");
+                show_step_panel(*step.show, step.number, score, keys_at_a_step);
                 continue;
             }
             return event == WindowEvent::quit ? Outcome::quit : Outcome::go_on;
