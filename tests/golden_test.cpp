@@ -1,8 +1,11 @@
 // Every step of every program against its golden picture and words: the digest of each recorded
 // step's pixels must equal the one in golden/digests.txt, and the transcript golden/RUN/steps.txt.
-// On a mismatch the actual, expected and difference pictures are written under golden-failures/
-// in the build folder, and the step is named. After a deliberate change, re-bless with
-// tools/bless-golden and read the diff of the pictures' table and the transcripts.
+// The same show with --predict must draw the same pictures and give golden/RUN/predict.txt (its
+// questions and answers among the words) and golden/RUN/steps.json (the data the step page and the
+// worksheets read); numbering's step page must be golden/numbering/index.html; two programs are
+// held in the safe palette too (golden/RUN-safe). On a mismatch of pixels the actual, expected and
+// difference pictures are written under golden-failures/ in the build folder, and the step is
+// named. After a deliberate change, re-bless with tools/bless-golden and read the diff.
 #include "recording.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +32,20 @@ struct Show {
     std::string program;
     std::string seed;  // empty for a fixed graph
     int steps;         // as programs.list says
-    std::string name() const { return seed.empty() ? program : program + "-" + seed; }
+    bool safe_palette = false;
+    std::string name() const {
+        return (seed.empty() ? program : program + "-" + seed) + (safe_palette ? "-safe" : "");
+    }
+    std::string arguments() const {
+        return (seed.empty() ? "" : "--seed " + seed) + (safe_palette ? " --palette safe" : "");
+    }
 };
+
+// The safe palette renames every colour the words use and redraws every coloured pixel: numbering
+// names all seven tree-edge colours, dfsedges draws green on yellow, the pair it exists for.
+constexpr const char* held_in_safe_palette[] = {"numbering", "dfsedges"};
+// The step page is one page for every program; numbering's stands for them.
+constexpr char page_kept_for[] = "numbering";
 
 void PrintTo(const Show& show, std::ostream* out) { *out << show.name(); }
 
@@ -48,6 +63,9 @@ std::vector<Show> all_runs() {
         if (program.seeds.empty()) runs.push_back({program.name, "", program.steps});
         for (const std::string& seed : program.seeds) runs.push_back({program.name, seed, program.steps});
     }
+    for (const ListedProgram& program : listed_programs())
+        for (const char* name : held_in_safe_palette)
+            if (program.name == name) runs.push_back({program.name, "", program.steps, true});
     return runs;
 }
 
@@ -138,21 +156,42 @@ std::string step_name(std::size_t k) {
 
 class Golden : public ::testing::TestWithParam<Show> {};
 
+// A golden text file against what the program wrote; "what" names it in the failure.
+void expect_golden_text(const std::string& actual, const std::string& path, const std::string& what) {
+    EXPECT_EQ(actual, read_text(path)) << what << " changed; compare " << path;
+}
+
+void write_text(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
 TEST_P(Golden, EveryStepHasItsGoldenPixels) {
     const Show& run = GetParam();
-    const std::string arguments = run.seed.empty() ? "" : "--seed " + run.seed;
-    const Recording recording = record(run.program, arguments);
+    const Recording recording = record(run.program, run.arguments());
     ASSERT_EQ(recording.run.exit_status, 0) << recording.run.err;
     ASSERT_EQ(static_cast<int>(recording.steps.size()), run.steps) << run.name() << ": steps recorded and in programs.list";
     const std::string expected_folder = golden_folder + "/" + run.name();
+    // The predicting show: --explain too, so that standard output can be held to the file.
+    Recording predicting;
+    if (!run.safe_palette) {
+        predicting = record(run.program, "--explain --predict " + run.arguments());
+        ASSERT_EQ(predicting.run.exit_status, 0) << predicting.run.err;
+    }
 
     if (std::getenv("GRAPHSTEPS_BLESS") != nullptr) {
         // The program writes its own pictures into the golden folder.
         fs::remove_all(expected_folder);
         const ProgramRun blessed =
-            run_in("/tmp", "'" + program_path(run.program) + "' --record '" + expected_folder + "' " + arguments);
+            run_in("/tmp", "'" + program_path(run.program) + "' --record '" + expected_folder + "' " + run.arguments());
         ASSERT_EQ(blessed.exit_status, 0) << blessed.err;
         for (const char* page : {"index.html", "steps.json", "steps.js"}) fs::remove(expected_folder + "/" + page);
+        if (!run.safe_palette) {
+            write_text(expected_folder + "/predict.txt", predicting.transcript);
+            write_text(expected_folder + "/steps.json", predicting.data);
+            if (run.program == page_kept_for && run.seed.empty()) write_text(expected_folder + "/index.html", predicting.page);
+        }
         Table table = read_table();
         std::vector<std::string>& digests = table.digests[run.name()];
         digests.clear();
@@ -167,13 +206,21 @@ TEST_P(Golden, EveryStepHasItsGoldenPixels) {
     const std::vector<std::string>& expected = found->second;
     EXPECT_EQ(recording.steps.size(), expected.size()) << run.name() << ": the number of steps changed";
 
-    // The words: the transcript reviewed in golden/RUN/steps.txt, and the same on standard output
-    // without --record.
-    const std::string expected_words = read_text(expected_folder + "/steps.txt");
-    EXPECT_EQ(recording.transcript, expected_words) << run.name() << ": the transcript changed; compare "
-                                                    << expected_folder << "/steps.txt";
-    const ProgramRun spoken = run_in("/tmp", "'" + program_path(run.program) + "' --explain --gif /dev/null " + arguments);
-    EXPECT_EQ(transcript_mark + spoken.out, recording.transcript) << run.name() << ": --explain differs from steps.txt";
+    // The words, reviewed in golden/RUN; with --predict, the questions and answers among them, the
+    // data of every step, and the same words on standard output as in the file.
+    expect_golden_text(recording.transcript, expected_folder + "/steps.txt", run.name() + ": the transcript");
+    if (!run.safe_palette) {
+        expect_golden_text(predicting.transcript, expected_folder + "/predict.txt", run.name() + ": the --predict transcript");
+        expect_golden_text(predicting.data, expected_folder + "/steps.json", run.name() + ": steps.json");
+        EXPECT_EQ(transcript_mark + predicting.run.out, predicting.transcript)
+            << run.name() << ": --explain on standard output differs from steps.txt";
+        if (run.program == page_kept_for && run.seed.empty())
+            expect_golden_text(predicting.page, expected_folder + "/index.html", run.name() + ": the step page");
+        ASSERT_EQ(predicting.steps.size(), recording.steps.size()) << run.name() << ": --predict changed the steps";
+        for (std::size_t k = 0; k < predicting.steps.size(); ++k)
+            EXPECT_EQ(digest(predicting.steps[k]), digest(recording.steps[k]))
+                << run.name() << " step " << k + 1 << ": --predict changed the picture";
+    }
 
     const std::string failures = BUILD_DIR "/golden-failures/" + run.name();
     for (std::size_t k = 0; k < recording.steps.size() && k < expected.size(); ++k) {
@@ -198,6 +245,7 @@ INSTANTIATE_TEST_SUITE_P(AllPrograms, Golden, ::testing::ValuesIn(all_runs()),
                          [](const ::testing::TestParamInfo<Show>& info) {
                              std::string name = info.param.program;
                              if (!info.param.seed.empty()) name += "_seed_" + info.param.seed;
+                             if (info.param.safe_palette) name += "_safe_palette";
                              return name;
                          });
 

@@ -101,6 +101,8 @@ Recording record(const std::string& program, const std::string& extra_arguments)
         recording.steps.push_back(read_png(folder + name));
     }
     recording.transcript = slurp(folder + "/pictures/steps.txt");
+    recording.data = slurp(folder + "/pictures/steps.json");
+    recording.page = slurp(folder + "/pictures/index.html");
     std::filesystem::remove_all(folder);  // every picture is in memory now
     return recording;
 }

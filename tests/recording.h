@@ -65,6 +65,8 @@ struct Recording {
     ProgramRun run;
     std::vector<Picture> steps;  // step-001.png, step-002.png, ... in order
     std::string transcript;      // steps.txt: transcript_mark, then the transcript
+    std::string data;            // steps.json
+    std::string page;            // index.html, the step page
 };
 
 // Runs the program with --record into a fresh folder, plus any further arguments, and loads every
