@@ -113,7 +113,7 @@ void name_edges(int v, const int* ends, int count, char* edges, char* names, int
 }
 
 void say_no_undiscovered_neighbour_left(int v, const char* rest_format, ...) {
-    char rest[512];
+    char rest[1024];
     va_list arguments;
     va_start(arguments, rest_format);
     std::vsnprintf(rest, sizeof rest, rest_format, arguments);
