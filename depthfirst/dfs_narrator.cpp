@@ -1,0 +1,170 @@
+// The depth-first narrator's state and the words the depth-first views share.
+#include "dfs_narrator.h"
+
+#include "kit.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace depth_first {
+
+namespace {
+
+int graph_vertex_count;
+const int* graph_degree;
+const int* graph_adjacency;
+int graph_row_length;
+
+constexpr int max_edges = max_vertices * max_vertices;
+int tree_from[max_vertices], tree_to[max_vertices];
+int tree_edges;
+int back_from[max_edges], back_to[max_edges];
+int back_edges;
+
+void name_pairs(const int* from, const int* to, int count, char* text, int size) {
+    text[0] = '\0';
+    int used = 0;
+    for (int i = 0; i < count && used < size; ++i)
+        used += std::snprintf(text + used, size - used, "%s%d-%d", i == 0 ? "" : ", ", from[i], to[i]);
+}
+
+}  // namespace
+
+int stack[max_vertices];
+int stack_size;
+int parent[max_vertices];
+int discovery[max_vertices];
+int discovery_count;
+int discovery_order[max_vertices];
+int finish_order[max_vertices];
+int finish_count;
+bool finished[max_vertices];
+
+void narrate_graph(int vertex_count, const int* degree, const int* adjacency, int row_length) {
+    graph_vertex_count = vertex_count;
+    graph_degree = degree;
+    graph_adjacency = adjacency;
+    graph_row_length = row_length;
+    for (int v = 0; v < max_vertices; ++v) parent[v] = none;
+}
+
+int vertex_count() { return graph_vertex_count; }
+int degree_of(int v) { return graph_degree[v]; }
+int neighbour(int v, int j) { return graph_adjacency[v * graph_row_length + j]; }
+
+int position_in_row(int v, int w, int from) {
+    int j = from;
+    while (j < degree_of(v) && neighbour(v, j) != w) ++j;
+    return j;
+}
+
+int edge_count() {
+    int ends = 0;
+    for (int v = 0; v < graph_vertex_count; ++v) ends += graph_degree[v];
+    return ends / 2;
+}
+
+void note_discovered(int v) {
+    discovery[v] = ++discovery_count;
+    discovery_order[discovery_count - 1] = v;
+    stack[stack_size++] = v;
+}
+
+void note_tree_edge(int u, int v) {
+    parent[v] = u;
+    tree_from[tree_edges] = u;
+    tree_to[tree_edges++] = v;
+}
+
+void note_back_edge(int u, int v) {
+    back_from[back_edges] = u;
+    back_to[back_edges++] = v;
+}
+
+void note_finished(int v) {
+    finish_order[finish_count++] = v;
+    finished[v] = true;
+    --stack_size;
+}
+
+int tree_edge_count() { return tree_edges; }
+int back_edge_count() { return back_edges; }
+void name_tree_edges(char* text, int size) { name_pairs(tree_from, tree_to, tree_edges, text, size); }
+void name_back_edges(char* text, int size) { name_pairs(back_from, back_to, back_edges, text, size); }
+
+int passed_over(int u, int first, int last, int* ends) {
+    int count = 0;
+    for (int j = first; j < last; ++j) {
+        const int v = neighbour(u, j);
+        if (v != parent[u]) ends[count++] = v;
+    }
+    return count;
+}
+
+void name_edges(int v, const int* ends, int count, char* edges, char* names, int size) {
+    edges[0] = names[0] = '\0';
+    int edges_used = 0, names_used = 0;
+    char item[16];
+    for (int i = 0; i < count; ++i) {
+        std::snprintf(item, sizeof item, "%d-%d", v, ends[i]);
+        edges_used = join_words(edges, size, edges_used, i, count, item);
+        names_used = join_words(names, size, names_used, i, count, ends[i]);
+    }
+}
+
+void say_no_undiscovered_neighbour_left(int v, const char* rest_format, ...) {
+    char rest[1024];
+    va_list arguments;
+    va_start(arguments, rest_format);
+    std::vsnprintf(rest, sizeof rest, rest_format, arguments);
+    va_end(arguments);
+    explain("Vertex %d has no undiscovered neighbour left%s", v, rest);
+}
+
+void say_stack() { explain_list("Depth-first stack (bottom to top)", stack, stack_size); }
+
+void say_parents() { explain_table("Parents", "vertex", "parent", parent, graph_vertex_count, none); }
+
+void say_discovery_numbers(const char* value_heading) {
+    explain_table("Discovery numbers", "vertex", value_heading, discovery, graph_vertex_count, 0);
+}
+
+void say_finished_so_far() { explain_list("Finished so far, in order", finish_order, finish_count); }
+
+void name_earlier_neighbours(int v, int j, char* text, int size) {
+    text[0] = '\0';
+    if (j == 0) return;
+    char names[16 * max_vertices];
+    names[0] = '\0';
+    int used = 0;
+    for (int i = 0; i < j; ++i) used = join_words(names, sizeof names, used, i, j, neighbour(v, i));
+    std::snprintf(text, size, " (%s, before it in the list, %s discovered already)", names, j == 1 ? "is" : "are");
+}
+
+void ask_discovered_from(int v) {
+    ask(AnswerKind::vertex_or_back, "From vertex %d, which vertex does the search discover next?", v);
+}
+
+void answer_discovered_from(int v, int j) {
+    const int w = neighbour(v, j);
+    char earlier[32 * max_vertices];
+    name_earlier_neighbours(v, j, earlier, sizeof earlier);
+    answer(w, "Vertex %d is the first neighbour of %d in its list that is still undiscovered%s, so edge %d-%d "
+              "is the next tree edge.", w, v, earlier, v, w);
+}
+
+void answer_goes_back_from(int v, int parent) {
+    char names[16 * max_vertices];
+    names[0] = '\0';
+    int used = 0;
+    const int degree = degree_of(v);
+    for (int i = 0; i < degree; ++i) used = join_words(names, sizeof names, used, i, degree, neighbour(v, i));
+    if (degree == 1)
+        answer(answers::goes_back, "The only neighbour of %d, %s, is discovered already, so %d is finished "
+                                   "and the search goes back to its parent %d.", v, names, v, parent);
+    else
+        answer(answers::goes_back, "Every neighbour of %d (%s) is discovered already, so %d is finished "
+                                   "and the search goes back to its parent %d.", v, names, v, parent);
+}
+
+}  // namespace depth_first

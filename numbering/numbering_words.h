@@ -1,0 +1,11 @@
+// numbering's words: each step of the search said in the terms of its picture (red and blue discs,
+// coloured tree edges, the row of discovery numbers at the bottom), through the depth-first narrator.
+#pragma once
+
+void say_legend();
+void on_graph_drawn();
+void on_discovered(int v);
+// The tree edge v-w, drawn in palette slot `colour` with the given half-width.
+void on_tree_edge(int v, int w, int colour, int half_width);
+void on_finished(int v);
+void on_search_over();
