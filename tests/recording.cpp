@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -69,10 +70,24 @@ bool exists(const std::string& path) {
 }
 }  // namespace
 
+namespace {
+// Every temporary folder this test program made. They go when it ends with every test passed; a
+// failed test's are kept, to look at.
+std::vector<std::string> temporary_folders;
+
+void remove_temporary_folders() {
+    if (!::testing::UnitTest::GetInstance()->Passed()) return;
+    std::error_code ignored;
+    for (const std::string& folder : temporary_folders) std::filesystem::remove_all(folder, ignored);
+}
+}  // namespace
+
 std::string make_temp_folder() {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/graphsteps-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder";
+    if (temporary_folders.empty()) std::atexit(remove_temporary_folders);
+    temporary_folders.push_back(pattern);
     return pattern;
 }
 
