@@ -1,12 +1,11 @@
 // gridtrees: the depth-first and the breadth-first spanning trees of a 33 x 33 lattice, grown from
 // its centre one flip at a time; a key after the lattice and after each tree.
+#include "gridtrees_words.h"
 #include "kit.h"
+#include "lattice.h"
 
 namespace {
 
-constexpr int side = 33;
-constexpr int vertex_count = side * side;
-constexpr int centre = 544;  // row 16, column 16
 constexpr int spacing = 18;
 constexpr int margin = 10;
 
@@ -19,19 +18,6 @@ int degree[vertex_count];
 int visited[vertex_count];
 int queue[vertex_count];
 int queue_length;
-
-// For the words of each step only; the drawing never reads these.
-int tree_edges;           // tree edges taken by the search that ran last
-int depth;                // how deep the depth-first recursion is now, and the deepest it went
-int deepest;
-int last_reached;         // the vertex the search reached last
-int level[vertex_count];  // breadth-first level: lattice distance from the centre
-
-int count_visited() {
-    int n = 0;
-    for (int v = 0; v < vertex_count; ++v) n += visited[v];
-    return n;
-}
 
 void place_vertices() {
     for (int v = 0; v < vertex_count; ++v) {
@@ -72,12 +58,9 @@ void depth_first_search(int v) {
             draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 1, palette[red]);
             SDL_Flip(screen);
             pace_frame();
-            tree_edges += 1;
-            last_reached = w;
-            depth += 1;
-            if (depth > deepest) deepest = depth;
+            said_went_down(w);
             depth_first_search(w);
-            depth -= 1;
+            said_came_back();
         }
     }
 }
@@ -95,9 +78,7 @@ void breadth_first_search(int start) {
             if (visited[w] == 0) {
                 queue[queue_length++] = w;
                 visited[w] = 1;
-                level[w] = level[u] + 1;
-                tree_edges += 1;
-                last_reached = w;
+                said_found(u, w);
                 draw_thick_line(vertex_x[u], vertex_y[u], vertex_x[w], vertex_y[w], 1,
                                 palette[red]);
             }
@@ -127,46 +108,17 @@ int main(int argc, char* argv[]) {
     for (int v = 0; v < vertex_count; ++v) fill_disc(vertex_x[v], vertex_y[v], 2, palette[blue]);
     build_lattice();
     draw_lattice_edges();
-    legend("small blue disc: a vertex of the lattice");
-    legend("thin blue line: a lattice edge");
-    legend("red disc: the centre vertex, where both searches start");
-    legend("thick red line: a tree edge of the search, from the vertex it was found from to the new vertex");
-    int lattice_edges = 0;
-    for (int v = 0; v < vertex_count; ++v) lattice_edges += degree[v];
-    lattice_edges /= 2;
-    explain("This is a %d x %d square lattice of %d vertices and %d edges. Two spanning trees will grow from the "
-            "centre vertex %d (row %d, column %d): first depth-first, then breadth-first; each tries the neighbours "
-            "up, left, right, down in that order.",
-            side, side, vertex_count, lattice_edges, centre, centre / side, centre % side);
-    explain_count("lattice edges", lattice_edges);
+    give_gridtrees_legend();
+    say_lattice(degree);
     SDL_Flip(screen);
     wait_step();
 
     // The depth-first tree, one flip per tree edge; no events are read while it grows.
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
-    ask(AnswerKind::yes_no, "The depth-first search starts at the centre and tries up, left, right, down in that order. "
-                            "Will its tree be one single path, the search never backing up until it has reached all "
-                            "%d vertices?", vertex_count);
+    ask_whether_one_path();
     begin_stage("growing the depth-first tree from the centre");
     depth_first_search(centre);
-    if (deepest == tree_edges)
-        answer(answers::yes, "Yes: going up first, then left, right, down, the search always found an undiscovered "
-                             "neighbour until the end, so it never backed up and its tree is one path of %d edges.",
-               tree_edges);
-    else
-        answer(answers::no, "No: the search had to back up, so its tree branches; its deepest branch is %d edges "
-                            "long, fewer than its %d tree edges.", deepest, tree_edges);
-    explain("The depth-first tree is finished: it reached all %d vertices by %d tree edges.", count_visited(),
-            tree_edges);
-    if (deepest == tree_edges)
-        explain("Going up first, then left, right, down, the search never had to back up before the end: the tree "
-                "is one path %d edges long, from centre %d to vertex %d.",
-                deepest, centre, last_reached);
-    else
-        explain("Its deepest branch is %d edges long; the last vertex reached was %d.", deepest, last_reached);
-    explain_count("vertices reached", count_visited());
-    explain_count("tree edges", tree_edges);
-    explain_count("deepest recursion (edges from the centre along the tree)", deepest);
+    say_depth_first_tree(visited);
     SDL_Flip(screen);
     wait_step();
 
@@ -174,27 +126,10 @@ int main(int argc, char* argv[]) {
     SDL_FillRect(screen, nullptr, palette[white]);
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
     draw_lattice_edges();
-    constexpr int corner = 0;  // top left
-    ask(AnswerKind::number, "The breadth-first tree grows from the centre next. How many tree edges will lie on its "
-                            "path from the centre to the top-left corner?");
+    ask_corner_level();
     begin_stage("growing the breadth-first tree from the centre");
-    tree_edges = 0;
     breadth_first_search(centre);
-    answer(level[corner], "%d edges: the breadth-first tree reaches every vertex along a shortest path, and the top-left "
-                          "corner is %d rows up and %d columns left of the centre, so it hangs on level %d + %d = %d.",
-           level[corner], centre / side, centre % side, centre / side, centre % side, level[corner]);
-    int levels = 0;
-    for (int v = 0; v < vertex_count; ++v)
-        if (level[v] + 1 > levels) levels = level[v] + 1;
-    int per_level[vertex_count] = {};
-    for (int v = 0; v < vertex_count; ++v) per_level[level[v]] += 1;
-    explain("The breadth-first tree is finished: it reached all %d vertices by %d tree edges, level by level, so each "
-            "vertex hangs at its shortest lattice distance from the centre. Level 0 is the centre alone and the last "
-            "level, %d, holds the %d corners.",
-            count_visited(), tree_edges, levels - 1, per_level[levels - 1]);
-    explain_list("vertices on each level of the breadth-first search, from level 0", per_level, levels);
-    explain_count("levels", levels);
-    explain_count("vertices reached", count_visited());
+    say_breadth_first_tree(visited);
     SDL_Flip(screen);
     wait_step();
     return end_show();

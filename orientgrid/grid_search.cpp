@@ -20,8 +20,8 @@ void add_edge(int i, int j) {
 
 void build_grid() {
     for (int i = 0; i < vertex_count; ++i) {
-        vertex_x[i] = (i % 4) * 100 + 50;
-        vertex_y[i] = (i / 4) * 100 + 100;
+        vertex_x[i] = (i % grid_columns) * 100 + 50;
+        vertex_y[i] = (i / grid_columns) * 100 + 100;
     }
     for (int i = 0; i < vertex_count; ++i)
         for (int j = 0; j < vertex_count; ++j) adjacency[i][j] = no_arc;

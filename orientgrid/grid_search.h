@@ -2,6 +2,7 @@
 #pragma once
 
 constexpr int vertex_count = 20;
+constexpr int grid_columns = 4;  // vertex v stands in row v / 4, column v % 4
 
 // The entries of `adjacency`.
 constexpr int arc = 1;

@@ -1,9 +1,8 @@
 // Building the walk tables and drawing their walks in cells laid out page by page.
 #include "walk_routines.h"
 
-#include <cstdio>
-
 #include "kit.h"
+#include "walks_words.h"
 
 namespace {
 
@@ -38,25 +37,7 @@ void append(int n, int& k, int parent, Move move) {
     ++k;
 }
 
-// ---- Words for the pages: they read the tables and the layout, and draw nothing ----
-
-const char* move_name(int move) {
-    switch (move) {
-    case move_right: return "right";
-    case move_left: return "left";
-    case move_up: return "up";
-    default: return "?";
-    }
-}
-
-// Walk k of level n as its moves from first to last, "right, up, left", appended to text.
-void spell_walk(int k, int n, char* text, int size) {
-    if (n > 1) spell_walk(walk_parent[n][k], n - 1, text, size);
-    const int used = snprintf(nullptr, 0, "%s", text);
-    snprintf(text + used, size - used, "%s%s", n > 1 ? ", " : "", move_name(walk_move[n][k]));
-}
-
-// How many pages level n fills: the layout of show_level, run without drawing.
+// How many pages level n fills, for "page 2 of 3": the layout of show_level, run without drawing.
 int pages_of_level(int n, int cell_width, int row_height) {
     int pages = 1;
     int x = first_cell_x;
@@ -74,47 +55,6 @@ int pages_of_level(int n, int cell_width, int row_height) {
         }
     }
     return pages;
-}
-
-// What a page of level n holds: walks first..last (from 0) of the level, on page `page` of `pages`.
-void explain_page(int n, int first, int last, int page, int pages) {
-    if (page == 1) {
-        if (n == 2)
-            explain("Each cell shows one lattice walk, starting at its red dot, whose steps go right, left or up "
-                    "and never turn straight back, so no walk visits a point twice. The walks are built level by "
-                    "level, each level from the one a step shorter, and shown page by page.");
-        int ending[3] = {0, 0, 0};
-        for (int l = 0; l < walk_count[n - 1]; ++l) ending[walk_move[n - 1][l]]++;
-        // From the third level on the student has seen how a level grows from the one before.
-        if (n >= 3) {
-            ask(AnswerKind::number, "The next page starts level %d, the walks of %d steps: each is a walk of %d steps "
-                                    "with one more step that does not turn straight back. How many walks does level "
-                                    "%d have?", n, n, n - 1, n);
-            answer(walk_count[n], "Level %d has %d walks: of the %d walks of %d steps, %d end right and %d end left, "
-                                  "which can go on two ways each (the same way or up), and %d end up, which can go "
-                                  "on three ways, so %d x 2 + %d x 2 + %d x 3 = %d.",
-                   n, walk_count[n], walk_count[n - 1], n - 1, ending[move_right], ending[move_left], ending[move_up],
-                   ending[move_right], ending[move_left], ending[move_up], walk_count[n]);
-        }
-        explain("Level %d: the walks of %d steps, built from the %d walk%s of %d step%s. A walk ending with a "
-                "right step gets one more right or up step, one ending left gets left or up, and one ending up "
-                "gets right, left or up. Of the shorter walks, %d end%s right, %d left and %d up, so level %d has "
-                "%d x 2 + %d x 2 + %d x 3 = %d walks.",
-                n, n, walk_count[n - 1], walk_count[n - 1] == 1 ? "" : "s", n - 1, n - 1 == 1 ? "" : "s",
-                ending[move_right], ending[move_right] == 1 ? "s" : "", ending[move_left], ending[move_up], n,
-                ending[move_right], ending[move_left], ending[move_up], walk_count[n]);
-    } else {
-        explain("Level %d, the walks of %d steps, continued.", n, n);
-    }
-    char first_moves[100] = "";
-    char last_moves[100] = "";
-    spell_walk(first, n, first_moves, sizeof first_moves);
-    spell_walk(last, n, last_moves, sizeof last_moves);
-    explain("Page %d of %d shows walks %d to %d of the %d, in order of their moves with right before left before "
-            "up: from %s to %s.",
-            page, pages, first + 1, last + 1, walk_count[n], first_moves, last_moves);
-    explain_count("walks at this level", walk_count[n]);
-    explain_count("walks on this page", last - first + 1);
 }
 
 void present_page() {
@@ -223,7 +163,7 @@ void show_level(int n) {
             y += row_height;
         }
         if (y > last_row_y) {
-            explain_page(n, page_first, l, page, pages);
+            say_page(n, page_first, l, page, pages);
             ++page;
             page_first = l + 1;
             present_page();
@@ -231,10 +171,9 @@ void show_level(int n) {
             y = first_cell_y;
         }
     }
-    if (page_first < walk_count[n]) {
-        explain_page(n, page_first, walk_count[n] - 1, page, pages);
-    } else {
-        explain("Level %d is complete; this page is blank.", n);
-    }
+    if (page_first < walk_count[n])
+        say_page(n, page_first, walk_count[n] - 1, page, pages);
+    else
+        say_blank_page(n);
     present_page();
 }

@@ -1,0 +1,11 @@
+// The words of walks: what each page shows, read from the walk tables (walk_routines.h). They
+// draw nothing.
+#pragma once
+
+void give_walks_legend();
+// A page of level n holding walks first..last (from 0) of the level, page `page` of `pages`; the
+// first page of a level from the third on asks how many walks the level has.
+void say_page(int n, int first, int last, int page, int pages);
+// The level's walks filled its last page exactly, so the page after it is blank.
+void say_blank_page(int n);
+void say_all_levels();
