@@ -5,8 +5,10 @@
 #include "recording.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,8 +44,21 @@ std::string run_of(const std::string& program) { return quote_path(program_path(
 // A worksheet needs no PDFs here: without chromium on the PATH it is the page and its pictures.
 const std::string without_chromium = "PATH=/nonexistent ";
 
-// A PNG that the suite did not write: a golden picture, made before the suite marked its pictures.
-const std::string photo = slurp(SOURCE_DIR "/tests/golden/components/step-001.png");
+// A PNG that the suite did not write: libpng's own, without the suite's mark (a golden picture would
+// do only until the next blessing marks it).
+std::string unmarked_png() {
+    const std::uint8_t pixels[4 * 4 * 3] = {200, 30, 30, 30, 200, 30};
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = image.height = 4;
+    image.format = PNG_FORMAT_RGB;
+    std::string bytes(1024, '\0');
+    png_alloc_size_t size = bytes.size();
+    if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels, 0, nullptr)) return "";
+    bytes.resize(size);
+    return bytes;
+}
+const std::string photo = unmarked_png();
 
 struct Foreign {
     const char* name;
