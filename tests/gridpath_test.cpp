@@ -162,29 +162,6 @@ TEST_F(GridPath, FinalPictureShowsReachedVerticesRedUnreachedBlackAndThePathBlue
     EXPECT_EQ(picture.count(green_rgb), 0);
 }
 
-TEST_F(GridPath, UnreachableCornerShowsTheGreenMarkerAndTheTwoEndCirclesOnly) {
-    const unsigned int seed = seed_where_corner_reached(false);
-    const Recording recording = record("gridpath", "--seed " + std::to_string(seed));
-    EXPECT_EQ(recording.run.exit_status, 0) << recording.run.err;
-    ASSERT_EQ(recording.steps.size(), 1u);
-    const Picture& picture = recording.steps[0];
-
-    EXPECT_EQ(picture.at(10, 10), green_rgb);
-    int green = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x) green += picture.at(x, y) == green_rgb;
-    EXPECT_EQ(green, picture.count(green_rgb));  // all of it in the corner
-    EXPECT_GT(green, 60);
-
-    // Two radius-1 rings, five pixels each, and no path.
-    EXPECT_EQ(picture.count(blue_rgb), 10);
-    for (int v : {0, vertex_count - 1}) {
-        EXPECT_EQ(picture.at(vertex_x(v), vertex_y(v)), blue_rgb);
-        EXPECT_EQ(picture.at(vertex_x(v) + 1, vertex_y(v)), blue_rgb);
-        EXPECT_EQ(picture.at(vertex_x(v), vertex_y(v) - 1), blue_rgb);
-    }
-}
-
 // --predict: one question, whether the far corner is reached, answered by the finished picture (the
 // blue path, or the green marker) and by an ordinary search of the same seed.
 TEST_F(GridPath, PredictAsksWhetherTheFarCornerIsReachedAndThePictureAgrees) {
