@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <utility>
+#include <vector>
 #include <sys/stat.h>
 
 namespace {
@@ -76,6 +77,73 @@ TEST(GalleryPage, FollowsTheStepsWrittenAndFailsCleanlyWhenItCannotBeWritten) {
         << run.err;
     EXPECT_EQ(pictures_in(blocked + "/pictures"), 1);
     EXPECT_FALSE(exists(blocked + "/pictures/index.html.tmp"));
+}
+
+// The text as the pages put it into HTML, written out here rather than taken from the kit.
+std::string as_html(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else if (c == '"') out += "&quot;";
+        else if (c == '\'') out += "&#39;";
+        else out += c;
+    }
+    return out;
+}
+
+// The transcript's lines that start with `prefix`, without it.
+std::vector<std::string> transcript_lines(const std::string& folder, const std::string& prefix) {
+    std::istringstream transcript(slurp(folder + "/steps.txt"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(transcript, line);)
+        if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line.substr(prefix.size()));
+    return lines;
+}
+
+// ./demo --gallery's index (tools/gallery_index) over two recordings: each program's entry, in the
+// order given, links its step page, shows its last picture, counts its steps, names its seed and
+// says its first step and its legend from the transcript beside the pictures.
+TEST(GalleryIndex, ListsEachRecordingWithItsLastPictureWordsAndSeed) {
+    const std::string folder = make_temp_folder();
+    ASSERT_EQ(run_in(folder, quote_path(program_path("closure8")) + " --explain --record closure8 --seed 5").exit_status, 0);
+    ASSERT_EQ(run_in(folder, quote_path(program_path("components")) + " --record components").exit_status, 0);
+    const int steps = pictures_in(folder + "/components");
+    ASSERT_GT(steps, 1);
+    ASSERT_EQ(std::remove((folder + "/components/steps.txt").c_str()), 0);
+    const ProgramRun run = run_in(folder, quote_path(BUILD_DIR "/tools/gallery_index") +
+                                              " . closure8 5 'Closure <of> \"R&D\"' components - \"Parts' count\"");
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const std::string page = slurp(folder + "/index.html");
+    EXPECT_TRUE(contains(page, "<meta name=\"generator\" content=\"graphsteps\">")) << page;
+
+    std::string legend;
+    for (const std::string& line : transcript_lines(folder + "/closure8", "  - ")) legend += "<li>" + as_html(line) + "</li>";
+    const std::vector<std::string> first = transcript_lines(folder + "/closure8", "Step 1 of 3: ");
+    ASSERT_EQ(first.size(), 1u);
+    ASSERT_FALSE(legend.empty());
+    const std::string closure =
+        "<li><a href=\"closure8/index.html\"><img src=\"closure8/step-003.png\" width=\"800\" height=\"600\" alt=\"\">"
+        "<span class=\"name\">closure8</span></a><br>Closure &lt;of&gt; &quot;R&amp;D&quot;<br>"
+        "<span class=\"steps\">3 steps, seed 5</span><p class=\"first\">" + as_html(first[0]) + "</p>"
+        "<details><summary>What the pictures show</summary><ul class=\"legend\">" + legend + "</ul></details></li>\n";
+    char last[32];
+    std::snprintf(last, sizeof last, "step-%03d.png", steps);
+    // A recording without its transcript is listed without words.
+    const std::string components =
+        "<li><a href=\"components/index.html\"><img src=\"components/" + std::string(last) +
+        "\" width=\"800\" height=\"600\" alt=\"\"><span class=\"name\">components</span></a><br>Parts&#39; count<br>"
+        "<span class=\"steps\">" + std::to_string(steps) + " steps</span></li>\n";
+    EXPECT_TRUE(contains(page, "<ul>\n" + closure + components + "</ul>\n</body></html>\n")) << page;
+
+    // A program that left no pictures: one line, status 1, and the earlier page stays.
+    ASSERT_EQ(mkdir((folder + "/empty").c_str(), 0777), 0);
+    const ProgramRun failed = run_in(folder, quote_path(BUILD_DIR "/tools/gallery_index") + " . empty - Nothing");
+    EXPECT_EQ(failed.exit_status, 1);
+    EXPECT_EQ(failed.err, "demo: empty recorded no pictures into ./empty\n");
+    EXPECT_EQ(slurp(folder + "/index.html"), page);
+    std::filesystem::remove_all(folder);
 }
 
 // What tests/frame_gallery_harness.html writes, one line per action:

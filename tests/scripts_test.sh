@@ -114,6 +114,14 @@ PATH="$work/fake:$PATH" build_suite "$work/failed" -DGRAPHSTEPS_TESTS=OFF >"$wor
     fail "a folder left by a failed configure stays broken: $(tail -3 "$work/failed.log")"
 [ -f "$work/failed/build.ninja" ] || [ -f "$work/failed/Makefile" ] || fail "a failed configure was not tried again"
 
+# ./demo --gallery refuses a folder whose index.html someone else wrote, before recording anything.
+mkdir -p "$work/gallery" && echo '<p>mine</p>' >"$work/gallery/index.html"
+said=$(GRAPHSTEPS_BUILD_DIR="$work/none" "$top/demo" --gallery "$work/gallery" 2>&1) &&
+    fail "./demo --gallery took a folder with someone else's index.html"
+[[ $said == *"index.html that graphsteps did not write"* ]] || fail "./demo --gallery did not say why: $said"
+[ "$(cat "$work/gallery/index.html")" = '<p>mine</p>' ] && [ ! -e "$work/gallery/components" ] ||
+    fail "./demo --gallery changed the folder it refused"
+
 rm -rf "$work"
 [ "$failures" -eq 0 ] && echo "scripts: every check passed"
 [ "$failures" -eq 0 ]

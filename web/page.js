@@ -57,16 +57,19 @@
     // Keys as the desktop's window takes them, one number each: 256 times the kind (a character,
     // Backspace, Enter, Escape, the arrows, Page Up and Down, Home, End, another key) plus the
     // character. A held key's repeats and lone modifier keys are no steps, as on the desktop; Tab
-    // and the browser's own shortcuts are left to the browser.
+    // and the browser's own shortcuts are left to the browser. The kinds' numbers are their places
+    // in KeyPress::Kind (kit/platform/platform.h), where 12 is F1: tests/shared_rules/keys.txt
+    // holds this table to that order.
     var named = { Backspace: 1, Enter: 2, Escape: 3, ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7,
                   PageUp: 8, PageDown: 9, Home: 10, End: 11 };
+    var otherKey = 13;
     var modifiers = ["Shift", "Control", "Alt", "AltGraph", "Meta", "OS", "CapsLock", "NumLock", "ScrollLock",
                      "Compose", "Fn", "Hyper", "Super"];
     var keys = [];
     canvas.addEventListener("keydown", function (event) {
         if (event.repeat || event.ctrlKey || event.metaKey || event.altKey) return;
         if (event.key === "Tab" || /^F[0-9]+$/.test(event.key) || modifiers.indexOf(event.key) >= 0) return;
-        var code = 12 * 256;
+        var code = otherKey * 256;
         if (named[event.key] !== undefined) code = named[event.key] * 256;
         else if (event.key.length === 1 && /[0-9a-zA-Z ,]/.test(event.key)) code = event.key.toLowerCase().charCodeAt(0);
         keys.push(code);

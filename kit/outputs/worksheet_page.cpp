@@ -5,6 +5,7 @@
 #include "worksheet_page.h"
 
 #include "html_text.h"
+#include "pages/page_files.h"
 #include "questions.h"
 #include "suite_files.h"
 
@@ -89,51 +90,13 @@ const char* page_rule(Paper paper) {
     return "@page { margin: 12mm; }\n";
 }
 
-// Black on white throughout: every answer is in words, and the room to write is ruled in black.
-// The command that makes a sheet again breaks anywhere: a folder of a long name in it, one word
-// wider than the page, would make chromium shrink the whole page to fit it.
-const char* const sheet_style = R"(html { font: 11pt/1.35 "Liberation Sans", Arial, sans-serif; color: #000; background: #fff;
-       font-variant-ligatures: none; -webkit-print-color-adjust: exact; print-color-adjust: exact; }
-body { margin: 0; }
-.page { width: 186mm; min-height: 250mm; display: flex; flex-direction: column; }
-.page + .page { break-before: page; }
-.page > footer { margin-top: auto; padding-top: 1mm; border-top: 0.3mm solid #000; font-size: 8pt; line-height: 1.3; }
-h1 { font-size: 16pt; line-height: 1.2; margin: 0 0 2mm; }
-h2 { font-size: 13pt; line-height: 1.2; margin: 0 0 2mm; }
-p { margin: 0 0 1.5mm; }
-.name { margin: 0 0 3mm; }
-.legend { font-size: 10pt; line-height: 1.3; margin: 0 0 3mm; padding-left: 5mm; }
-.legend li { margin: 0 0 0.5mm; }
-figure { margin: 0 0 2mm; }
-figure img { display: block; border: 0.3mm solid #000; box-sizing: border-box; }
-figcaption { font-size: 10pt; line-height: 1.3; margin-top: 1mm; }
-.question { margin: 0 0 3mm; break-inside: avoid; }
-.room { margin: 1.5mm 0 0; height: 8mm; display: flex; align-items: flex-end; gap: 6mm; }
-.line { display: inline-block; border-bottom: 0.3mm solid #000; height: 6mm; }
-.box { display: inline-block; width: 4mm; height: 4mm; border: 0.3mm solid #000; vertical-align: -0.5mm; margin-right: 1.5mm; }
-.choice { border: 0.3mm solid #000; border-radius: 3mm; padding: 0.5mm 3mm; }
-.note { font-style: italic; }
-.word { white-space: nowrap; }
-code { overflow-wrap: anywhere; }
-.entry { display: flex; gap: 5mm; margin: 0 0 4mm; break-inside: avoid; font-size: 10pt; line-height: 1.3; }
-.entry .words { flex: 1; }
-.entry figure { flex: none; width: 116mm; margin: 0; }
-.answer { font-size: 11pt; }
-ol.answers { padding-left: 6mm; margin: 0 0 4mm; }
-ol.answers li { margin: 0 0 1.5mm; break-inside: avoid; }
-section.answers { margin: 0 0 6mm; }
-@media screen {
-  html { background: #ccc; }
-  .page { background: #fff; margin: 6mm auto; padding: 12mm; }
-  body > section.answers, body > h1 { max-width: 186mm; margin-left: auto; margin-right: auto; }
-  body { padding: 6mm; }
-}
-)";
-
+// The style (pages/worksheet.css) is black on white throughout: every answer is in words, and the
+// room to write is ruled in black. The command that makes a sheet again breaks anywhere: a folder
+// of a long name in it, one word wider than the page, would make chromium shrink the whole page.
 // `extra`: more of the head, before the title.
 std::string head(const std::string& title, Paper paper, const std::string& extra = "") {
     return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n" + std::string(generator_meta) + "\n" + extra +
-           "<title>" + escape_html(title) + "</title>\n<style>\n" + page_rule(paper) + sheet_style + "</style></head>\n<body>\n";
+           "<title>" + escape_html(title) + "</title>\n<style>\n" + page_rule(paper) + worksheet_style + "</style></head>\n<body>\n";
 }
 
 // What the student writes or circles, for each kind of answer; on paper nothing is typed.
