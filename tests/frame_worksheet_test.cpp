@@ -339,7 +339,8 @@ std::vector<std::string> sheet_folders(const std::string& folder, const std::vec
 }
 
 // A class made into a folder where a class was made before: the earlier class's files go, a
-// teacher's file beside them stays with its folder, a folder of a similar name that no class made
+// teacher's file beside them stays with its folder, so does a file of the class the teacher
+// changed since, a folder of a similar name that no class made
 // is not touched, and no sheet is written into a folder the run did not create. The folder's name
 // holds characters that mean something in an address ('#', '?', '%'): the printed key is still
 // this class's.
@@ -354,13 +355,18 @@ TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAllRemovingOnlyAn
     std::ofstream(photo) << "a teacher's photo";
     fs::create_directories(class_folder + "/sheet-2024");
     std::ofstream(class_folder + "/sheet-2024/worksheet.html") << "a teacher's lesson plan";
+    // A sheet the class wrote and the teacher then changed is the teacher's now.
+    const std::string edited = earlier_sheets[1] + "/worksheet.html", edited_sheet = fs::path(earlier_sheets[1]).filename();
+    std::ofstream(edited, std::ios::app) << "<p>Bring a pencil.</p>\n";
+    const std::string edited_text = slurp(edited);
 
     const ProgramRun run = run_in(folder, demo_command() + " --worksheets closure8 3 '" + name + "' 1");
     ASSERT_EQ(run.exit_status, 0) << run.out << run.err;
     EXPECT_EQ(slurp(photo), "a teacher's photo");
     EXPECT_EQ(fs::directory_iterator(fs::path(photo).parent_path())->path(), fs::path(photo)) << "only the photo stays";
     EXPECT_EQ(slurp(class_folder + "/sheet-2024/worksheet.html"), "a teacher's lesson plan");
-    const std::vector<std::string> sheets = sheet_folders(class_folder, {"sheet-2024", kept});
+    EXPECT_EQ(slurp(edited), edited_text) << "the sheet the teacher changed was removed";
+    const std::vector<std::string> sheets = sheet_folders(class_folder, {"sheet-2024", kept, edited_sheet});
     ASSERT_EQ(sheets.size(), 3u);
     std::vector<std::string> graphs;
     const std::string answers = page_text(slurp(class_folder + "/answers.html"));
