@@ -265,6 +265,25 @@ void said_walk_done(int start, const int* visited) {
     for (int v = 0; v < n; v++) walk_reached[start] += visited[v];
 }
 
+namespace {
+
+// Every start vertex whose walk reaches `count` others, as "3", "3 and 8" or "2, 3 and 8"; returns
+// how many there are. Named all, since one named alone would read as the only one.
+int name_starts_reaching(int count, char* names, int size) {
+    names[0] = '\0';
+    int tied = 0;
+    for (int s = 0; s < n; s++) tied += walk_reached[s] == count;
+    for (int s = 0, named = 0, used = 0; s < n; s++) {
+        if (walk_reached[s] != count) continue;
+        named++;
+        used += std::snprintf(names + used, size - used, "%s%d", named == 1 ? "" : named == tied ? " and " : ", ", s);
+        if (used >= size) break;
+    }
+    return tied;
+}
+
+}  // namespace
+
 void say_walks() {
     char edges[400] = "";
     const int edge_count = name_pairs(edges, sizeof edges, adjacency, nullptr);
@@ -273,23 +292,16 @@ void say_walks() {
         if (walk_reached[s] > walk_reached[most]) most = s;
         if (walk_reached[s] < walk_reached[fewest]) fewest = s;
     }
-    // Every start vertex with the fewest, as "3 and 8" or "2, 3 and 8".
-    char fewest_names[80] = "";
-    int tied = 0;
-    for (int s = 0; s < n; s++) tied += walk_reached[s] == walk_reached[fewest];
-    for (int s = 0, named = 0; s < n; s++) {
-        if (walk_reached[s] != walk_reached[fewest]) continue;
-        const int used = std::snprintf(nullptr, 0, "%s", fewest_names);
-        named++;
-        std::snprintf(fewest_names + used, sizeof fewest_names - used, "%s%d",
-                      named == 1 ? "" : named == tied ? " and " : ", ", s);
-    }
+    char most_names[80], fewest_names[80];
+    const int tied_most = name_starts_reaching(walk_reached[most], most_names, sizeof most_names);
+    const int tied_fewest = name_starts_reaching(walk_reached[fewest], fewest_names, sizeof fewest_names);
     explain("%s copies of a random digraph of %d vertices and %d edges: %s. In each copy a depth-first "
             "walk starts from the ringed vertex and follows edges in their direction; the thick red lines are "
             "the edges by which it first entered each vertex, so the red vertices are exactly those the start "
-            "reaches. Vertex %d reaches the most (%d others); %s %s reach%s the fewest (%d).",
-            number_word[n], n, edge_count, edges, most, walk_reached[most], tied == 1 ? "vertex" : "vertices",
-            fewest_names, tied == 1 ? "es" : "", walk_reached[fewest]);
+            "reaches. %s %s reach%s the most (%d others); %s %s reach%s the fewest (%d).",
+            number_word[n], n, edge_count, edges, tied_most == 1 ? "Vertex" : "Vertices", most_names,
+            tied_most == 1 ? "es" : "", walk_reached[most], tied_fewest == 1 ? "vertex" : "vertices", fewest_names,
+            tied_fewest == 1 ? "es" : "", walk_reached[fewest]);
     explain_table("how many other vertices the walk from each vertex reaches", "start", "reaches", walk_reached, n,
                   -1);
 }
