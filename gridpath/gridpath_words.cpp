@@ -72,7 +72,7 @@ void give_gridpath_legend() {
     legend("black dots and thin black lines: the lattice's vertices and its random horizontal, vertical and diagonal edges");
     legend("thick red line: a tree edge of the breadth-first search, from a vertex to the parent that discovered it");
     legend("small red disc: a discovered vertex; larger red disc: a finished vertex, whose neighbours have all been examined");
-    legend("thick blue line and blue dots: the path from the top-left to the bottom-right corner; small blue rings mark the two corners");
+    legend("thick blue line and blue dots: the path from the top-left to the bottom-right corner; a tiny blue ring marks each of the two corners, seen only where no path covers it");
     legend("green disc at the very top left: the bottom-right corner was not reached, so there is no path");
 }
 

@@ -38,17 +38,17 @@ void say_legend() {
            "vertex is its vertex number");
     legend("red disc: a discovered vertex, not finished yet");
     legend("larger blue disc: a finished vertex");
-    legend("thick coloured line: a tree edge; its colour moves on one palette slot (red, green, blue, "
-           "purple, pale green, pale blue, yellow) each time a vertex is finished, and it is wider the "
-           "more vertices have been discovered");
+    legend("coloured line: a tree edge; its colour moves on one palette slot (red, green, blue, purple, "
+           "pale green, pale blue, yellow) each time a vertex is finished, and it is wider the more vertices "
+           "have been discovered: the first is as thin as the grey edges, the later ones thicker");
     legend("label (k : v) in the row at the bottom: vertex v got discovery number k");
 }
 
 void on_graph_drawn() {
     explain("This is an undirected graph of %d vertices and %d edges, drawn in grey. A depth-first search "
             "will start at vertex 0 and give each vertex a discovery number, 1, 2, 3, ..., in the order it "
-            "reaches them; the tree edges it goes down are drawn thick, in a new colour after each vertex "
-            "it finishes.", vertex_count(), edge_count());
+            "reaches them; the tree edges it goes down are drawn in colour, a new colour after each vertex it "
+            "finishes, and wider as more vertices are discovered.", vertex_count(), edge_count());
 }
 
 void on_discovered(int v) {
@@ -103,7 +103,7 @@ void on_finished(int v) {
 
 void on_search_over() {
     explain("Every vertex has its discovery number: the row at the bottom lists the %d vertices in the "
-            "order the search discovered them. The %d thick lines are the tree edges; the other %d edges "
+            "order the search discovered them. The %d coloured lines are the tree edges; the other %d edges "
             "led to vertices discovered already and stay grey.", discovery_count, tree_edge_count(),
             edge_count() - tree_edge_count());
     explain_list("Vertices by discovery number", discovery_order, discovery_count);
