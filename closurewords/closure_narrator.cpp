@@ -273,12 +273,8 @@ int name_starts_reaching(int count, char* names, int size) {
     names[0] = '\0';
     int tied = 0;
     for (int s = 0; s < n; s++) tied += walk_reached[s] == count;
-    for (int s = 0, named = 0, used = 0; s < n; s++) {
-        if (walk_reached[s] != count) continue;
-        named++;
-        used += std::snprintf(names + used, size - used, "%s%d", named == 1 ? "" : named == tied ? " and " : ", ", s);
-        if (used >= size) break;
-    }
+    for (int s = 0, named = 0, used = 0; s < n; s++)
+        if (walk_reached[s] == count) used = join_words(names, size, used, named++, tied, s);
     return tied;
 }
 
