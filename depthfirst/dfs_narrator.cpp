@@ -112,6 +112,13 @@ void name_edges(int v, const int* ends, int count, char* edges, char* names, int
     }
 }
 
+int name_passed_over(int u, int first, int last, char* edges, char* names, int size) {
+    int ends[max_vertices];
+    const int count = passed_over(u, first, last, ends);
+    name_edges(u, ends, count, edges, names, size);
+    return count;
+}
+
 void say_no_undiscovered_neighbour_left(int v, const char* rest_format, ...) {
     char rest[1024];
     va_list arguments;

@@ -57,6 +57,9 @@ int passed_over(int u, int first, int last, int* ends);
 // The edges from v to `ends` named as "4-6 and 4-7", and their ends as "6 and 7"; each text has
 // room for `size` characters.
 void name_edges(int v, const int* ends, int count, char* edges, char* names, int size);
+// Both at once for the edges from u that the search passed over between positions `first` and
+// `last`: "4-6 and 4-7" into `edges`, "6 and 7" into `names`. Returns how many.
+int name_passed_over(int u, int first, int last, char* edges, char* names, int size);
 // The sentence every view says when the search leaves v: "Vertex v has no undiscovered neighbour
 // left" followed by the rest, formatted.
 void say_no_undiscovered_neighbour_left(int v, const char* rest_format, ...)

@@ -19,11 +19,9 @@ char back_edge_names[16 * max_vertices * max_vertices];  // too large for the br
 
 // The edges passed over end at finished vertices: each was shown already, from its other end.
 void say_passed_over(int u, int first, int last) {
-    int ends[max_vertices];
-    const int count = passed_over(u, first, last, ends);
-    if (count == 0) return;
     char edges[16 * max_vertices], names[16 * max_vertices];
-    name_edges(u, ends, count, edges, names, static_cast<int>(sizeof edges));
+    const int count = name_passed_over(u, first, last, edges, names, static_cast<int>(sizeof edges));
+    if (count == 0) return;
     if (count == 1)
         explain("Edge %s needs no new arrow: %s is finished, so the edge was shown already from that end.",
                 edges, names);

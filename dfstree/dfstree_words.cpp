@@ -14,18 +14,9 @@ namespace {
 int unsaid[max_vertices];  // v's neighbours from here on have not been talked about yet
 char thin_edges[8 * max_vertices * max_vertices];  // too large for the browser build's stack
 
-// Names the edges from v that the search passed over because they were entered already.
-int name_passed_over(int v, int first, int last, char* edges, int size) {
-    int ends[max_vertices];
-    char names[16 * max_vertices];
-    const int count = passed_over(v, first, last, ends);
-    name_edges(v, ends, count, edges, names, size);
-    return count;
-}
-
 void say_passed_over(int v, int first, int last) {
-    char edges[16 * max_vertices];
-    const int count = name_passed_over(v, first, last, edges, sizeof edges);
+    char edges[16 * max_vertices], names[16 * max_vertices];
+    const int count = name_passed_over(v, first, last, edges, names, sizeof edges);
     if (count == 1)
         explain("Edge %s leads to a vertex already discovered, so it is no tree edge and stays thin.", edges);
     else if (count > 1)
@@ -88,8 +79,8 @@ void on_tree_edge(int v, int w) {
 
 // Said as it happens: v is finished after its last neighbours were passed over.
 void on_finished(int v) {
-    char edges[16 * max_vertices], why[24 * max_vertices] = "";
-    const int count = name_passed_over(v, unsaid[v], degree_of(v), edges, sizeof edges);
+    char edges[16 * max_vertices], names[16 * max_vertices], why[24 * max_vertices] = "";
+    const int count = name_passed_over(v, unsaid[v], degree_of(v), edges, names, sizeof edges);
     if (count > 0)
         std::snprintf(why, sizeof why, " (%s %s %s to %s already discovered and %s thin)",
                       count == 1 ? "edge" : "edges", edges, count == 1 ? "leads" : "lead",

@@ -15,11 +15,9 @@ int last_tree_colour = none;
 int finished_at_last_tree_edge;
 
 void say_passed_over(int v, int first, int last) {
-    int ends[max_vertices];
-    const int count = passed_over(v, first, last, ends);
-    if (count == 0) return;
     char edges[16 * max_vertices], names[16 * max_vertices];
-    name_edges(v, ends, count, edges, names, static_cast<int>(sizeof edges));
+    const int count = name_passed_over(v, first, last, edges, names, static_cast<int>(sizeof edges));
+    if (count == 0) return;
     if (count == 1)
         explain("Edge %s gets no line: %s is discovered already, so it is not a tree edge.", edges, names);
     else
