@@ -46,6 +46,25 @@ void narrate_graph(int vertex_count, const int* degree, const int* adjacency, in
     graph_adjacency = adjacency;
     graph_row_length = row_length;
     for (int v = 0; v < max_vertices; ++v) parent[v] = none;
+    explain_lists_from_now_on(lists_title, vertex_count, degree, adjacency, row_length);
+    char entry[300];
+    std::snprintf(entry, sizeof entry, "neighbour lists (with every step): the search tries each vertex's neighbours "
+                  "in the order of its list, %s", neighbour_order_words());
+    legend(entry);
+}
+
+const char* neighbour_order_words() {
+    for (int v = 0; v < graph_vertex_count; ++v)
+        for (int j = 1; j < graph_degree[v]; ++j)
+            if (neighbour(v, j) < neighbour(v, j - 1)) return "which is not always by number";
+    return "which here is by increasing vertex number";
+}
+
+void list_of(int v, char* text, int size) {
+    text[0] = '\0';
+    int used = 0;
+    for (int j = 0; j < degree_of(v) && used < size; ++j)
+        used += std::snprintf(text + used, static_cast<std::size_t>(size - used), "%s%d", j == 0 ? "" : ", ", neighbour(v, j));
 }
 
 int vertex_count() { return graph_vertex_count; }
@@ -149,15 +168,19 @@ void name_earlier_neighbours(int v, int j, char* text, int size) {
 }
 
 void ask_discovered_from(int v) {
-    ask(AnswerKind::vertex_or_back, "From vertex %d, which vertex does the search discover next?", v);
+    char list[8 * max_vertices];
+    list_of(v, list, sizeof list);
+    ask(AnswerKind::vertex_or_back, "From vertex %d, which vertex does the search discover next? (%d's list: %s)", v, v,
+        list);
 }
 
 void answer_discovered_from(int v, int j) {
     const int w = neighbour(v, j);
-    char earlier[32 * max_vertices];
+    char list[8 * max_vertices], earlier[32 * max_vertices];
+    list_of(v, list, sizeof list);
     name_earlier_neighbours(v, j, earlier, sizeof earlier);
-    answer(w, "Vertex %d is the first neighbour of %d in its list that is still undiscovered%s, so edge %d-%d "
-              "is the next tree edge.", w, v, earlier, v, w);
+    answer(w, "%d's list is %s; %d is the first neighbour in it that is still undiscovered%s, so edge %d-%d is "
+              "the next tree edge.", v, list, w, earlier, v, w);
 }
 
 void answer_goes_back_from(int v, int parent) {
@@ -167,11 +190,11 @@ void answer_goes_back_from(int v, int parent) {
     const int degree = degree_of(v);
     for (int i = 0; i < degree; ++i) used = join_words(names, sizeof names, used, i, degree, neighbour(v, i));
     if (degree == 1)
-        answer(answers::goes_back, "The only neighbour of %d, %s, is discovered already, so %d is finished "
+        answer(answers::goes_back, "%d's list is just %s, which is discovered already, so %d is finished "
                                    "and the search goes back to its parent %d.", v, names, v, parent);
     else
-        answer(answers::goes_back, "Every neighbour of %d (%s) is discovered already, so %d is finished "
-                                   "and the search goes back to its parent %d.", v, names, v, parent);
+        answer(answers::goes_back, "%d's list is %s, and every vertex in it is discovered already, so %d is "
+                                   "finished and the search goes back to its parent %d.", v, names, v, parent);
 }
 
 }  // namespace depth_first

@@ -7,7 +7,8 @@
 //     say_stack();  ask_discovered_from(v);  answer_discovered_from(v, j);
 //
 // The graph is any graph of at most max_vertices vertices, given as rows of neighbours in the
-// order the search examines them.
+// order the search examines them. From the first step on, every step shows those rows as the
+// neighbour lists, and the legend says in what order they are.
 #pragma once
 
 namespace depth_first {
@@ -17,8 +18,14 @@ constexpr int none = -1;  // a parent not said yet, or a root's
 
 // ---- The graph the words are about ----------------------------------------------------------
 // Row v of `adjacency` starts at adjacency[v * row_length] and holds degree[v] neighbours. The
-// narrator keeps the pointers: the rows must outlive the show.
+// narrator keeps the pointers: the rows must outlive the show. Said before the first step.
 void narrate_graph(int vertex_count, const int* degree, const int* adjacency, int row_length);
+// The title of the neighbour lists in every step's state.
+constexpr const char* lists_title = "Neighbour lists, in the order the search tries them";
+// "which here is by increasing vertex number", or "which is not always by number".
+const char* neighbour_order_words();
+// v's list as "1, 4, 7".
+void list_of(int v, char* text, int size);
 int vertex_count();
 int degree_of(int v);
 int neighbour(int v, int j);

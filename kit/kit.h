@@ -95,6 +95,14 @@ void explain_table(const char* title, const char* key_heading, const char* value
 // An n x n 0/1 matrix, row by row; with `before` (n x n, or null) the cells that changed are marked.
 void explain_matrix(const char* title, const int* cells, int n, const int* before);
 void explain_count(const char* title, int value);
+// Every vertex's list of neighbours in its stored order, the order the search tries them: row v
+// has degree[v] entries from rows[v * row_length]. Shown with this step and every later one (a
+// second call with the same title replaces it from then on).
+void explain_lists_from_now_on(const char* title, int vertex_count, const int* degree, const int* rows,
+                               int row_length);
+// The line of the algorithm (counted from 1, see algorithm_lines) that the next step carried out;
+// one call per line, in any order.
+void explain_line(int line);
 // Appends item i of `count` to the words in text[0 .. used), joined as "a", "a and b", "a, b and c";
 // returns the new length. The text is cut at `size`.
 int join_words(char* text, int size, int used, int i, int count, const char* item);
@@ -102,6 +110,14 @@ int join_words(char* text, int size, int used, int i, int count, int item);
 // One entry of the program's legend, said once at start: what a colour, disc, ring, band or arrow
 // in its pictures means.
 void legend(const char* entry);
+
+// Said once at start, with the legend: how the algorithm works and why its result is right, in a
+// few sentences (the idea, what stays true as it runs, why the result is right, what it costs).
+// Several calls join with a space.
+void how_it_works(const char* text);
+// The algorithm as a few lines of pseudocode in the program's own terms, said once at start; two
+// leading spaces per level of indent. Each step names the lines it carried out (explain_line).
+void algorithm_lines(std::initializer_list<const char*> lines);
 
 // ---- Questions for --predict ----------------------------------------------------------------
 // The question that the next shown picture answers, asked before the picture appears: usually said

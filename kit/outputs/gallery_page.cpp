@@ -47,6 +47,11 @@ std::string gallery_page(const char* program, bool seed_in_use, unsigned int see
     page += "<div id=\"live\" class=\"visually-hidden\" aria-live=\"polite\"></div>\n";
     page += "<section id=\"state-section\" aria-labelledby=\"state-heading\" hidden>"
             "<h2 id=\"state-heading\">The algorithm's state</h2><div id=\"state\"></div></section>\n";
+    page += "<section id=\"algorithm-section\" aria-labelledby=\"algorithm-heading\" hidden>"
+            "<h2 id=\"algorithm-heading\">The algorithm</h2><p id=\"algorithm-note\"></p>"
+            "<ol id=\"algorithm\"></ol></section>\n";
+    page += "<section id=\"how-section\" aria-labelledby=\"how-heading\" hidden>"
+            "<h2 id=\"how-heading\">How it works</h2><p id=\"how\"></p></section>\n";
     page += "<section id=\"legend-section\" aria-labelledby=\"legend-heading\" hidden>"
             "<h2 id=\"legend-heading\">What the picture shows</h2><ul id=\"legend\"></ul></section>\n";
     page += "<p>Keys: Left and Right step back and forth, Home and End go to the first and last "

@@ -17,6 +17,7 @@ struct ShowState {
     bool seed_in_use;     // the program drew a random graph from `seed`
     unsigned int seed;
     const std::vector<std::string>* legend;  // what the pictures' colours and shapes mean
+    const Algorithm* algorithm;              // how it works, and its lines; null: not said
 };
 
 // One waited step of the show.

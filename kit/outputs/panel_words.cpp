@@ -20,6 +20,16 @@ void add(std::vector<PanelParagraph>& paragraphs, PanelStyle style, const std::s
 // matrix's cells at their rows and columns, a changed cell marked.
 void add_state(std::vector<PanelParagraph>& paragraphs, const StateItem& item) {
     switch (item.kind) {
+        case StateItem::Kind::lists: {
+            add(paragraphs, PanelStyle::text, item.title + ":");
+            for (std::size_t v = 0; v < item.rows.size(); ++v) {
+                std::string text = number(static_cast<int>(v)) + ":";
+                if (item.rows[v].empty()) text += " (none)";
+                for (std::size_t i = 0; i < item.rows[v].size(); ++i) text += (i == 0 ? " " : ", ") + number(item.rows[v][i]);
+                add(paragraphs, PanelStyle::text, text);
+            }
+            return;
+        }
         case StateItem::Kind::count:
             add(paragraphs, PanelStyle::text, item.title + ": " + number(item.values.empty() ? 0 : item.values[0]));
             return;
@@ -61,8 +71,15 @@ void add_state(std::vector<PanelParagraph>& paragraphs, const StateItem& item) {
     }
 }
 
-void add_step(std::vector<PanelParagraph>& paragraphs, const Narration& narration) {
+void add_step(std::vector<PanelParagraph>& paragraphs, const ShowState& show, const Narration& narration) {
     add(paragraphs, PanelStyle::text, narration.sentence.empty() ? "(no words for this step)" : narration.sentence);
+    if (show.algorithm != nullptr && !narration.lines.empty()) {
+        add(paragraphs, PanelStyle::text, narration.lines.size() == 1 ? "Line carried out:" : "Lines carried out:");
+        for (const int line : narration.lines) {
+            if (line < 1 || line > static_cast<int>(show.algorithm->lines.size())) continue;
+            add(paragraphs, PanelStyle::text, number(line) + "  " + show.algorithm->lines[static_cast<std::size_t>(line - 1)]);
+        }
+    }
     for (const StateItem& item : narration.state) add_state(paragraphs, item);
 }
 
@@ -83,6 +100,15 @@ std::vector<PanelParagraph> panel_paragraphs(const PanelMoment& moment) {
     if (moment.legend_open && show.legend != nullptr && !show.legend->empty()) {
         add(paragraphs, PanelStyle::heading, "What the pictures show");
         for (const std::string& entry : *show.legend) add(paragraphs, PanelStyle::text, "- " + entry);
+        if (show.algorithm != nullptr && !show.algorithm->how.empty()) {
+            add(paragraphs, PanelStyle::heading, "How it works");
+            add(paragraphs, PanelStyle::text, show.algorithm->how);
+        }
+        if (show.algorithm != nullptr && !show.algorithm->lines.empty()) {
+            add(paragraphs, PanelStyle::heading, "The algorithm");
+            for (std::size_t k = 0; k < show.algorithm->lines.size(); ++k)
+                add(paragraphs, PanelStyle::text, number(static_cast<int>(k + 1)) + "  " + show.algorithm->lines[k]);
+        }
     }
     if (moment.waiting != nullptr) {
         const Question& question = *moment.waiting;
@@ -94,12 +120,12 @@ std::vector<PanelParagraph> panel_paragraphs(const PanelMoment& moment) {
         if (!moment.trouble.empty()) add(paragraphs, PanelStyle::text, moment.trouble);
         if (moment.narration != nullptr && moment.step > 0) {
             add(paragraphs, PanelStyle::heading, "On screen: " + step_heading(show, moment.step));
-            add_step(paragraphs, *moment.narration);
+            add_step(paragraphs, show, *moment.narration);
         }
     } else if (moment.step > 0) {
         add(paragraphs, PanelStyle::heading, step_heading(show, moment.step));
         if (!moment.verdict.empty()) add(paragraphs, PanelStyle::strong, moment.verdict);
-        if (moment.narration != nullptr) add_step(paragraphs, *moment.narration);
+        if (moment.narration != nullptr) add_step(paragraphs, show, *moment.narration);
         if (!moment.score.empty()) add(paragraphs, PanelStyle::strong, "Your score: " + moment.score + ".");
     }
     if (!moment.keys.empty()) add(paragraphs, PanelStyle::keys, moment.keys);

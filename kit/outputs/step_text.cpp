@@ -15,9 +15,22 @@ std::string padded(const std::string& text, std::size_t width) {
     return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
 }
 
+// "1, 4, 7", or "(none)".
+std::string listed(const std::vector<int>& values) {
+    if (values.empty()) return "(none)";
+    std::string text;
+    for (std::size_t i = 0; i < values.size(); ++i) text += (i == 0 ? "" : ", ") + number(values[i]);
+    return text;
+}
+
 std::string item_text(const StateItem& item) {
     std::string text = "  " + item.title + ":";
     switch (item.kind) {
+        case StateItem::Kind::lists:
+            text += "\n";
+            for (std::size_t v = 0; v < item.rows.size(); ++v)
+                text += "    " + padded(number(static_cast<int>(v)) + ":", 4) + listed(item.rows[v]) + "\n";
+            return text;
         case StateItem::Kind::count:
             return text + " " + number(item.values.empty() ? 0 : item.values[0]) + "\n";
         case StateItem::Kind::list:
@@ -89,6 +102,7 @@ const char* kind_name(StateItem::Kind kind) {
         case StateItem::Kind::table: return "table";
         case StateItem::Kind::matrix: return "matrix";
         case StateItem::Kind::count: return "count";
+        case StateItem::Kind::lists: return "lists";
     }
     return "list";
 }
@@ -98,6 +112,11 @@ std::string item_json(const StateItem& item) {
     switch (item.kind) {
         case StateItem::Kind::count: out += ",\"value\":" + number(item.values.empty() ? 0 : item.values[0]); break;
         case StateItem::Kind::list: out += ",\"values\":" + json_numbers(item.values); break;
+        case StateItem::Kind::lists:
+            out += ",\"rows\":[";
+            for (std::size_t v = 0; v < item.rows.size(); ++v) out += (v == 0 ? "" : ",") + json_numbers(item.rows[v]);
+            out += "]";
+            break;
         case StateItem::Kind::table:
             out += ",\"key\":" + json_string(item.key_heading) + ",\"value\":" + json_string(item.value_heading) +
                    ",\"blank\":" + number(item.blank) + ",\"values\":" + json_numbers(item.values);
@@ -142,6 +161,12 @@ std::string question_text(const Step& step) {
 
 std::string legend_text(const ShowState& show) {
     std::string text = std::string(show.program) + (show.seed_in_use ? " (seed " + std::to_string(show.seed) + ")" : "") + "\n";
+    const Algorithm* algorithm = show.algorithm;
+    if (algorithm != nullptr && !algorithm->how.empty()) text += "How it works: " + algorithm->how + "\n";
+    if (algorithm != nullptr && !algorithm->lines.empty()) {
+        text += "The algorithm (each step names the lines it carried out):\n";
+        for (std::size_t k = 0; k < algorithm->lines.size(); ++k) text += algorithm_line_text(*algorithm, static_cast<int>(k + 1));
+    }
     if (show.legend != nullptr && !show.legend->empty()) {
         text += "What the pictures show:\n";
         for (const std::string& entry : *show.legend) text += "  - " + entry + "\n";
@@ -149,10 +174,27 @@ std::string legend_text(const ShowState& show) {
     return text + "\n";
 }
 
+std::string algorithm_line_text(const Algorithm& algorithm, int line) {
+    if (line < 1 || line > static_cast<int>(algorithm.lines.size())) return "";
+    std::string text = number(line);
+    return "  " + std::string(text.size() < 2 ? 2 - text.size() : 0, ' ') + text + "  " +
+           algorithm.lines[static_cast<std::size_t>(line - 1)] + "\n";
+}
+
+std::string lines_carried_out(const Step& step) {
+    const Algorithm* algorithm = step.show->algorithm;
+    const std::vector<int>& lines = step.narration->lines;
+    if (algorithm == nullptr || lines.empty()) return "";
+    std::string text = lines.size() == 1 ? "  Line carried out:\n" : "  Lines carried out:\n";
+    for (const int line : lines) text += "  " + algorithm_line_text(*algorithm, line);
+    return text;
+}
+
 std::string step_text(const Step& step) {
     std::string text = "Step " + number(step.number);
     if (step.show->step_count > 0) text += " of " + number(step.show->step_count);
     text += ": " + (step.narration->sentence.empty() ? std::string("(no words for this step)") : step.narration->sentence) + "\n";
+    text += lines_carried_out(step);
     for (const StateItem& item : step.narration->state) text += item_text(item);
     return text + "\n";
 }
@@ -164,12 +206,20 @@ std::string steps_json(const ShowState& show, const std::vector<Narration>& step
     out += ",\"legend\":[";
     if (show.legend != nullptr)
         for (std::size_t i = 0; i < show.legend->size(); ++i) out += (i == 0 ? "" : ",") + json_string((*show.legend)[i]);
-    out += "],\"steps\":[";
+    out += "]";
+    if (show.algorithm != nullptr) {
+        out += ",\"how\":" + json_string(show.algorithm->how) + ",\"algorithm\":[";
+        for (std::size_t k = 0; k < show.algorithm->lines.size(); ++k)
+            out += (k == 0 ? "" : ",") + json_string(show.algorithm->lines[k]);
+        out += "]";
+    }
+    out += ",\"steps\":[";
     for (std::size_t k = 0; k < steps.size(); ++k) {
         char picture[32];
         std::snprintf(picture, sizeof picture, "step-%03zu.png", k + 1);
         out += std::string(k == 0 ? "" : ",") + "\n{\"step\":" + number(static_cast<int>(k + 1)) + ",\"picture\":\"" + picture +
-               "\",\"sentence\":" + json_string(steps[k].sentence) + ",\"state\":[";
+               "\",\"sentence\":" + json_string(steps[k].sentence) + ",\"lines\":" + json_numbers(steps[k].lines) +
+               ",\"state\":[";
         for (std::size_t i = 0; i < steps[k].state.size(); ++i) out += (i == 0 ? "" : ",") + item_json(steps[k].state[i]);
         out += "]";
         if (questions && !steps[k].question.text.empty()) out += ",\"question\":" + question_json(steps[k].question);

@@ -13,6 +13,7 @@
 #include "suite_files.h"
 #include "worksheet_page.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -113,12 +114,19 @@ bool start(const Settings& settings, const char* program, std::string& why) {
 
 Outcome step(const Step& step, std::string& why) {
     show = step.show;
+    for (const StateItem& item : step.narration->state) {
+        if (item.kind != StateItem::Kind::lists) continue;
+        const bool known = std::any_of(sheet.lists.begin(), sheet.lists.end(),
+                                       [&](const StateItem& kept) { return kept.title == item.title; });
+        if (!known) sheet.lists.push_back(item);
+    }
     const Question& question = step.narration->question;
     if (!question.text.empty()) {
         if (!put(step.number, question, why)) return Outcome::failed;
         // The answer may come only now, after an animated stage.
         SheetQuestion& asked = sheet.runs.back().questions.back();
         asked.question = question;
+        asked.lines = step.narration->lines;
         char name[32];
         std::snprintf(name, sizeof name, "step-%03d.png", step.number);
         if (!write_picture(name, *step.picture, why)) return Outcome::failed;
@@ -171,6 +179,7 @@ bool finish(std::string& why) {
     sheet.seed = show->seed;
     sheet.step_count = show->step_count;
     if (show->legend != nullptr) sheet.legend = *show->legend;
+    if (show->algorithm != nullptr) sheet.algorithm = *show->algorithm;
     sheet.command = remaking_command();
     const WorksheetPage page = worksheet_page(sheet, Paper::any);
     if (!write_page("worksheet.html", page.html, why) || !write_page("answers.html", answers_page(sheet, Paper::any), why))

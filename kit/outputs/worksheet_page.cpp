@@ -159,6 +159,45 @@ std::string footer(const Worksheet& sheet, int page, int pages) {
            " of " + number(pages) + " &middot; made again by: <code>" + escape_html(sheet.command) + "</code></footer>\n";
 }
 
+// "  5  for each neighbour w of v", as the algorithm numbers it.
+std::string algorithm_line(const Worksheet& sheet, int line) {
+    if (line < 1 || line > static_cast<int>(sheet.algorithm.lines.size())) return "";
+    return sheet.algorithm.lines[static_cast<std::size_t>(line - 1)];
+}
+
+// How the algorithm works, its lines, and the neighbour lists the search tries in order: what a
+// student needs to answer the questions, before the first of them.
+void lay_out_algorithm(const Worksheet& sheet, Pages& pages) {
+    const Algorithm& algorithm = sheet.algorithm;
+    if (!algorithm.how.empty())
+        pages.add("<p><b>How it works.</b> " + words(algorithm.how) + "</p>\n",
+                  lines_of("How it works. " + algorithm.how, chars_11pt_full) * line_11pt_mm + 1.5);
+    if (!algorithm.lines.empty()) {
+        std::string html = "<p><b>The algorithm</b> (the key names the lines each answer's step carried out)</p>\n<ol class=\"code\">";
+        double height = line_11pt_mm + 1.5 + 3;
+        for (const std::string& line : algorithm.lines) {
+            const std::size_t indent = line.find_first_not_of(' ');
+            const std::string code = indent == std::string::npos ? "" : line.substr(indent);
+            html += "<li style=\"padding-left: " + millimetres(indent == std::string::npos ? 0 : 2.5 * static_cast<double>(indent)) +
+                    "\">" + escape_html(code) + "</li>";
+            height += lines_of(line, chars_10pt_full - 8) * line_10pt_mm;
+        }
+        pages.add(html + "</ol>\n", height);
+    }
+    for (const StateItem& lists : sheet.lists) {
+        std::string html = "<p><b>" + escape_html(lists.title) + "</b></p>\n<ul class=\"lists\">";
+        for (std::size_t v = 0; v < lists.rows.size(); ++v) {
+            html += "<li>" + number(static_cast<int>(v)) + ": ";
+            if (lists.rows[v].empty()) html += "(none)";
+            for (std::size_t i = 0; i < lists.rows[v].size(); ++i) html += (i == 0 ? "" : ", ") + number(lists.rows[v][i]);
+            html += "</li>";
+        }
+        // Three columns, a vertex to a line.
+        const double rows = static_cast<double>((lists.rows.size() + 2) / 3);
+        pages.add(html + "</ul>\n", line_11pt_mm + 1.5 + rows * line_10pt_mm + 3);
+    }
+}
+
 void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
     const std::string intro =
         "Answer each question from the picture above it, working out what the algorithm does next, before you look at "
@@ -181,6 +220,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
         height += lines_of(grey, chars_11pt_full) * line_11pt_mm + 1.5;
     }
     pages.add(first, height);
+    lay_out_algorithm(sheet, pages);
 
     int index = 0;
     for (const SheetRun& run : sheet.runs) {
@@ -239,14 +279,25 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
                                             "): " + question.text;
             std::string html = "<div class=\"entry\"><div class=\"words\"><p>" + words(asked_words) +
                                "</p><p class=\"answer\"><b>Answer: " + escape_html(answer) + "</b></p><p>" +
-                               words(question.reason) + "</p></div>";
+                               words(question.reason) + "</p>";
+            double lines_height = 0;
+            if (!asked.lines.empty() && !sheet.algorithm.lines.empty()) {
+                html += "<p>The step carried out:</p><ol class=\"code key-lines\">";
+                lines_height += line_10pt_mm + 1.5 + 1.5;
+                for (const int line : asked.lines) {
+                    html += "<li value=\"" + number(line) + "\">" + escape_html(algorithm_line(sheet, line)) + "</li>";
+                    lines_height += lines_of(algorithm_line(sheet, line), chars_10pt_key - 6) * line_10pt_mm;
+                }
+                html += "</ol>";
+            }
+            html += "</div>";
             if (!asked.answer_picture.empty())
                 html += figure(asked.answer_picture, key_picture_mm,
                                "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
                                    ", which answers question " + number(index));
             html += "</div>\n";
             const double text_height = (lines_of(asked_words, chars_10pt_key) + lines_of(answer, chars_10pt_key - 10) + 0.3 +
-                                  lines_of(question.reason, chars_10pt_key)) * line_10pt_mm + 3 * 1.5;
+                                  lines_of(question.reason, chars_10pt_key)) * line_10pt_mm + 3 * 1.5 + lines_height;
             const double picture = asked.answer_picture.empty() ? 0 : key_picture_mm + caption_mm;
             pages.add(html, std::max(text_height, picture) + 4);
         }

@@ -12,6 +12,7 @@ struct SheetQuestion {
     int step = 0;             // the step whose picture answers it
     Question question;
     std::string answer_picture;  // that step's picture, a file beside the page
+    std::vector<int> lines;      // the lines of the algorithm that step carried out
 };
 
 // Questions on consecutive steps, asked from one picture: the pictures in between would give away
@@ -27,6 +28,8 @@ struct Worksheet {
     unsigned int seed = 0;
     int step_count = 0;       // 0 when not known
     std::vector<std::string> legend;
+    Algorithm algorithm;      // how it works, and its lines
+    std::vector<StateItem> lists;  // the neighbour lists the steps showed, each once
     std::string command;      // the command line that makes this sheet again
     std::vector<SheetRun> runs;
 };

@@ -7,7 +7,7 @@
 #include <vector>
 
 struct StateItem {
-    enum class Kind { list, table, matrix, count };
+    enum class Kind { list, table, matrix, count, lists };
     Kind kind;
     std::string title;
     std::string key_heading, value_heading;  // table: the two columns
@@ -15,6 +15,7 @@ struct StateItem {
     std::vector<int> before;                 // matrix: the cells as they were, to mark the changed ones
     int size = 0;                            // matrix: rows and columns
     int blank = 0;                           // table: a value shown as "-"
+    std::vector<std::vector<int>> rows;      // lists: row k is vertex k's list, in its order
 };
 
 // What kind of thing the answer to a question is: the student names it, rather than picking one of
@@ -48,4 +49,11 @@ struct Narration {
     std::string sentence;
     std::vector<StateItem> state;
     Question question;
+    std::vector<int> lines;  // the lines of the algorithm the step carried out, from 1, in order
+};
+
+// What a program says once, before its first step, about the algorithm it shows.
+struct Algorithm {
+    std::string how;                 // the idea, what stays true, why the result is right, its cost
+    std::vector<std::string> lines;  // its pseudocode: line k (from 1) is lines[k - 1]; spaces indent
 };

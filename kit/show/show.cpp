@@ -30,7 +30,7 @@ bool pictures_wanted = false;  // some active output takes the captured pictures
 bool frames_wanted = false;    // some active output takes the animation frames
 bool show_open = false;        // started and neither ended nor failed
 
-ShowState state{"graphsteps", 0, false, 0, nullptr};
+ShowState state{"graphsteps", 0, false, 0, nullptr, &algorithm_said()};
 int steps_shown = 0;
 int question_put_for = 0;      // the step whose question (--predict) was put; 0: none yet
 int stage_frames = 0;          // frames of the animated stage in progress
@@ -163,7 +163,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         fail_show(complaint_text);
     }
 
-    state = ShowState{program.name, &listed_step_count != nullptr ? listed_step_count : 0, false, 0, &legend_said()};
+    state = ShowState{program.name, &listed_step_count != nullptr ? listed_step_count : 0, false, 0, &legend_said(), &algorithm_said()};
     steps_shown = 0;
     question_put_for = 0;
     stage_frames = 0;
@@ -220,7 +220,7 @@ int wait_step() {
             stop_if_asked();
         }
     }
-    const Step step{&state, steps_shown, pictures_wanted ? captured_picture() : nullptr, &narration_said()};
+    const Step step{&state, steps_shown, pictures_wanted ? captured_picture() : nullptr, &step_narration()};
     bool quit = false;
     std::string why;
     for (const Output* output : active) {

@@ -25,9 +25,13 @@ bool write_standard_output(const std::string& text, std::string& why);
 void say_on_standard_output(const std::string& text);
 
 // What the program said for the step it is about to show, and its legend (narration.cpp).
+// step_narration is what the step shows: what was said for it, then the lists said to stand from
+// an earlier step on.
 const Narration& narration_said();
+const Narration& step_narration();
 void forget_narration();
 const std::vector<std::string>& legend_said();
+const Algorithm& algorithm_said();
 
 // Whether the pictures are shown in the colour-blind-safe palette, whose colours the words name.
 bool safe_palette_in_use();

@@ -31,6 +31,17 @@
   }
 
   function stateItem(item) {
+    if (item.kind === "lists") {
+      var lists = element("table");
+      lists.appendChild(element("caption", item.title));
+      item.rows.forEach(function (row, v) {
+        var tr = element("tr");
+        tr.appendChild(element("th", String(v))).setAttribute("scope", "row");
+        tr.appendChild(element("td", row.length ? row.join(", ") : "none", "list"));
+        lists.appendChild(tr);
+      });
+      return lists;
+    }
     if (item.kind === "count") return element("p", item.title + ": " + item.value, "state-line");
     if (item.kind === "list")
       return element("p", item.title + ": " + (item.values.length ? item.values.join(", ") : "none"), "state-line");
@@ -74,6 +85,7 @@
     sentence.textContent = said.sentence;
     while (state.firstChild) state.removeChild(state.firstChild);
     said.state.forEach(function (item) { state.appendChild(stateItem(item)); });
+    markLines(said.lines || []);
     return said.sentence;
   }
 
@@ -83,6 +95,43 @@
     unfinished.textContent = "Unfinished: the program was stopped after step " + count +
         (data.step_count ? " of " + data.step_count : "") + ", or is still running.";
     unfinished.hidden = false;
+  }
+
+  // The algorithm's lines, those the step on screen carried out marked: in bold with a bar for
+  // the eye, and in words for a screen reader.
+  var algorithmLines = [];
+  function markLines(lines) {
+    algorithmLines.forEach(function (line, k) {
+      var current = lines.indexOf(k + 1) >= 0;
+      line.item.className = current ? "current" : "";
+      line.mark.textContent = current ? " (carried out in this step)" : "";
+      if (current) line.item.setAttribute("aria-current", "step");
+      else line.item.removeAttribute("aria-current");
+    });
+    if (!algorithmLines.length) return;
+    document.getElementById("algorithm-note").textContent = lines.length ?
+        "This step carried out line" + (lines.length > 1 ? "s " : " ") + lines.join(", ") + "." :
+        "This step carried out none of its lines.";
+  }
+
+  if (data && data.algorithm && data.algorithm.length) {
+    var list = document.getElementById("algorithm");
+    data.algorithm.forEach(function (text) {
+      var item = element("li");
+      var code = text.replace(/^ +/, "");
+      // Two spaces of the text are one level of indent.
+      item.style.paddingLeft = (text.length - code.length) * 0.75 + "em";
+      item.appendChild(element("code", code));
+      var mark = element("span", "", "visually-hidden");
+      item.appendChild(mark);
+      list.appendChild(item);
+      algorithmLines.push({ item: item, mark: mark });
+    });
+    document.getElementById("algorithm-section").hidden = false;
+  }
+  if (data && data.how) {
+    document.getElementById("how").textContent = data.how;
+    document.getElementById("how-section").hidden = false;
   }
 
   if (data) {
