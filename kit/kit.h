@@ -73,6 +73,10 @@ int end_show();
 // Called before an animated stage: what it grows, in a few words ("growing the depth-first
 // tree"), for the caption while it runs. Optional: an unnamed stage is "animating".
 void begin_stage(const char* what);
+// While a stage runs: what it has grown so far, in a few words formatted from the program's state
+// ("the search's level 4: 6 new vertices, 9 in the queue"), shown from the next frame on in place
+// of begin_stage's words. The frames go on counting within the same stage.
+void say_during_stage(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Called after each flip of an animated stage: holds the animation to --fps frames per second (60
 // unless told otherwise; 0 or --record: unpaced), as a flip synchronised to the display would.

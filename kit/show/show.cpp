@@ -10,6 +10,7 @@
 #include "safe_palette.h"
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -201,6 +202,17 @@ unsigned int random_seed() {
 void begin_stage(const char* what) {
     stage = what;
     stage_frames = 0;
+}
+
+void say_during_stage(const char* format, ...) {
+    static std::string said_words;  // the words as the pictures' colours are named
+    char words[text_buffer_size];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(words, sizeof words, format, arguments);
+    va_end(arguments);
+    said_words = settings.safe_palette ? in_safe_colour_words(words) : std::string(words);
+    stage = said_words.c_str();
 }
 
 int wait_step() {
