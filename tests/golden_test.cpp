@@ -5,7 +5,8 @@
 // worksheets read); numbering's step page must be golden/numbering/index.html; two programs are
 // held in the safe palette too (golden/RUN-safe). On a mismatch of pixels the actual, expected and
 // difference pictures are written under golden-failures/ in the build folder, and the step is
-// named. After a deliberate change, re-bless with tools/bless-golden and read the diff.
+// named. After a deliberate change, re-bless with tools/bless-golden and read the diff. The golden
+// steps.json is also checked against what its words promise (steps_check.js).
 #include "recording.h"
 
 #include <gtest/gtest.h>
@@ -239,6 +240,18 @@ TEST_P(Golden, EveryStepHasItsGoldenPixels) {
                       << " pixels differ from the golden picture; see " << base
                       << "-{actual,expected,difference}.png";
     }
+}
+
+// What the golden steps.json promises a student, checked by a program of its own (steps_check.js):
+// every step names lines the algorithm has, and every depth-first answer is the move a search of
+// the shown neighbour lists makes. The golden file stands for the program: the test above holds
+// them equal.
+TEST_P(Golden, StepsNameTheirLinesAndDepthFirstAnswersFollowTheLists) {
+    const Show& run = GetParam();
+    if (run.safe_palette) GTEST_SKIP() << "the words are the usual palette's, checked there";
+    const std::string steps = golden_folder + "/" + run.name() + "/steps.json";
+    const ProgramRun checked = run_in("/tmp", "node '" SOURCE_DIR "/tests/steps_check.js' '" + steps + "'");
+    EXPECT_EQ(checked.exit_status, 0) << checked.out << checked.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPrograms, Golden, ::testing::ValuesIn(all_runs()),

@@ -24,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const Narration no_words;
-constexpr ShowState test_show{"test", 3, false, 0, nullptr};
+constexpr ShowState test_show{"test", 3, false, 0, nullptr, nullptr};
 
 // Four colours, in rectangles and a diagonal line, like a step of the suite.
 Picture few_colours() {
@@ -179,7 +179,7 @@ TEST_F(Outputs, PngCarriesTheSuitesMarkAndAPictureWrittenElsewhereDoesNot) {
 
 TEST_F(Outputs, PagesAndDataOfTheSuiteAreKnownByTheirMarksAndNothingElseIs) {
     const std::vector<std::string> legend = {"a red disc: a vertex"};
-    const ShowState show{"closure8", 3, true, 12, &legend};
+    const ShowState show{"closure8", 3, true, 12, &legend, nullptr};
     Worksheet sheet;
     sheet.program = "closure8";
     put(folder + "/index.html", gallery_page("closure8", true, 12, 3));
@@ -237,7 +237,7 @@ TEST_F(Outputs, EachRunRemovesTheEarlierOneOnceAndOnlyWhenEveryFileIsTheSuites) 
     ASSERT_TRUE(worksheet_output.start(settings, "test", why)) << why;
     // Before its first step, nothing is removed: a run that fails now leaves the earlier one whole.
     EXPECT_EQ(names_in(folder), (std::vector<std::string>{"index.html", "notes.txt", "step-001.png", "step-002.png", "step-003.png"}));
-    const ShowState two_steps{"test", 2, false, 0, nullptr};
+    const ShowState two_steps{"test", 2, false, 0, nullptr, nullptr};
     for (int k = 1; k <= 2; ++k) {
         const Step step{&two_steps, k, &picture, &no_words};
         ASSERT_EQ(pictures_output.step(step, why), Outcome::go_on) << why;

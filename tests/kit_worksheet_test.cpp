@@ -85,7 +85,7 @@ protected:
     std::string folder, saved_path;
     Settings settings;
     std::vector<std::string> legend{"red disc: a discovered vertex"};
-    ShowState show{"test", 7, true, 42, &legend};
+    ShowState show{"test", 7, true, 42, &legend, nullptr};
 };
 
 // Questions before steps 2 and 3 are one run, asked from step 1; the question of step 5 is asked

@@ -15,14 +15,14 @@
 
 namespace {
 
-std::string caption() {
+[[maybe_unused]] std::string caption() {
     char* title = nullptr;
     char* icon = nullptr;
     SDL_WM_GetCaption(&title, &icon);
     return title != nullptr ? title : "";
 }
 
-void push(Uint8 type) {
+[[maybe_unused]] void push(Uint8 type) {
     SDL_Event event{};
     event.type = type;
     ASSERT_EQ(SDL_PushEvent(&event), 0);

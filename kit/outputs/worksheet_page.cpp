@@ -159,10 +159,13 @@ std::string footer(const Worksheet& sheet, int page, int pages) {
            " of " + number(pages) + " &middot; made again by: <code>" + escape_html(sheet.command) + "</code></footer>\n";
 }
 
-// "  5  for each neighbour w of v", as the algorithm numbers it.
+// Line `line` of the algorithm without its indent, for the key's list of the lines a step
+// carried out.
 std::string algorithm_line(const Worksheet& sheet, int line) {
     if (line < 1 || line > static_cast<int>(sheet.algorithm.lines.size())) return "";
-    return sheet.algorithm.lines[static_cast<std::size_t>(line - 1)];
+    const std::string& text = sheet.algorithm.lines[static_cast<std::size_t>(line - 1)];
+    const std::size_t indent = text.find_first_not_of(' ');
+    return indent == std::string::npos ? "" : text.substr(indent);
 }
 
 // How the algorithm works, its lines, and the neighbour lists the search tries in order: what a

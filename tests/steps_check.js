@@ -1,0 +1,87 @@
+// Checks a recorded show's steps.json (recorded with --predict) against what the words promise:
+//   node steps_check.js STEPS_JSON
+// - the show gives its algorithm in 6 to 14 lines and says how it works, and every step names at
+//   least one of those lines and none other;
+// - wherever a step shows the neighbour lists a depth-first search tries in order, every "which
+//   vertex does the search discover next" answer is what a search of its own, run here on those
+//   lists with an explicit stack, does next from that vertex: the first undiscovered vertex of its
+//   list, or back to its parent when there is none.
+// Prints one line per failure and exits 1 when any failed.
+"use strict";
+const fs = require("fs");
+
+const file = process.argv[2];
+const data = JSON.parse(fs.readFileSync(file, "utf8"));
+let failures = 0;
+function fail(what) {
+  failures += 1;
+  console.log("FAILED " + file + ": " + what);
+}
+
+const lineCount = (data.algorithm || []).length;
+if (lineCount < 6 || lineCount > 14) fail("the algorithm has " + lineCount + " lines, not 6 to 14");
+if (!data.how) fail("no words on how the algorithm works");
+data.steps.forEach((step) => {
+  const lines = step.lines || [];
+  if (!lines.length) fail("step " + step.step + " names no line of the algorithm");
+  lines.forEach((line) => {
+    if (!(line >= 1 && line <= lineCount)) fail("step " + step.step + " names line " + line + " of " + lineCount);
+  });
+});
+
+// The moves of a depth-first search over the lists, in order: from vertex `from` it discovers
+// `to`, or (to -1) goes back. Each vertex left undiscovered, in number order, starts a new search.
+function searchMoves(lists) {
+  const discovered = lists.map(() => false);
+  const moves = [];
+  lists.forEach((_, root) => {
+    if (discovered[root]) return;
+    discovered[root] = true;
+    const stack = [{ vertex: root, next: 0 }];
+    while (stack.length) {
+      const top = stack[stack.length - 1];
+      const list = lists[top.vertex];
+      while (top.next < list.length && discovered[list[top.next]]) top.next += 1;
+      if (top.next < list.length) {
+        const w = list[top.next];
+        discovered[w] = true;
+        moves.push({ from: top.vertex, to: w });
+        stack.push({ vertex: w, next: 0 });
+      } else {
+        stack.pop();
+        moves.push({ from: top.vertex, to: -1 });
+      }
+    }
+  });
+  return moves;
+}
+
+const listsTitle = "Neighbour lists, in the order the search tries them";
+const shown = data.steps.map((step) => step.state.find((item) => item.kind === "lists" && item.title === listsTitle));
+const withLists = shown.find((item) => item);
+if (withLists) {
+  shown.forEach((item, k) => {
+    if (!item) fail("step " + (k + 1) + " does not show the neighbour lists the search tries");
+    else if (JSON.stringify(item.rows) !== JSON.stringify(withLists.rows)) fail("step " + (k + 1) + " shows other lists");
+  });
+  const moves = searchMoves(withLists.rows);
+  let at = 0;
+  let asked = 0;
+  data.steps.forEach((step) => {
+    const question = step.question;
+    if (!question || question.kind !== "vertex_or_back") return;
+    const from = /[Ff]rom vertex (\d+)/.exec(question.text);
+    if (!from) return fail("step " + step.step + " asks where the search goes without naming the vertex");
+    const v = parseInt(from[1], 10);
+    while (at < moves.length && moves[at].from !== v) at += 1;
+    if (at === moves.length) return fail("step " + step.step + ": the search never moves on from " + v + " here");
+    asked += 1;
+    if (question.answer[0] !== moves[at].to)
+      fail("step " + step.step + ": from " + v + " the answer is " + question.answer[0] + ", the lists give " + moves[at].to);
+    at += 1;
+  });
+  if (!asked && data.steps.some((step) => step.question && step.question.kind === "vertex_or_back"))
+    fail("no question was checked");
+}
+if (failures) process.exit(1);
+console.log("ok " + file);
