@@ -84,6 +84,18 @@ function check(what, good, seen) {
   await page.keyboard.press("ArrowLeft");
   await page.keyboard.press("ArrowRight");
   check("a question put once is not put again", (await text("#counter")) === "step 5 of 10", await text("#counter"));
+  // The lines of the algorithm that step 5 carried out are the ones marked, for the eye and in
+  // words; the neighbour lists the search tries stand in the state.
+  const lines = await page.evaluate(() => window.graphstepsSteps.steps[4].lines);
+  const marked = await page.$$eval("#algorithm li", (items) => items.map((item, k) =>
+    item.className === "current" && item.getAttribute("aria-current") === "step" &&
+    item.textContent.endsWith("(carried out in this step)") ? k + 1 : 0).filter((k) => k));
+  check("the lines step 5 carried out are marked", lines.length > 0 && JSON.stringify(marked) === JSON.stringify(lines),
+        { marked: marked, lines: lines });
+  check("the neighbour lists stand in the state",
+        (await page.$$eval("#state caption", (captions) => captions.map((c) => c.textContent)))
+          .includes("Neighbour lists, in the order the search tries them"), await text("#state"));
+  check("how the algorithm works is on the page", (await text("#how")).length > 100, await text("#how"));
   const after = await violations();
   check("no axe violation after the feedback", after.length === 0, after);
   check("no request left the page", outside.length === 0, outside);
