@@ -21,13 +21,14 @@ void add(std::vector<PanelParagraph>& paragraphs, PanelStyle style, const std::s
 void add_state(std::vector<PanelParagraph>& paragraphs, const StateItem& item) {
     switch (item.kind) {
         case StateItem::Kind::lists: {
-            add(paragraphs, PanelStyle::text, item.title + ":");
+            // One paragraph, "0: 1 2 5 7; 1: 0 4 7; ...": the panel has no room for a line a vertex.
+            std::string text = item.title + ":";
             for (std::size_t v = 0; v < item.rows.size(); ++v) {
-                std::string text = number(static_cast<int>(v)) + ":";
-                if (item.rows[v].empty()) text += " (none)";
-                for (std::size_t i = 0; i < item.rows[v].size(); ++i) text += (i == 0 ? " " : ", ") + number(item.rows[v][i]);
-                add(paragraphs, PanelStyle::text, text);
+                text += (v == 0 ? " " : "; ") + number(static_cast<int>(v)) + ":";
+                if (item.rows[v].empty()) text += " none";
+                for (const int w : item.rows[v]) text += " " + number(w);
             }
+            add(paragraphs, PanelStyle::text, text);
             return;
         }
         case StateItem::Kind::count:
