@@ -299,9 +299,13 @@ Outcome step(const Step& step, std::string&) {
 }
 
 bool frame(const Frame& frame, std::string&) {
-    if (frame.number == 1) {
-        const std::string growing = frame.stage != nullptr ? frame.stage : "animating";
-        set_caption(*frame.show, where(*frame.show, frame.step) + ": " + growing + " - any key: skip to its end");
+    // The panel follows what the stage has grown as the program says it; the caption keeps the
+    // stage's first words, so that a window manager's title does not flicker.
+    static std::string panel_words;
+    const std::string growing = frame.stage != nullptr ? frame.stage : "animating";
+    if (frame.number == 1) set_caption(*frame.show, where(*frame.show, frame.step) + ": " + growing + " - any key: skip to its end");
+    if (frame.number == 1 || growing != panel_words) {
+        panel_words = growing;
         if (teaching) {
             // "Step 2 of 3, as it grows: growing the depth-first tree from the centre."
             std::string heading = "Step " + std::to_string(frame.step);
