@@ -34,6 +34,12 @@ void dequeue() {
     }
 }
 
+int queued() {
+    int k = 0;
+    while (queue[k] != NIL) ++k;
+    return k;
+}
+
 void thick_line_between(int v, int w, int half_width, Uint32 colour) {
     draw_thick_line(vertex_x(v), vertex_y(v), vertex_x(w), vertex_y(w), half_width, colour);
 }
@@ -119,7 +125,7 @@ void draw_grid() {
 }
 
 // One flip per expanded vertex and no event read: a key pressed meanwhile waits for the end.
-void breadth_first_search(int start, void (*after_first_frame)()) {
+void breadth_first_search(int start, void (*after_first_frame)(), void (*before_each_frame)(int, int)) {
     for (int v = 0; v < vertex_count; ++v) {
         search_state[v] = palette[undiscovered];
         parent[v] = NIL;
@@ -145,6 +151,7 @@ void breadth_first_search(int start, void (*after_first_frame)()) {
         fill_disc(vertex_x(u), vertex_y(u), 2, palette[red]);
         SDL_Flip(screen);
         SDL_Delay(0);
+        if (before_each_frame != nullptr) before_each_frame(u, queued());
         pace_frame();
         if (after_first_frame != nullptr && u == start) after_first_frame();
         u = queue[0];

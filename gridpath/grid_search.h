@@ -26,8 +26,11 @@ void build_graph();
 
 void draw_grid();
 // `after_first_frame`, when given, is called once the first frame is paced: for what is said about
-// the search once its graph is on screen.
-void breadth_first_search(int start, void (*after_first_frame)() = nullptr);
+// the search once its graph is on screen. `before_each_frame`, when given, is called once u is
+// finished and off the queue, with the queue's length then, before the frame that shows it is paced:
+// for what is said while the search grows.
+void breadth_first_search(int start, void (*after_first_frame)() = nullptr,
+                          void (*before_each_frame)(int u, int queue_length) = nullptr);
 // Draws the path found from start to target, or the green marker when target was not reached.
 void draw_path(int start, int target);
 

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     draw_grid();
     give_gridpath_legend();
     begin_stage("searching breadth-first from the top-left corner");
-    breadth_first_search(0, ask_whether_the_corner_is_reached);
+    breadth_first_search(0, ask_whether_the_corner_is_reached, said_finished);
     draw_path(0, vertex_count - 1);
     say_search(0, vertex_count - 1);  // answers the question first
     SDL_Flip(screen);

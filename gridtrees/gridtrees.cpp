@@ -56,9 +56,9 @@ void depth_first_search(int v) {
         const int w = adjacency[v][k];
         if (visited[w] == 0) {
             draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 1, palette[red]);
+            said_went_down(v, w);  // before the frame, so that the panel's count includes w
             SDL_Flip(screen);
             pace_frame();
-            said_went_down(w);
             depth_first_search(w);
             said_came_back();
         }
@@ -85,6 +85,7 @@ void breadth_first_search(int start) {
         }
         for (int i = 1; i < queue_length; ++i) queue[i - 1] = queue[i];
         --queue_length;
+        said_expanded(u, queue_length);
         SDL_Flip(screen);
         pace_frame();
     }
@@ -109,7 +110,8 @@ int main(int argc, char* argv[]) {
     build_lattice();
     draw_lattice_edges();
     give_gridtrees_legend();
-    say_lattice(degree);
+    say_how_the_searches_work(degree);
+    say_lattice(adjacency, degree);
     SDL_Flip(screen);
     wait_step();
 
