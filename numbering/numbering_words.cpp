@@ -38,15 +38,15 @@ void name_lines_looked_along(int first, int last) {
     if (first < last) explain_line(line::if_undiscovered);
 }
 
-// "every vertex in 5's list, 0, 3, 6, is discovered already"
+// Why v is finished, citing its list.
 void say_nothing_left(int v) {
     char list[8 * max_vertices];
     list_of(v, list, sizeof list);
     if (degree_of(v) == 1)
-        explain("The only vertex in %d's list, %s, is discovered already, so %d has nothing left to search.", v,
+        explain("The only vertex in %d's list, %s, is discovered already, so %d has no undiscovered neighbour left.", v,
                 list, v);
     else
-        explain("Every vertex in %d's list, %s, is discovered already, so %d has nothing left to search.", v,
+        explain("Every vertex in %d's list, %s, is discovered already, so %d has no undiscovered neighbour left.", v,
                 list, v);
 }
 
@@ -160,15 +160,16 @@ void on_finished(int v) {
     note_finished(v);
     // The root's finish is not asked about: there is no parent to go back to.
     if (parent[v] == none) {
-        explain("Vertex %d is finished (blue disc) and comes off the stack, which is now empty. %d is the root: "
-                "there is no parent to go back to, so the search is over.", v, v);
+        explain("Vertex %d is finished (blue disc) and comes off the stack, which is now empty.", v);
+        say_nothing_left(v);
+        explain("It is the root: there is no parent to go back to, so the search is over.");
     } else {
         ask_discovered_from(v);
         answer_goes_back_from(v, parent[v]);
         explain("Vertex %d is finished (blue disc) and comes off the stack; the search goes back to its parent %d.",
                 v, parent[v]);
+        say_nothing_left(v);
     }
-    say_nothing_left(v);
     say_stack();
     say_finished_so_far();
 }
