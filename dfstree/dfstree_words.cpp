@@ -1,5 +1,6 @@
-// dfstree's words, said through the depth-first narrator. Each vertex is visited once, so the
-// neighbours not talked about yet are kept per vertex.
+// dfstree's words, said through the depth-first narrator. A step shows one vertex entered, with the
+// band it came by; the vertices finished on the way back up to that band are told in the same step,
+// after the sentence about what it shows.
 #include "dfstree_words.h"
 
 #include "dfs_narrator.h"
@@ -11,34 +12,82 @@ using namespace depth_first;
 
 namespace {
 
-int unsaid[max_vertices];  // v's neighbours from here on have not been talked about yet
+// The lines of the algorithm as algorithm_lines says them, counted from 1.
+namespace line {
+constexpr int start = 1;
+constexpr int search_from_0 = 2;
+constexpr int over = 3;
+constexpr int enter_v = 5;
+constexpr int each_neighbour = 6;
+constexpr int if_undiscovered = 7;
+constexpr int tree_edge = 8;
+constexpr int search_w = 9;
+constexpr int finish = 10;
+}  // namespace line
+
+int unsaid[max_vertices];  // v's neighbours from here on have not been looked at in the words yet
+bool after_return[max_vertices];  // the search came back to v from an earlier branch before its tree edge
+int finished_since[max_vertices];  // the vertices finished since the last step, in order
+int finished_since_count;
 char thin_edges[8 * max_vertices * max_vertices];  // too large for the browser build's stack
 
-void say_passed_over(int v, int first, int last) {
-    char edges[16 * max_vertices], names[16 * max_vertices];
-    const int count = name_passed_over(v, first, last, edges, names, sizeof edges);
-    if (count == 1)
-        explain("Edge %s leads to a vertex already discovered, so it is no tree edge and stays thin.", edges);
-    else if (count > 1)
-        explain("Edges %s lead to vertices already discovered, so they are no tree edges and stay thin.",
-                edges);
+// The lines a step carried out while the search looked along v's list from `first` to `last`: the
+// loop, and the test for every neighbour it looked at.
+void name_lines_looked_along(int first, int last) {
+    explain_line(line::each_neighbour);
+    if (first < last) explain_line(line::if_undiscovered);
 }
 
-void say_state() {
-    say_stack();
-    say_parents();
+// The vertices finished since the last step as "6 (list 3, 4, 5), 5 (list 0, 3, 6) and 3 (list 4, 5, 6)".
+void name_finished_since(char* text, int size) {
+    text[0] = '\0';
+    int used = 0;
+    for (int i = 0; i < finished_since_count; ++i) {
+        const int v = finished_since[i];
+        char list[8 * max_vertices], item[16 + 8 * max_vertices];
+        list_of(v, list, sizeof list);
+        std::snprintf(item, sizeof item, "%d (list %s)", v, list);
+        used = join_words(text, size, used, i, finished_since_count, item);
+    }
+}
+
+// The climb back up to `to` that came before this step's tree edge.
+void say_climb(int to) {
+    if (finished_since_count == 0) return;
+    char names[32 * max_vertices * 2];
+    name_finished_since(names, sizeof names);
+    if (finished_since_count == 1)
+        explain("Before that, the search finished %s, since every vertex in its list was discovered already, "
+                "and went back to its parent %d.", names, to);
+    else
+        explain("Before that, the search finished %s in turn, since every vertex in their lists was discovered "
+                "already, and went back up to %d.", names, to);
+    finished_since_count = 0;
 }
 
 // Asked before the step that enters v. The vertex entered just before is the one the search stands
 // on, unless it had nothing new left and the search went back first.
 void ask_which_is_entered(int v) {
-    ask(AnswerKind::vertex, "Which vertex does the search discover next?");
     const int from = parent[v], last = discovery_order[discovery_count - 2];
-    if (from == last)
-        answer(v, "Vertex %d is the first undiscovered neighbour of %d, in the order of %d's list.", v, from, from);
-    else
-        answer(v, "Vertex %d has no undiscovered neighbour left, so the search goes back along the tree to %d, whose "
-                  "first undiscovered neighbour is %d.", last, from, v);
+    char list[8 * max_vertices];
+    list_of(last, list, sizeof list);
+    ask(AnswerKind::vertex, "After vertex %d, which vertex does the search enter next? (%d's list: %s)", last, last,
+        list);
+    if (from == last) {
+        answer_discovered_from(from, unsaid[from] - 1);
+        return;
+    }
+    char others[24 + 16 * max_vertices] = "", from_list[8 * max_vertices], earlier[32 * max_vertices];
+    if (finished_since_count > 1) {
+        int used = std::snprintf(others, sizeof others, ", nor %s ", finished_since_count == 2 ? "has" : "have");
+        for (int i = 1; i < finished_since_count; ++i)
+            used = join_words(others, sizeof others, used, i - 1, finished_since_count - 1, finished_since[i]);
+        std::snprintf(others + used, sizeof others - used, " on the way back");
+    }
+    list_of(from, from_list, sizeof from_list);
+    name_earlier_neighbours(from, unsaid[from] - 1, earlier, sizeof earlier);
+    answer(v, "Vertex %d has no undiscovered neighbour left%s, so the search goes back to %d, whose list is %s; %d "
+              "is the first neighbour in it still undiscovered%s.", last, others, from, from_list, v, earlier);
 }
 
 }  // namespace
@@ -47,53 +96,107 @@ void say_legend() {
     legend("thin black line and small black disc: an edge and a vertex of the graph; the number beside "
            "a vertex is its vertex number");
     legend("large red disc: a vertex the search has entered (discovered)");
-    legend("thick black band: a tree edge, along which the search went to a new vertex");
+    legend("thick black band: a tree edge, along which the search went to a new vertex; the edges that "
+           "led to vertices discovered already stay thin");
 }
 
 void on_graph_drawn() {
-    explain("This is an undirected graph of %d vertices. A depth-first search will start at vertex 0 "
-            "and stop at each vertex it enters; the edge it came by becomes a thick band of the "
-            "depth-first tree.", vertex_count());
+    algorithm_lines({
+        "every vertex is undiscovered; the tree has no edges",
+        "search(0)",
+        "done: the tree edges form the depth-first tree",
+        "search(v):",
+        "  enter v: v is discovered, with the next discovery number",
+        "  for each neighbour w in v's list, in order:",
+        "    if w is undiscovered:",
+        "      v-w is a tree edge: v is w's parent",
+        "      search(w)",
+        "  v is finished: go back to v's parent",
+    });
+    char how[1200];
+    std::snprintf(how, sizeof how,
+                  "A depth-first search goes as deep as it can before it turns back: from the vertex it stands on "
+                  "it takes the first neighbour in that vertex's list that is still undiscovered, enters it and "
+                  "goes on from there; only when a vertex's list has nothing undiscovered left is the vertex "
+                  "finished, and the search goes back to its parent. The edge that first leads to a vertex is a "
+                  "tree edge, and the vertex it came from is its parent. What stays true: every vertex entered "
+                  "except 0 has exactly one tree edge into it, from a vertex entered before it, so the tree edges "
+                  "never close a cycle and form a tree. Every vertex that can be reached from 0 is entered, "
+                  "because a vertex is finished only when every vertex in its list is discovered; on these %d "
+                  "vertices and %d edges the tree gets one edge into each vertex the search reaches but 0. The "
+                  "search looks at each edge once from each end: its cost grows with the vertices plus the edges.",
+                  vertex_count(), edge_count());
+    how_it_works(how);
+    explain_line(line::start);
+    explain("The graph before the search: %d vertices and %d edges, all thin, none entered yet. A depth-first "
+            "search will start at vertex 0 and enter each vertex it reaches; the edge it came by becomes a "
+            "thick band of the depth-first tree. From every vertex it tries the neighbours in the order of "
+            "that vertex's list, shown below these words, %s.", vertex_count(), edge_count(),
+            neighbour_order_words());
 }
 
 void on_discovered(int v) {
     note_discovered(v);
-    if (parent[v] != none) ask_which_is_entered(v);
-    if (parent[v] == none)
-        explain("The search starts at vertex %d and enters it (red disc): discovery number %d.", v,
-                discovery_count);
-    else
-        explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge, now a thick black band. The "
-                "search goes down to %d (red disc), whose parent is %d: discovery number %d.",
-                parent[v], v, v, v, parent[v], discovery_count);
-    say_state();
+    explain_line(line::enter_v);
+    if (parent[v] == none) {
+        char list[8 * max_vertices];
+        list_of(v, list, sizeof list);
+        explain_line(line::search_from_0);
+        explain("The search starts at vertex %d and enters it (red disc): discovery number %d. It will try its "
+                "neighbours in the order of its list: %s.", v, discovery_count, list);
+    } else {
+        const int u = parent[v];
+        ask_which_is_entered(v);
+        explain("Vertex %d is entered (red disc) by tree edge %d-%d (the new band): discovery number %d, parent %d.", v, u, v,
+                discovery_count, u);
+        say_climb(u);
+        char list[8 * max_vertices], earlier[32 * max_vertices];
+        list_of(u, list, sizeof list);
+        name_earlier_neighbours(u, unsaid[u] - 1, earlier, sizeof earlier);
+        if (after_return[v])
+            explain("Back at %d, the search goes on along its list, %s: %d is the first neighbour in it still "
+                    "undiscovered%s, so the search goes down edge %d-%d.", u, list, v, earlier, u, v);
+        else
+            explain("%d's list is %s; %d is the first neighbour in it still undiscovered%s, so the search goes down "
+                    "edge %d-%d.", u, list, v, earlier, u, v);
+    }
+    say_stack();
+    say_parents();
 }
 
 // The tree edge itself is said in w's own step, the one that shows its band.
 void on_tree_edge(int v, int w) {
     const int j = position_in_row(v, w, unsaid[v]);
-    say_passed_over(v, unsaid[v], j);
+    name_lines_looked_along(unsaid[v], j + 1);
+    explain_line(line::tree_edge);
+    explain_line(line::search_w);
+    after_return[w] = unsaid[v] > 0;
     unsaid[v] = j + 1;
     note_tree_edge(v, w);
 }
 
-// Said as it happens: v is finished after its last neighbours were passed over.
+// Told in the next step: a finish draws nothing of its own.
 void on_finished(int v) {
-    char edges[16 * max_vertices], names[16 * max_vertices], why[24 * max_vertices] = "";
-    const int count = name_passed_over(v, unsaid[v], degree_of(v), edges, names, sizeof edges);
-    if (count > 0)
-        std::snprintf(why, sizeof why, " (%s %s %s to %s already discovered and %s thin)",
-                      count == 1 ? "edge" : "edges", edges, count == 1 ? "leads" : "lead",
-                      count == 1 ? "a vertex" : "vertices", count == 1 ? "stays" : "stay");
-    if (parent[v] == none)
-        say_no_undiscovered_neighbour_left(v, "%s, so it is finished and the search is over.", why);
-    else
-        say_no_undiscovered_neighbour_left(v, "%s, so it is finished and the search goes back to its parent %d.",
-                                           why, parent[v]);
+    name_lines_looked_along(unsaid[v], degree_of(v));
+    explain_line(line::finish);
+    unsaid[v] = degree_of(v);
+    finished_since[finished_since_count++] = v;
     note_finished(v);
 }
 
 void on_search_over() {
+    explain_line(line::over);
+    char names[32 * max_vertices * 2], finished_words[16 * max_vertices];
+    finished_words[0] = '\0';
+    for (int i = 0, used = 0; i < finished_since_count; ++i)
+        used = join_words(finished_words, sizeof finished_words, used, i, finished_since_count, finished_since[i]);
+    name_finished_since(names, sizeof names);
+    explain("The search is over: %s %s finished, and nothing new is drawn.", finished_words,
+            finished_since_count == 1 ? "is" : "are");
+    explain("The search finished %s%s, since every vertex in %s was discovered already; the root %d has no "
+            "parent to go back to.", names, finished_since_count == 1 ? "" : " in turn",
+            finished_since_count == 1 ? "its list" : "their lists", discovery_order[0]);
+    finished_since_count = 0;
     char tree[16 * max_vertices];
     name_tree_edges(tree, sizeof tree);
     int used = 0, edges = 0;

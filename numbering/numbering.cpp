@@ -66,7 +66,7 @@ void visit(int v) {
         // the search climbs back up. The line shows with w's disc and label.
         draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], visit_count / 2 + 1,
                         palette[colour_index]);
-        on_tree_edge(v, w, colour_index, visit_count / 2 + 1);
+        on_tree_edge(v, w, colour_index);
         visit(w);
     }
 

@@ -1,32 +1,53 @@
 // numbering's words, said through the depth-first narrator. Each vertex is visited once, so the
-// neighbours not talked about yet are kept per vertex.
+// neighbours not talked about yet are kept per vertex. How a tree edge is drawn (its colour slot and
+// half-width) is the legend's to say once; the steps say what the search did and why.
 #include "numbering_words.h"
 
 #include "dfs_narrator.h"
 #include "kit.h"
 
+#include <cstdio>
+
 using namespace depth_first;
 
 namespace {
 
-int unsaid[max_vertices];  // v's neighbours from here on have not been talked about yet
-// The colour of the last tree edge drawn, and how many vertices were finished by then.
-int last_tree_colour = none;
-int finished_at_last_tree_edge;
+// The lines of the algorithm as algorithm_lines says them, counted from 1.
+namespace line {
+constexpr int start = 1;
+constexpr int search_from_0 = 2;
+constexpr int over = 3;
+constexpr int number_v = 5;
+constexpr int each_neighbour = 6;
+constexpr int if_undiscovered = 7;
+constexpr int tree_edge = 8;
+constexpr int search_w = 9;
+constexpr int finish = 10;
+}  // namespace line
 
-void say_passed_over(int v, int first, int last) {
-    char edges[16 * max_vertices], names[16 * max_vertices];
-    const int count = name_passed_over(v, first, last, edges, names, static_cast<int>(sizeof edges));
-    if (count == 0) return;
-    if (count == 1)
-        explain("Edge %s gets no line: %s is discovered already, so it is not a tree edge.", edges, names);
-    else
-        explain("Edges %s get no line: %s are discovered already, so they are not tree edges.", edges,
-                names);
+int unsaid[max_vertices];  // v's neighbours from here on have not been looked at in the words yet
+// The tree edge that leads to the next vertex discovered: its palette slot, and whether the search
+// came back to its upper end from an earlier branch before it found it.
+int tree_edge_colour;
+bool tree_edge_after_return;
+
+// The lines a step carried out while the search looked along v's list from `first` to `last`:
+// the loop, and the test for every neighbour it looked at.
+void name_lines_looked_along(int first, int last) {
+    explain_line(line::each_neighbour);
+    if (first < last) explain_line(line::if_undiscovered);
 }
 
-void say_back_at(int v) {
-    if (unsaid[v] > 0) explain("The search is back at vertex %d.", v);
+// Why v is finished, citing its list.
+void say_nothing_left(int v) {
+    char list[8 * max_vertices];
+    list_of(v, list, sizeof list);
+    if (degree_of(v) == 1)
+        explain("The only vertex in %d's list, %s, is discovered already, so %d has no undiscovered neighbour left.", v,
+                list, v);
+    else
+        explain("Every vertex in %d's list, %s, is discovered already, so %d has no undiscovered neighbour left.", v,
+                list, v);
 }
 
 }  // namespace
@@ -34,47 +55,99 @@ void say_back_at(int v) {
 void say_legend() {
     legend("grey line and small grey disc: an edge and a vertex of the graph; the number beside a "
            "vertex is its vertex number");
-    legend("red disc: a discovered vertex, not finished yet");
+    legend("red disc: a discovered vertex, not finished yet (on the depth-first stack)");
     legend("larger blue disc: a finished vertex");
-    legend("coloured line: a tree edge; its colour moves on one palette slot (red, green, blue, purple, "
-           "pale green, pale blue, yellow) each time a vertex is finished, and it is wider the more vertices "
-           "have been discovered: the first is as thin as the grey edges, the later ones thicker");
+    char colours[200];
+    int used = 0;
+    for (int slot = standard::red; slot <= standard::yellow; ++slot)
+        used = join_words(colours, sizeof colours, used, slot - standard::red, standard::yellow - standard::red + 1,
+                          standard::colour_names[slot]);
+    char entry[600];
+    std::snprintf(entry, sizeof entry,
+                  "coloured line: a tree edge. Its colour moves on one palette slot (in the order %s) each time a vertex is "
+                  "finished, so the tree edges of one downward run share a colour, and a new branch is as many "
+                  "slots further on as vertices were finished since the last tree edge", colours);
+    legend(entry);
+    legend("width of a tree edge: its half-width in pixels is one more than half the number of vertices "
+           "discovered before the vertex it leads to, rounded down; the first is as thin as the grey edges, "
+           "the later ones thicker, and the width never narrows when the search goes back up");
     legend("label (k : v) in the row at the bottom: vertex v got discovery number k");
 }
 
 void on_graph_drawn() {
-    explain("This is an undirected graph of %d vertices and %d edges, drawn in grey. A depth-first search "
-            "will start at vertex 0 and give each vertex a discovery number, 1, 2, 3, ..., in the order it "
-            "reaches them; the tree edges it goes down are drawn in colour, a new colour after each vertex it "
-            "finishes, and wider as more vertices are discovered.", vertex_count(), edge_count());
+    algorithm_lines({
+        "count = 0; every vertex is undiscovered",
+        "search(0)",
+        "done: every vertex reached from 0 has its discovery number",
+        "search(v):",
+        "  count = count + 1; v is discovered with discovery number count",
+        "  for each neighbour w in v's list, in order:",
+        "    if w is undiscovered:",
+        "      v-w is a tree edge",
+        "      search(w)",
+        "  v is finished: go back to v's parent",
+    });
+    char how[1200];
+    std::snprintf(how, sizeof how,
+                  "A depth-first search goes as deep as it can before it turns back: from the vertex it stands on "
+                  "it takes the first neighbour in that vertex's list that is still undiscovered, and only when "
+                  "the list has nothing undiscovered left is the vertex finished and the search goes back to the "
+                  "vertex it came from. Each vertex gets its discovery number, 1 to %d here, the moment the search "
+                  "first reaches it. What stays true: the vertices discovered but not finished are exactly the "
+                  "path of tree edges from 0 to the vertex being searched, the depth-first stack. No vertex gets "
+                  "two numbers, because the search only goes down edges to undiscovered vertices, and every "
+                  "vertex that can be reached from 0 gets one, because a vertex is finished only when every "
+                  "vertex in its list is discovered. On these %d vertices and %d edges the search looks at each "
+                  "edge once from each end, %d looks in all: its cost grows with the vertices plus the edges.",
+                  vertex_count(), vertex_count(), edge_count(), 2 * edge_count());
+    how_it_works(how);
+    explain_line(line::start);
+    explain("The graph before the search: %d vertices and %d edges, all grey, none discovered yet. A depth-first "
+            "search will start at vertex 0 and give each vertex a discovery number, 1, 2, 3, ..., in the order "
+            "it reaches them. From every vertex it tries the neighbours in the order of that vertex's list, "
+            "shown below these words, %s.", vertex_count(), edge_count(), neighbour_order_words());
 }
 
 void on_discovered(int v) {
     note_discovered(v);
     const int k = discovery[v];
-    if (parent[v] == none)
-        explain("The search starts at vertex %d: it is discovered (red disc) and gets discovery number %d, "
-                "written as (%d : %d) in the row at the bottom.", v, k, k, v);
-    else
-        explain("Vertex %d is discovered (red disc) and gets discovery number %d, written as (%d : %d) in "
-                "the row at the bottom.", v, k, k, v);
+    explain_line(line::number_v);
+    char list[8 * max_vertices];
+    list_of(v, list, sizeof list);
+    if (parent[v] == none) {
+        explain_line(line::search_from_0);
+        explain("The search starts at vertex %d: it is discovered with discovery number %d, written (%d : %d) "
+                "in the row at the bottom. It goes on the depth-first stack, and the search will try its "
+                "neighbours in the order of its list: %s.", v, k, k, v, list);
+    } else {
+        // The tree edge that led here was chosen in the parent's list; the sentence about it waits for
+        // this step, the one that shows the edge and v together.
+        const int u = parent[v];
+        const int j = unsaid[u] - 1;
+        char u_list[8 * max_vertices], earlier[32 * max_vertices];
+        list_of(u, u_list, sizeof u_list);
+        name_earlier_neighbours(u, j, earlier, sizeof earlier);
+        explain("Vertex %d is discovered by tree edge %d-%d (the new %s line): discovery number %d, written "
+                "(%d : %d) at the bottom.", v, u, v, standard::colour_names[tree_edge_colour], k, k, v);
+        if (tree_edge_after_return)
+            explain("Back at %d, the search goes on along its list, %s: %d is the first neighbour in it still "
+                    "undiscovered%s, so the search goes down edge %d-%d and %d goes on top of the stack.", u, u_list,
+                    v, earlier, u, v, v);
+        else
+            explain("%d's list is %s; %d is the first neighbour in it still undiscovered%s, so the search goes "
+                    "down edge %d-%d and %d goes on top of the stack.", u, u_list, v, earlier, u, v, v);
+    }
     say_stack();
     say_discovery_numbers("number");
 }
 
-void on_tree_edge(int v, int w, int colour, int half_width) {
+void on_tree_edge(int v, int w, int colour) {
     const int j = position_in_row(v, w, unsaid[v]);
-    say_back_at(v);
-    say_passed_over(v, unsaid[v], j);
-    explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge, drawn in %s with half-width %d "
-            "(one more than half the number of vertices discovered so far, %d, rounded down).", v, w, w,
-            standard::colour_names[colour], half_width, discovery_count);
-    const int finished_since = finish_count - finished_at_last_tree_edge;
-    if (last_tree_colour != none && colour != last_tree_colour)
-        explain("Its colour has moved on from %s, one slot for each of the %d vertices finished since the "
-                "last tree edge.", standard::colour_names[last_tree_colour], finished_since);
-    last_tree_colour = colour;
-    finished_at_last_tree_edge = finish_count;
+    name_lines_looked_along(unsaid[v], j + 1);
+    explain_line(line::tree_edge);
+    explain_line(line::search_w);
+    tree_edge_colour = colour;
+    tree_edge_after_return = unsaid[v] > 0;
     ask_discovered_from(v);
     answer_discovered_from(v, j);
     note_tree_edge(v, w);
@@ -82,27 +155,31 @@ void on_tree_edge(int v, int w, int colour, int half_width) {
 }
 
 void on_finished(int v) {
-    say_back_at(v);
-    say_passed_over(v, unsaid[v], degree_of(v));
+    name_lines_looked_along(unsaid[v], degree_of(v));
+    explain_line(line::finish);
     note_finished(v);
     // The root's finish is not asked about: there is no parent to go back to.
     if (parent[v] == none) {
-        say_no_undiscovered_neighbour_left(v, ", so it is finished (blue disc). It is the root, so there is no "
-                                              "parent to go back to and the search is over.");
+        explain("Vertex %d is finished (blue disc) and comes off the stack, which is now empty.", v);
+        say_nothing_left(v);
+        explain("It is the root: there is no parent to go back to, so the search is over.");
     } else {
         ask_discovered_from(v);
         answer_goes_back_from(v, parent[v]);
-        say_no_undiscovered_neighbour_left(v, ", so it is finished (blue disc) and the search goes back to its "
-                                              "parent %d; the colour for tree edges moves on one slot.", parent[v]);
+        explain("Vertex %d is finished (blue disc) and comes off the stack; the search goes back to its parent %d.",
+                v, parent[v]);
+        say_nothing_left(v);
     }
     say_stack();
     say_finished_so_far();
 }
 
 void on_search_over() {
-    explain("Every vertex has its discovery number: the row at the bottom lists the %d vertices in the "
-            "order the search discovered them. The %d coloured lines are the tree edges; the other %d edges "
-            "led to vertices discovered already and stay grey.", discovery_count, tree_edge_count(),
+    explain_line(line::over);
+    explain("Every vertex has its discovery number: the row at the bottom lists the %d vertices in the order the "
+            "search discovered them. The %d coloured lines are the tree edges, one into each of them but the "
+            "root 0, so together they form a tree joining all %d; the other %d edges led to vertices discovered "
+            "already and stay grey.", discovery_count, tree_edge_count(), discovery_count,
             edge_count() - tree_edge_count());
     explain_list("Vertices by discovery number", discovery_order, discovery_count);
     say_discovery_numbers("number");

@@ -5,7 +5,8 @@
 void say_legend();
 void on_graph_drawn();
 void on_discovered(int v);
-// The tree edge v-w, drawn in palette slot `colour` with the given half-width.
-void on_tree_edge(int v, int w, int colour, int half_width);
+// The tree edge v-w, drawn in palette slot `colour`; it is said with w's discovery, the step that
+// shows them both.
+void on_tree_edge(int v, int w, int colour);
 void on_finished(int v);
 void on_search_over();

@@ -1,5 +1,7 @@
-// preorder's words, said through the depth-first narrator. Everything is said as it happens and
-// gathers until the next picture, which is the next tree edge drawn anywhere.
+// preorder's words, said through the depth-first narrator. A step shows the entry of the vertex
+// discovered last and the next tree edge drawn anywhere, so the words of a step gather as the search
+// goes (the discovery, the finishes on the way back, the tree edge) and are said with that edge, or
+// at the end. How a tree edge's colour and width follow the leaves is the legend's to say once.
 #include "preorder_words.h"
 
 #include "dfs_narrator.h"
@@ -11,173 +13,198 @@ using namespace depth_first;
 
 namespace {
 
-int unsaid[max_vertices];    // v's neighbours from here on have not been talked about yet
-int children[max_vertices];  // the tree edges from v so far
-int last_tree_colour = none;
+// The lines of the algorithm as algorithm_lines says them, counted from 1.
+namespace line {
+constexpr int start = 1;
+constexpr int search_from_0 = 2;
+constexpr int over = 3;
+constexpr int append_v = 5;
+constexpr int each_neighbour = 6;
+constexpr int if_undiscovered = 7;
+constexpr int tree_edge = 8;
+constexpr int search_w = 9;
+constexpr int finish = 10;
+}  // namespace line
 
-// The edges passed over since the last words about them, because they led to vertices discovered
-// already, and the vertices finished on the way back up that were not leaves: both are told at the
-// next tree edge or at the end, so that a long climb reads as one or two sentences.
-constexpr int max_passed = 2 * max_vertices * max_vertices;
-int passed_from[max_passed];
-int passed_to[max_passed];
-int passed_count;
-char passed_names[16 * max_passed];  // too large for the browser build's stack
-int climbed[max_vertices];
-int climbed_count;
+int unsaid[max_vertices];  // v's neighbours from here on have not been looked at in the words yet
+// Since the last picture: the vertex discovered (its entry is the one the next picture adds) and the
+// vertices finished after it, in order; the first of those is a leaf, the rest were climbed past.
+int just_discovered = none;
+int finished_since[max_vertices];
+int finished_since_count;
 
-void pass_over(int v, int first, int last) {
-    int ends[max_vertices];
-    const int count = passed_over(v, first, last, ends);
-    for (int i = 0; i < count; ++i) {
-        passed_from[passed_count] = v;
-        passed_to[passed_count++] = ends[i];
-    }
+// The lines a step carried out while the search looked along v's list from `first` to `last`: the
+// loop, and the test for every neighbour it looked at.
+void name_lines_looked_along(int first, int last) {
+    explain_line(line::each_neighbour);
+    if (first < last) explain_line(line::if_undiscovered);
 }
 
-void say_passed_over() {
-    if (passed_count == 0) return;
-    int ends[max_vertices];
-    int end_count = 0;
-    for (int i = 0; i < passed_count; ++i) {
-        bool seen = false;
-        for (int e = 0; e < end_count; ++e) seen = seen || ends[e] == passed_to[i];
-        if (!seen) ends[end_count++] = passed_to[i];
-    }
-    char names[16 * max_vertices], item[16];
-    int edges_used = 0, names_used = 0;
-    for (int i = 0; i < passed_count; ++i) {
-        std::snprintf(item, sizeof item, "%d-%d", passed_from[i], passed_to[i]);
-        edges_used = join_words(passed_names, sizeof passed_names, edges_used, i, passed_count, item);
-    }
-    for (int e = 0; e < end_count; ++e) {
-        std::snprintf(item, sizeof item, "%d", ends[e]);
-        names_used = join_words(names, sizeof names, names_used, e, end_count, item);
-    }
-    explain("%s %s %s no line: %s %s discovered already, so %s.", passed_count == 1 ? "Edge" : "Edges",
-            passed_names, passed_count == 1 ? "gets" : "get", names, end_count == 1 ? "is" : "are",
-            passed_count == 1 ? "it is not a tree edge" : "they are not tree edges");
-    passed_count = 0;
-}
-
-// The climb back up to v, said when the search goes on from v.
-void say_climb(int v) {
-    if (climbed_count == 0) return;
-    char names[16 * max_vertices], item[16];
-    int used = 0;
-    for (int i = 0; i < climbed_count; ++i) {
-        std::snprintf(item, sizeof item, "%d", climbed[i]);
-        used = join_words(names, sizeof names, used, i, climbed_count, item);
-    }
-    if (climbed_count == 1)
-        explain("Vertex %s has no undiscovered neighbour left, so it is finished too, and the search is "
-                "back at vertex %d.", names, v);
+// How the vertex discovered since the last picture got there.
+void say_discovery() {
+    const int v = just_discovered;
+    if (parent[v] == none)
+        explain("The search starts at vertex %d, the first vertex discovered.", v);
     else
-        explain("Vertices %s have no undiscovered neighbour left, so they are finished too, and the search "
-                "is back at vertex %d.", names, v);
-    climbed_count = 0;
+        explain("The search went down edge %d-%d and discovered %d.", parent[v], v, v);
+}
+
+// The leaf and the vertices finished after it, each with its list.
+void say_finished_since() {
+    if (finished_since_count == 0) return;
+    const int leaf = finished_since[0];
+    char list[8 * max_vertices];
+    list_of(leaf, list, sizeof list);
+    if (degree_of(leaf) == 1)
+        explain("The only vertex in %d's list, %s, is discovered already, so %d is a leaf of the search tree and "
+                "is finished.", leaf, list, leaf);
+    else
+        explain("Every vertex in %d's list, %s, is discovered already, so %d is a leaf of the search tree and is "
+                "finished.", leaf, list, leaf);
+    if (finished_since_count == 1) return;
+    char names[32 * max_vertices * 2], item[16 + 8 * max_vertices];
+    int used = 0;
+    const int climbed = finished_since_count - 1;
+    for (int i = 0; i < climbed; ++i) {
+        const int v = finished_since[i + 1];
+        list_of(v, list, sizeof list);
+        std::snprintf(item, sizeof item, "%d (list %s)", v, list);
+        used = join_words(names, sizeof names, used, i, climbed, item);
+    }
+    explain("On the way back, %s %s finished too, since every vertex in %s is discovered already.", names,
+            climbed == 1 ? "is" : "are", climbed == 1 ? "its list" : "their lists");
 }
 
 // Asked before the step that draws the tree edge v-w, w = neighbour(v, j): which vertex follows the
 // last one discovered. When that one is a leaf, the search has gone back up to v, past the vertices
-// in climbed[], before it finds w. Said before say_climb, which empties climbed[].
+// finished after it, before it finds w.
 void ask_discovered_after(int v, int j) {
     const int last = discovery_order[discovery_count - 1];
-    ask(AnswerKind::vertex, "After vertex %d, which vertex does the search discover next?", last);
+    char list[8 * max_vertices];
+    list_of(last, list, sizeof list);
+    ask(AnswerKind::vertex, "After vertex %d, which vertex does the search discover next? (%d's list: %s)", last,
+        last, list);
     if (last == v) {
         answer_discovered_from(v, j);
         return;
     }
     const int w = neighbour(v, j);
-    char climb[24 + 16 * max_vertices] = "", earlier[32 * max_vertices];
-    if (climbed_count > 0) {
-        int used = std::snprintf(climb, sizeof climb, ", nor %s ", climbed_count == 1 ? "has" : "have");
-        for (int i = 0; i < climbed_count; ++i)
-            used = join_words(climb, sizeof climb, used, i, climbed_count, climbed[i]);
+    char climb[24 + 16 * max_vertices] = "", earlier[32 * max_vertices], v_list[8 * max_vertices];
+    if (finished_since_count > 1) {
+        const int climbed = finished_since_count - 1;
+        int used = std::snprintf(climb, sizeof climb, ", nor %s ", climbed == 1 ? "has" : "have");
+        for (int i = 0; i < climbed; ++i) used = join_words(climb, sizeof climb, used, i, climbed, finished_since[i + 1]);
         std::snprintf(climb + used, sizeof climb - used, " on the way back");
     }
+    list_of(v, v_list, sizeof v_list);
     name_earlier_neighbours(v, j, earlier, sizeof earlier);
-    answer(w, "Vertex %d has no undiscovered neighbour%s, so the search goes back to %d, where %d is the first "
-              "neighbour in its list that is still undiscovered%s.", last, climb, v, w, earlier);
-}
-
-void say_state() {
-    say_stack();
-    explain_list("Preorder so far", discovery_order, discovery_count);
+    answer(w, "Vertex %d has no undiscovered neighbour%s, so the search goes back to %d, whose list is %s; %d is the "
+              "first neighbour in it still undiscovered%s.", last, climb, v, v_list, w, earlier);
 }
 
 }  // namespace
 
 void say_legend() {
     legend("grey line: an edge of the graph; the number beside a vertex is its vertex number");
-    legend("thick coloured line: a tree edge; the tree edges of one downward run share a colour, and after "
-           "each leaf of the search tree the next one takes the next colour (red, green, blue, ...) and "
-           "is one pixel wider on each side");
-    legend("row of numbers below the graph: the vertices in the order the search discovered them, its "
-           "preorder");
+    char entry[500];
+    std::snprintf(entry, sizeof entry,
+                  "thick coloured line: a tree edge. The first is %s, with a half-width of %d pixels; after each "
+                  "leaf of the search tree (a vertex with no tree edge down from it) the next tree edge takes the "
+                  "next colour (%s, %s, %s, ...) and is one pixel wider on each side, so the tree edges of one "
+                  "downward run share a colour and width", standard::colour_names[standard::red], standard::red + 1,
+                  standard::colour_names[standard::red], standard::colour_names[standard::green],
+                  standard::colour_names[standard::blue]);
+    legend(entry);
+    legend("row of numbers below the graph: the preorder, the vertices in the order the search discovered "
+           "them; an entry appears with the next tree edge drawn, or at the end");
 }
 
 void on_graph_drawn() {
-    explain("This is an undirected graph of %d vertices and %d edges, drawn in grey. A depth-first search "
-            "will start at vertex 0 and write each vertex it discovers into a list below the graph; the "
-            "tree edges it goes down are drawn thick.", vertex_count(), edge_count());
+    algorithm_lines({
+        "the preorder is empty; every vertex is undiscovered",
+        "search(0)",
+        "done: the preorder holds the vertices in the order discovered",
+        "search(v):",
+        "  v is discovered: append v to the preorder",
+        "  for each neighbour w in v's list, in order:",
+        "    if w is undiscovered:",
+        "      v-w is a tree edge",
+        "      search(w)",
+        "  v is finished: go back to v's parent",
+    });
+    char how[1200];
+    std::snprintf(how, sizeof how,
+                  "A depth-first search goes as deep as it can before it turns back: from the vertex it stands on "
+                  "it takes the first neighbour in that vertex's list that is still undiscovered, and only when "
+                  "the list has nothing undiscovered left is the vertex finished and the search goes back to its "
+                  "parent. Writing each vertex down the moment it is discovered gives the preorder: a vertex comes "
+                  "before every vertex below it in the search tree. What stays true: the preorder so far holds "
+                  "each discovered vertex once, in the order discovered, and the vertices not finished are the "
+                  "path of tree edges from 0 to the vertex being searched, the depth-first stack. Every vertex that "
+                  "can be reached from 0 gets into the preorder, because a vertex is finished only when every "
+                  "vertex in its list is discovered. On these %d vertices and %d edges the search looks at each "
+                  "edge once from each end: its cost grows with the vertices plus the edges.",
+                  vertex_count(), edge_count());
+    how_it_works(how);
+    explain_line(line::start);
+    explain("The graph before the search: %d vertices and %d edges, all grey, and the preorder below it is "
+            "empty. A depth-first search will start at vertex 0 and write each vertex it discovers into the "
+            "preorder. From every vertex it tries the neighbours in the order of that vertex's list, shown below "
+            "these words, %s.", vertex_count(), edge_count(), neighbour_order_words());
 }
 
-// The list entry shows with the next tree edge drawn anywhere, or with the final picture.
+// Said with the next picture: the entry shows with the next tree edge drawn anywhere, or at the end.
 void on_discovered(int v) {
     note_discovered(v);
-    if (parent[v] == none)
-        explain("The search starts at vertex %d: it is discovered and written as entry %d of the list "
-                "below the graph.", v, discovery[v]);
-    else
-        explain("Vertex %d is discovered and written as entry %d of the list.", v, discovery[v]);
+    explain_line(line::append_v);
+    explain_line(parent[v] == none ? line::search_from_0 : line::search_w);
+    just_discovered = v;
 }
 
 void on_tree_edge(int v, int w, int colour) {
     const int j = position_in_row(v, w, unsaid[v]);
-    ++children[v];
+    const int last = just_discovered;
+    name_lines_looked_along(unsaid[v], j + 1);
+    explain_line(line::tree_edge);
     ask_discovered_after(v, j);
-    if (climbed_count > 0)
-        say_climb(v);
-    else if (children[v] > 1)
-        explain("The search is back at vertex %d.", v);
-    pass_over(v, unsaid[v], j);
-    say_passed_over();
-    explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge, drawn in %s with half-width %d.",
-            v, w, w, standard::colour_names[colour], colour + 1);
-    if (last_tree_colour != none && colour != last_tree_colour)
-        explain("Its colour and width have moved on from %s because the search reached a leaf since "
-                "the last tree edge.", standard::colour_names[last_tree_colour]);
-    last_tree_colour = colour;
+    explain("Vertex %d is written as entry %d of the preorder, and tree edge %d-%d is drawn (the new %s line).", last,
+            discovery[last], v, w, standard::colour_names[colour]);
+    say_discovery();
+    say_finished_since();
+    char list[8 * max_vertices], earlier[32 * max_vertices];
+    list_of(v, list, sizeof list);
+    name_earlier_neighbours(v, j, earlier, sizeof earlier);
+    if (unsaid[v] > 0 || finished_since_count > 0)
+        explain("Back at %d, the search goes on along its list, %s: %d is the first neighbour in it still "
+                "undiscovered%s, so edge %d-%d is the next tree edge.", v, list, w, earlier, v, w);
+    else
+        explain("%d's list is %s; %d is the first neighbour in it still undiscovered%s, so edge %d-%d is the next "
+                "tree edge.", v, list, w, earlier, v, w);
+    finished_since_count = 0;
     note_tree_edge(v, w);
     unsaid[v] = j + 1;
-    say_state();
+    say_stack();
+    explain_list("Preorder so far", discovery_order, discovery_count);
 }
 
-// A vertex finished on the way back up is told with the next tree edge, or at the root.
 void on_finished(int v) {
-    pass_over(v, unsaid[v], degree_of(v));
+    name_lines_looked_along(unsaid[v], degree_of(v));
+    explain_line(line::finish);
+    unsaid[v] = degree_of(v);
+    finished_since[finished_since_count++] = v;
     note_finished(v);
-    if (children[v] == 0) {
-        say_passed_over();
-        explain("Vertex %d has no undiscovered neighbour, so it is a leaf of the search tree: it is "
-                "finished and the colour for tree edges moves on one slot.", v);
-    } else if (parent[v] == none) {
-        if (climbed_count > 0)
-            say_climb(v);
-        else
-            explain("The search is back at vertex %d.", v);
-        say_passed_over();
-        say_no_undiscovered_neighbour_left(v, ", so it is finished. It is the root, so the search is over.");
-    } else {
-        climbed[climbed_count++] = v;
-    }
 }
 
 void on_search_over() {
-    explain("The list now holds all %d vertices in the order the search discovered them: the preorder of "
-            "the depth-first search. The %d thick lines are the tree edges; the other %d edges led to "
-            "vertices discovered already and stay grey.", discovery_count, tree_edge_count(),
+    explain_line(line::over);
+    const int last = just_discovered;
+    explain("Vertex %d is written as entry %d of the preorder, and nothing else is drawn: the search is over.", last,
+            discovery[last]);
+    say_discovery();
+    say_finished_since();
+    explain("The root %d has no parent to go back to. The preorder now holds all %d vertices in the order the search "
+            "discovered them. The %d thick lines are the tree edges; the other %d edges led to vertices discovered "
+            "already and stay grey.", discovery_order[0], discovery_count, tree_edge_count(),
             edge_count() - tree_edge_count());
     explain_list("Preorder", discovery_order, discovery_count);
     say_parents();
