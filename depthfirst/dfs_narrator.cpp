@@ -184,17 +184,14 @@ void answer_discovered_from(int v, int j) {
 }
 
 void answer_goes_back_from(int v, int parent) {
-    char names[16 * max_vertices];
-    names[0] = '\0';
-    int used = 0;
-    const int degree = degree_of(v);
-    for (int i = 0; i < degree; ++i) used = join_words(names, sizeof names, used, i, degree, neighbour(v, i));
-    if (degree == 1)
+    char list[8 * max_vertices];
+    list_of(v, list, sizeof list);
+    if (degree_of(v) == 1)
         answer(answers::goes_back, "%d's list is just %s, which is discovered already, so %d is finished "
-                                   "and the search goes back to its parent %d.", v, names, v, parent);
+                                   "and the search goes back to its parent %d.", v, list, v, parent);
     else
         answer(answers::goes_back, "%d's list is %s, and every vertex in it is discovered already, so %d is "
-                                   "finished and the search goes back to its parent %d.", v, names, v, parent);
+                                   "finished and the search goes back to its parent %d.", v, list, v, parent);
 }
 
 }  // namespace depth_first
