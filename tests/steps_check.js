@@ -5,7 +5,8 @@
 // - wherever a step shows the neighbour lists a depth-first search tries in order, every "which
 //   vertex does the search discover next" answer is what a search of its own, run here on those
 //   lists with an explicit stack, does next from that vertex: the first undiscovered vertex of its
-//   list, or back to its parent when there is none.
+//   list, or back to its parent when there is none; and "after vertex v, which vertex does it
+//   enter next" is the vertex that search discovers after v.
 // Prints one line per failure and exits 1 when any failed.
 "use strict";
 const fs = require("fs");
@@ -34,9 +35,11 @@ data.steps.forEach((step) => {
 function searchMoves(lists) {
   const discovered = lists.map(() => false);
   const moves = [];
+  moves.order = [];  // the vertices in the order discovered
   lists.forEach((_, root) => {
     if (discovered[root]) return;
     discovered[root] = true;
+    moves.order.push(root);
     const stack = [{ vertex: root, next: 0 }];
     while (stack.length) {
       const top = stack[stack.length - 1];
@@ -45,6 +48,7 @@ function searchMoves(lists) {
       if (top.next < list.length) {
         const w = list[top.next];
         discovered[w] = true;
+        moves.order.push(w);
         moves.push({ from: top.vertex, to: w });
         stack.push({ vertex: w, next: 0 });
       } else {
@@ -65,10 +69,20 @@ if (withLists) {
     else if (JSON.stringify(item.rows) !== JSON.stringify(withLists.rows)) fail("step " + (k + 1) + " shows other lists");
   });
   const moves = searchMoves(withLists.rows);
+  const discoveryOrder = moves.order;
   let at = 0;
   let asked = 0;
   data.steps.forEach((step) => {
     const question = step.question;
+    // "After vertex 6, which vertex does the search enter next?": the next in discovery order.
+    const after = question && question.kind === "vertex" && /^After vertex (\d+), which vertex/.exec(question.text);
+    if (after) {
+      asked += 1;
+      const next = discoveryOrder[discoveryOrder.indexOf(parseInt(after[1], 10)) + 1];
+      if (question.answer[0] !== next)
+        fail("step " + step.step + ": after " + after[1] + " the answer is " + question.answer[0] + ", the lists give " + next);
+      return;
+    }
     if (!question || question.kind !== "vertex_or_back") return;
     const from = /[Ff]rom vertex (\d+)/.exec(question.text);
     if (!from) return fail("step " + step.step + " asks where the search goes without naming the vertex");
