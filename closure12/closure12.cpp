@@ -90,6 +90,7 @@ int main(int argc, char* argv[]) {
     build_digraph(random_number);
     start_closure_words(&adjacency[0][0], &closure[0][0], vertex_count, grid_columns, PassView::one_per_step);
     give_closure_legend();
+    give_closure_method();
 
     // Twelve small copies, each with what its start vertex reaches traced in red.
     origin_x = 30;

@@ -73,6 +73,7 @@ int main(int argc, char* argv[]) {
     build_digraph(random_number);
     start_closure_words(&adjacency[0][0], &closure[0][0], vertex_count, grid_columns, PassView::all_in_one_picture);
     give_closure_legend();
+    give_closure_method();
 
     spacing = 70;
     origin_x = 30;

@@ -17,12 +17,33 @@ int n;
 int grid_columns;
 PassView view;
 
+// The lines of algorithm_lines, by what they do. An all-in-one show has no walks, so its lines
+// skip them (0 marks a line the show does not have).
+struct Lines {
+    int digraph, each_start, walk_mark, walk_edges, start_matrix, each_pass, each_row, each_column, test, set,
+        closure;
+};
+constexpr Lines all_in_one_lines{1, 0, 0, 0, 2, 3, 4, 5, 6, 7, 8};
+constexpr Lines one_per_step_lines{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+
+const Lines& line() { return view == PassView::all_in_one_picture ? all_in_one_lines : one_per_step_lines; }
+
+// The lines every pass carries out; the setting line only when the pass set a cell.
+void name_pass_lines(int added) {
+    explain_line(line().each_pass);
+    explain_line(line().each_row);
+    explain_line(line().each_column);
+    explain_line(line().test);
+    if (added > 0) explain_line(line().set);
+}
+
 int at_start[most_cells];
 int before_pass[most_cells];
 int set_by[most_cells];  // the pass that made each cell a 1, or -1 when none did
 int added[most_closure_vertices];
 int walk_reached[most_closure_vertices];  // other vertices each walk entered
-std::string passes;
+int walk_marked[most_cells];              // row s: the vertices the walk from s marked
+std::string pass_words[most_closure_vertices];  // an all-in-one show's passes, said together at the end
 
 int cell(const int* cells, int i, int j) { return cells[i * n + j]; }
 
@@ -47,22 +68,17 @@ int name_pairs(char* text, int size, const int* cells, const int* before) {
     return named;
 }
 
-// Why a pass through k found nothing new, from the matrix as the pass found it.
-void why_nothing(char* text, int size, int k) {
-    bool reached = false, reaches = false;
-    for (int v = 0; v < n; v++) {
-        if (v == k) continue;
-        if (cell(before_pass, v, k)) reached = true;
-        if (cell(before_pass, k, v)) reaches = true;
-    }
-    if (!reached && !reaches)
-        std::snprintf(text, size, "no other vertex reaches %d and %d reaches no other", k, k);
-    else if (!reached)
-        std::snprintf(text, size, "no other vertex reaches %d by the paths found so far", k);
-    else if (!reaches)
-        std::snprintf(text, size, "%d reaches no other vertex by the paths found so far", k);
+// How a pair was known to be connected before pass k: by a path whose stops in between are all
+// below k, which is what the matrix says before the pass.
+void known_by(char* text, int size, int k) {
+    if (k == 0)
+        std::snprintf(text, size, "by an edge");
+    else if (k == 1)
+        std::snprintf(text, size, "by an edge or a path through 0");
+    else if (k == 2)
+        std::snprintf(text, size, "by a path stopping only at 0 or 1");
     else
-        std::snprintf(text, size, "every vertex that reaches %d already reaches all that %d reaches", k, k);
+        std::snprintf(text, size, "by a path stopping only at vertices 0 to %d", k - 1);
 }
 
 // How many other vertices each vertex reaches by the closure, as a table.
@@ -152,50 +168,114 @@ int name_neighbours(char* text, int size, int k, bool row) {
     return count;
 }
 
+// Which vertices pass k joins: "vertices 1 and 5 reach 2 and 2 reaches 3 and 6 (by a path ...)",
+// from the matrix as the pass found it; `pairs_made` is how many pairs i->j (i != j, neither k)
+// that gives.
+void who_meets_at(char* text, int size, int k, int& pairs_made) {
+    char reaching[64], reached[64], how[80];
+    const int in = name_neighbours(reaching, sizeof reaching, k, false);
+    name_neighbours(reached, sizeof reached, k, true);
+    known_by(how, sizeof how, k);
+    pairs_made = 0;
+    for (int i = 0; i < n; i++)
+        for (int j = 0; j < n; j++)
+            pairs_made += i != k && j != k && i != j && cell(before_pass, i, k) && cell(before_pass, k, j);
+    std::snprintf(text, size, "%s %s reach%s %d and %d reaches %s (%s)", in == 1 ? "vertex" : "vertices", reaching,
+                  in == 1 ? "es" : "", k, k, reached, how);
+}
+
+// Why a pass through k found nothing new, from the matrix as the pass found it.
+void why_nothing(char* text, int size, int k) {
+    bool reached = false, reaches = false;
+    for (int v = 0; v < n; v++) {
+        if (v == k) continue;
+        if (cell(before_pass, v, k)) reached = true;
+        if (cell(before_pass, k, v)) reaches = true;
+    }
+    char how[80];
+    known_by(how, sizeof how, k);
+    if (!reached && !reaches)
+        std::snprintf(text, size, "no other vertex reaches %d and %d reaches no other", k, k);
+    else if (!reached)
+        std::snprintf(text, size, "no other vertex reaches %d %s", k, how);
+    else if (!reaches)
+        std::snprintf(text, size, "%d reaches no other vertex %s", k, how);
+    else {
+        char who[320];
+        int pairs_made = 0;
+        who_meets_at(who, sizeof who, k, pairs_made);
+        std::snprintf(text, size, "%s, and every pair they make was 1 already", who);
+    }
+}
+
+// Which of the pairs that pass k makes it set: "all 4 pairs they make", or only those still 0.
+void pairs_set(char* text, int size, int added, int pairs_made) {
+    if (pairs_made == 1)
+        std::snprintf(text, size, "the one pair they make");
+    else if (added == pairs_made)
+        std::snprintf(text, size, added == 2 ? "both pairs they make" : "all %d pairs they make", added);
+    else if (added == 1)
+        std::snprintf(text, size, "the one of the %d pairs they make that was still 0", pairs_made);
+    else
+        std::snprintf(text, size, "the %d of the %d pairs they make that were still 0", added, pairs_made);
+}
+
 // Asked before the picture of pass k: how many 1s it adds. The pairs are named when they are few
 // enough to read in a line.
 void ask_how_many_added(int k, int added, const char* pairs) {
     ask(AnswerKind::number, "How many new 1s will pass %d, through vertex %d, add to the matrix?", k, k);
     if (added == 0) {
-        char why[120];
+        char why[400];
         why_nothing(why, sizeof why, k);
         answer(0, "Pass %d adds 0 new 1s, because %s.", k, why);
         return;
     }
-    char reaching[64], reached[64], listed[1300] = "";
-    const int in = name_neighbours(reaching, sizeof reaching, k, false);
-    name_neighbours(reached, sizeof reached, k, true);
-    int pairs_made = 0;  // i -> j with i reaching k, k reaching j, and i != j
-    for (int i = 0; i < n; i++)
-        for (int j = 0; j < n; j++)
-            pairs_made += i != k && j != k && i != j && cell(before_pass, i, k) && cell(before_pass, k, j);
-    char found[200];
-    std::snprintf(found, sizeof found, "by the paths found so far, %s %s reach%s %d and %d reaches %s",
-                  in == 1 ? "vertex" : "vertices", reaching, in == 1 ? "es" : "", k, k, reached);
+    char who[320], which[80], listed[1300] = "";
+    int pairs_made = 0;
+    who_meets_at(who, sizeof who, k, pairs_made);
+    pairs_set(which, sizeof which, added, pairs_made);
     constexpr int most_listed = 8;
     if (added <= most_listed) std::snprintf(listed, sizeof listed, " (%s)", pairs);
-    if (pairs_made == 1)
-        answer(added, "Pass %d adds 1 new 1: %s, and the one pair they make, %s, was still 0.", k, found, pairs);
-    else if (added == pairs_made)
-        answer(added, "Pass %d adds %d new 1s: %s, and %s pairs they make were still 0%s.", k, added, found,
-               added == 2 ? "both" : ("all " + std::to_string(added)).c_str(), listed);
+    answer(added, "Pass %d adds %d new 1%s: %s, so it sets %s%s.", k, added, added == 1 ? "" : "s", who, which,
+           listed);
+}
+
+// "stops only at vertices among 0 to k", the invariant after pass k in words.
+void stops_up_to(char* text, int size, int k) {
+    if (k == 0)
+        std::snprintf(text, size, "stops, if anywhere, only at vertex 0");
+    else if (k == 1)
+        std::snprintf(text, size, "stops only at 0 or 1");
     else
-        answer(added, "Pass %d adds %d new 1%s: %s, and %d of the %d pairs they make %s still 0%s.", k, added,
-               added == 1 ? "" : "s", found, added, pairs_made, added == 1 ? "was" : "were", listed);
+        std::snprintf(text, size, "stops only at vertices among 0 to %d", k);
 }
 
 // A one-per-step pass, said as it is shown.
 void say_pass_shown(int k, int added, const char* pairs) {
-    explain("Pass %d of Warshall's closure goes through vertex %d: whenever i reaches %d and %d reaches j, "
-            "i now reaches j too.",
-            k, k, k, k);
     if (added == 0) {
-        char why[120];
+        char why[400];
         why_nothing(why, sizeof why, k);
-        explain("This pass adds no new 1s, because %s.", why);
+        explain("After pass %d, through vertex %d, the matrix is unchanged.", k, k);
+        explain("The pass sets cell (i, j) wherever i reaches %d and %d reaches j, and here it sets nothing, "
+                "because %s.", k, k, why);
     } else {
-        explain("This pass adds %d new 1%s: %s.", added, added == 1 ? "" : "s", pairs);
+        char who[320], which[80];
+        int pairs_made = 0;
+        who_meets_at(who, sizeof who, k, pairs_made);
+        pairs_set(which, sizeof which, added, pairs_made);
+        explain("After pass %d, through vertex %d, the matrix has %d new 1%s: %s.", k, k, added, added == 1 ? "" : "s",
+                pairs);
+        explain("The pass sets cell (i, j) wherever i reaches %d and %d reaches j: %s, so it set %s.", k, k, who,
+                which);
     }
+    if (k == n - 1) {
+        explain("Every vertex may now be a stop on the way, so the matrix is the transitive closure.");
+    } else {
+        char stops[60];
+        stops_up_to(stops, sizeof stops, k);
+        explain("Now cell (i, j) is 1 exactly when some path from i to j %s.", stops);
+    }
+    name_pass_lines(added);
     ask_how_many_added(k, added, pairs);
     explain_matrix("reachability matrix after this pass (new 1s marked)", closure, n, before_pass);
     explain_count("new 1s in this pass", added);
@@ -204,17 +284,20 @@ void say_pass_shown(int k, int added, const char* pairs) {
 
 // An all-in-one pass, kept for the words of the last picture.
 void keep_pass(int k, int added, const char* pairs) {
-    char text[800];
+    char text[1800];
     if (added == 0) {
-        char why[120];
+        char why[400];
         why_nothing(why, sizeof why, k);
-        std::snprintf(text, sizeof text, "%sPass %d, through vertex %d, adds nothing, because %s.", k ? " " : "", k,
-                      k, why);
+        std::snprintf(text, sizeof text, "Pass %d, through vertex %d, adds nothing, because %s.", k, k, why);
     } else {
-        std::snprintf(text, sizeof text, "%sPass %d, through vertex %d, adds %d new 1%s: %s.", k ? " " : "", k, k,
-                      added, added == 1 ? "" : "s", pairs);
+        char who[320], which[80];
+        int pairs_made = 0;
+        who_meets_at(who, sizeof who, k, pairs_made);
+        pairs_set(which, sizeof which, added, pairs_made);
+        std::snprintf(text, sizeof text, "Pass %d, through vertex %d, adds %d new 1%s: %s, so it sets %s (%s).", k, k,
+                      added, added == 1 ? "" : "s", who, which, pairs);
     }
-    passes += text;
+    pass_words[k] = text;
 }
 
 const char* const number_word[most_closure_vertices + 1] = {
@@ -236,7 +319,7 @@ void start_closure_words(const int* digraph, const int* matrix, int vertices, in
     n = vertices < most_closure_vertices ? vertices : most_closure_vertices;
     grid_columns = columns;
     view = pass_view;
-    passes.clear();
+    for (std::string& words : pass_words) words.clear();
 }
 
 void give_closure_legend() {
@@ -260,9 +343,76 @@ void give_closure_legend() {
     legend("black arrows below the digraph (last picture): the transitive closure, an arrow i->j for every vertex j that i reaches");
 }
 
+void give_closure_method() {
+    char edges[400] = "";
+    const int edge_count = name_pairs(edges, sizeof edges, adjacency, nullptr);
+    const int last = n - 1, cells = n * n * n;
+    const char* const matrix_rule =
+        "keeps a matrix in which cell (i, j), row i and column j, is 1 once i is known to reach j: it starts as the "
+        "digraph's own matrix, with a 1 for each edge and on the diagonal";
+    const char* const why_kept =
+        "Pass k keeps this true because a path that stops at k, taken without repeating a vertex, splits at k into "
+        "a path from i to k and one from k to j whose stops are all below k, and the matrix knew both before the "
+        "pass; row k and column k do not change during pass k, so the pass can work in place.";
+    char text[2400];
+    if (view == PassView::all_in_one_picture)
+        std::snprintf(text, sizeof text,
+                      "Warshall's algorithm finds which vertices each vertex reaches, following edges in their "
+                      "direction, here on a digraph of %d vertices and %d edges. It %s, and pass k, for k from 0 "
+                      "to %d, sets cell (i, j) to 1 wherever cells (i, k) and (k, j) are 1, that is wherever i "
+                      "reaches k and k reaches j. What stays true: after pass k, cell (i, j) is 1 exactly when "
+                      "there is a path from i to j whose vertices in between are all among 0 to k, a path that "
+                      "stops only at vertices up to k. %s After the last pass, pass %d, a path may stop at any "
+                      "vertex, so cell (i, j) is 1 exactly when i reaches j at all: the matrix is the transitive "
+                      "closure. The cost is %d passes over %d x %d cells, %d^3 = %d checks, however many edges "
+                      "there are.",
+                      n, edge_count, matrix_rule, last, why_kept, last, n, n, n, n, cells);
+    else
+        std::snprintf(text, sizeof text,
+                      "This show finds which vertices each vertex reaches, following edges in their direction, "
+                      "twice over on one digraph of %d vertices and %d edges. First a depth-first walk from each "
+                      "start s marks s and, from every vertex it marks, tries the edges to 0, 1, 2 and so on in "
+                      "turn, walking on along each edge to an unmarked vertex; it ends only when every edge out of "
+                      "a marked vertex leads to a marked one, so the marked vertices are exactly those s reaches. "
+                      "Then Warshall's algorithm %s, and pass k, for k from 0 to %d, sets cell (i, j) to 1 "
+                      "wherever cells (i, k) and (k, j) are 1, that is wherever i reaches k and k reaches j. What "
+                      "stays true: after pass k, cell (i, j) is 1 exactly when there is a path from i to j whose "
+                      "vertices in between are all among 0 to k, a path that stops only at vertices up to k. %s "
+                      "After the last pass, pass %d, a path may stop at any vertex, so cell (i, j) is 1 exactly "
+                      "when i reaches j at all: the matrix is the transitive closure, and row s must agree with the "
+                      "walk from s. Each walk reads one row of %d cells for each vertex it marks, so the %d walks "
+                      "cost at most %d^3 = %d checks, and the %d passes over %d x %d cells cost %d^3 = %d, however "
+                      "many edges there are.",
+                      n, edge_count, matrix_rule, last, why_kept, last, n, n, n, cells, n, n, n, n, cells);
+    how_it_works(text);
+
+    const int rows = (n + grid_columns - 1) / grid_columns;
+    char build[100], each_start[80], walk_edges[100], each_pass[40], each_row[40], each_column[40];
+    std::snprintf(build, sizeof build, "build the digraph on the %d x %d grid, edge directions drawn at random", rows,
+                  grid_columns);
+    std::snprintf(each_start, sizeof each_start, "for s = 0 to %d: unmark every vertex; walk(s)", last);
+    std::snprintf(walk_edges, sizeof walk_edges, "  for j = 0 to %d: if v->j is an edge and j is unmarked: walk(j)",
+                  last);
+    std::snprintf(each_pass, sizeof each_pass, "for k = 0 to %d:", last);
+    std::snprintf(each_row, sizeof each_row, "  for i = 0 to %d:", last);
+    std::snprintf(each_column, sizeof each_column, "    for j = 0 to %d:", last);
+    const char* const start_matrix = "reach = the digraph's matrix, with 1s on the diagonal";
+    const char* const test = "      if reach[i][j] = 0 and reach[i][k] = 1 and reach[k][j] = 1:";
+    const char* const set = "        reach[i][j] = 1";
+    if (view == PassView::all_in_one_picture)
+        algorithm_lines({build, start_matrix, each_pass, each_row, each_column, test, set,
+                         "reach is the transitive closure"});
+    else
+        algorithm_lines({build, each_start, "walk(v): mark v", walk_edges, start_matrix, each_pass, each_row,
+                         each_column, test, set, "reach is the transitive closure: an arrow i->j for each 1 off the diagonal"});
+}
+
 void said_walk_done(int start, const int* visited) {
     walk_reached[start] = -1;
-    for (int v = 0; v < n; v++) walk_reached[start] += visited[v];
+    for (int v = 0; v < n; v++) {
+        walk_reached[start] += visited[v];
+        walk_marked[start * n + v] = visited[v];
+    }
 }
 
 namespace {
@@ -292,12 +442,17 @@ void say_walks() {
     const int tied_most = name_starts_reaching(walk_reached[most], most_names, sizeof most_names);
     const int tied_fewest = name_starts_reaching(walk_reached[fewest], fewest_names, sizeof fewest_names);
     explain("%s copies of a random digraph of %d vertices and %d edges: %s. In each copy a depth-first "
-            "walk starts from the ringed vertex and follows edges in their direction; the thick red lines are "
-            "the edges by which it first entered each vertex, so the red vertices are exactly those the start "
-            "reaches. %s %s reach%s the most (%d others); %s %s reach%s the fewest (%d).",
+            "walk starts from the ringed vertex and follows edges in their direction, from each vertex trying "
+            "the edges to 0, 1, 2 and so on in turn; the thick red lines are the edges by which it first entered "
+            "each vertex, so the red vertices are exactly those the start reaches. %s %s reach%s the most (%d "
+            "others); %s %s reach%s the fewest (%d).",
             number_word[n], n, edge_count, edges, tied_most == 1 ? "Vertex" : "Vertices", most_names,
             tied_most == 1 ? "es" : "", walk_reached[most], tied_fewest == 1 ? "vertex" : "vertices", fewest_names,
             tied_fewest == 1 ? "es" : "", walk_reached[fewest]);
+    explain_line(line().digraph);
+    explain_line(line().each_start);
+    explain_line(line().walk_mark);
+    explain_line(line().walk_edges);
     explain_table("how many other vertices the walk from each vertex reaches", "start", "reaches", walk_reached, n,
                   -1);
 }
@@ -309,6 +464,7 @@ void say_digraph() {
             "%s. Warshall's algorithm will find which vertices each vertex can reach, following edges in "
             "their direction.",
             n, edge_count, (n + grid_columns - 1) / grid_columns, grid_columns, edges);
+    explain_line(line().digraph);
     explain_count("edges", edge_count);
 }
 
@@ -318,15 +474,18 @@ void say_matrix_at_start() {
         set_by[c] = -1;
     }
     if (view == PassView::all_in_one_picture)
-        explain("The reachability matrix starts as the digraph itself: row i, column j is 1 when there is an edge "
-                "i->j, and the diagonal is 1 because every vertex reaches itself. That makes %d 1s. Each pass k "
-                "of Warshall's closure will then let vertex k be a stop on the way.",
+        explain("The reachability matrix, beside the digraph, starts as the digraph itself: cell (i, j), row i and "
+                "column j, is 1 when there is an edge i->j, and the diagonal is 1 because every vertex reaches "
+                "itself. That makes %d 1s. Each pass k of Warshall's closure will then let vertex k be a stop on "
+                "the way.",
                 ones_in(closure));
     else
-        explain("Now the same reachability is found by Warshall's closure, one pass per step. The matrix starts as "
-                "the digraph: row i, column j is 1 when there is an edge i->j, and the diagonal is 1 because every "
-                "vertex reaches itself; that makes %d 1s. Pass k will let vertex k be a stop on the way.",
+        explain("The digraph alone, with its reachability matrix beside it: Warshall's closure will now find the "
+                "same reachability as the walks, one pass per step. The matrix starts as the digraph: cell (i, j), "
+                "row i and column j, is 1 when there is an edge i->j, and the diagonal is 1 because every vertex "
+                "reaches itself; that makes %d 1s. Pass k will let vertex k be a stop on the way.",
                 ones_in(closure));
+    explain_line(line().start_matrix);
     explain_matrix("reachability matrix at the start", closure, n, nullptr);
 }
 
@@ -346,25 +505,42 @@ void say_pass_done(int k) {
 }
 
 void say_closure() {
+    const int total_added = ones_in(closure) - ones_in(at_start);
     if (view == PassView::one_per_step) {
-        const int total_added = ones_in(closure) - ones_in(at_start);
-        explain("After all %d passes the matrix is the transitive closure: %d 1s, %d more than the digraph had. "
-                "Below the digraph it is drawn as a digraph of its own, in black, with an arrow i->j for every "
-                "vertex j that i reaches; each row agrees with the red walk of the first picture.",
+        int agree = 0;  // rows whose 1s are exactly what the walk from that row's vertex marked
+        for (int i = 0; i < n; i++) {
+            bool same = true;
+            for (int j = 0; j < n; j++) same = same && cell(closure, i, j) == walk_marked[i * n + j];
+            agree += same;
+        }
+        explain("Below the digraph, the transitive closure drawn in black: an arrow i->j for each of the %d pairs "
+                "in which i reaches another vertex j.",
+                ones_in(closure) - n);
+        explain("After all %d passes a path may stop at any vertex, so the matrix is the closure: %d 1s, %d more "
+                "than the digraph had.",
                 n, ones_in(closure), total_added);
+        if (agree == n)
+            explain("Row by row it agrees with the walks of the first picture: the 1s of row s are exactly the "
+                    "vertices the walk from s marked.");
+        else
+            explain("Yet only %d of its %d rows agree with the walks of the first picture.", agree, n);
+        explain_line(line().closure);
         explain_matrix("the closure (changes since the start marked)", closure, n, at_start);
         explain_reach_table();
         return;
     }
     ask_about_a_cell();
-    int total_added = 0;
-    for (int k = 0; k < n; k++) total_added += added[k];
-    explain("Pass k of Warshall's closure goes through vertex k: whenever i reaches k and k reaches j, i "
-            "now reaches j too, so after pass k a path may stop at any of the vertices 0 to k. %s",
-            passes.c_str());
-    explain("In all, the %d passes added %d new 1s, and the closure (red, and the matrix at the bottom right) "
-            "has %d 1s: it says for every pair whether the first vertex can reach the second.",
+    explain("The closure after each of the %d passes, drawn small under its pass number, the last in red, with the "
+            "finished matrix at the bottom right.",
+            n);
+    explain("Pass k goes through vertex k: it sets cell (i, j) wherever i reaches k and k reaches j, so after pass k "
+            "cell (i, j) is 1 exactly when some path from i to j stops only at vertices among 0 to k.");
+    for (int k = 0; k < n; k++) explain("%s", pass_words[k].c_str());
+    explain("In all, the %d passes added %d new 1s, and the closure has %d 1s: with every vertex allowed as a stop, "
+            "it says for every pair whether the first vertex can reach the second.",
             n, total_added, ones_in(closure));
+    name_pass_lines(total_added);
+    explain_line(line().closure);
     explain_matrix("reachability matrix after the last pass (changes since the start marked)", closure, n, at_start);
     char title[60];
     std::snprintf(title, sizeof title, "new 1s added by passes 0 to %d", n - 1);

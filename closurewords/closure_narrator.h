@@ -4,7 +4,7 @@
 // words need (the matrix before each pass, the pass that set each cell, what each walk reached).
 //
 //     start_closure_words(&adjacency[0][0], &closure[0][0], vertex_count, grid_columns, view);
-//     give_closure_legend();
+//     give_closure_legend(); give_closure_method();
 //     draw_graph(); SDL_Flip(screen); say_digraph(); wait_step();
 //     copy_adjacency_to_closure(); ... say_matrix_at_start(); wait_step();
 //     said_pass_starts(); warshall_pass(k); ... say_pass_done(k);
@@ -23,6 +23,8 @@ enum class PassView {
 // `adjacency` and `closure` stay the program's; the narrator only reads them.
 void start_closure_words(const int* adjacency, const int* closure, int n, int grid_columns, PassView view);
 void give_closure_legend();
+// How the show's algorithm works and why, and its lines of pseudocode; once the digraph is built.
+void give_closure_method();
 
 // The first picture of a one-per-step show: a depth-first walk from every vertex.
 void said_walk_done(int start, const int* visited);

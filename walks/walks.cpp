@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     give_walks_legend();
 
     set_up_first_level();
+    say_how_walks_grow();
     for (int n = 2; n <= last_level; ++n) show_level(n);
 
     // Every level clears its last page behind it, so the closing picture is empty.

@@ -3,6 +3,8 @@
 #pragma once
 
 void give_walks_legend();
+// How the levels grow and why none is missed, with the pseudocode; once level 1 is set up.
+void say_how_walks_grow();
 // A page of level n holding walks first..last (from 0) of the level, page `page` of `pages`; the
 // first page of a level from the third on asks how many walks the level has.
 void say_page(int n, int first, int last, int page, int pages);
