@@ -9,15 +9,112 @@
 
 namespace {
 
+// The lines of algorithm_lines, by name, for explain_line.
+namespace line {
+constexpr int start = 1;
+constexpr int search = 2;
+constexpr int direct_tree = 3;
+constexpr int direct_others = 4;
+constexpr int cover = 5;
+constexpr int number = 6;
+constexpr int try_neighbours = 7;
+constexpr int go_down = 8;
+}  // namespace line
+
+constexpr const char* lists_title = "Neighbour lists, in the order the search tries them";
+
 std::string tree_arcs;
 int tree_count;
 std::string back_arcs;
 int back_count;
+int back_from[vertex_count * vertex_count];
+int back_to[vertex_count * vertex_count];
+
+// Each vertex's neighbours as the search reads them, the matrix row in increasing vertex number;
+// kept from the undirected graph, since directing the tree edges removes entries.
+int degree[vertex_count];
+int neighbours[vertex_count][vertex_count];
 
 std::string arc_text(int from, int to) { return std::to_string(from) + "->" + std::to_string(to); }
 
 // The edge as a student finds it on the grid, smaller vertex number first.
 std::string edge_text(int a, int b) { return std::to_string(std::min(a, b)) + "-" + std::to_string(std::max(a, b)); }
+
+std::string list_text(int v) {
+    std::string text;
+    for (int j = 0; j < degree[v]; ++j) text += (j == 0 ? "" : ", ") + std::to_string(neighbours[v][j]);
+    return text;
+}
+
+// "16 and 12": the vertices joined as a student reads them.
+std::string joined(const int* vertices, int count) {
+    char text[8 * vertex_count];
+    int used = 0;
+    text[0] = '\0';
+    for (int i = 0; i < count; ++i) used = join_words(text, sizeof text, used, i, count, vertices[i]);
+    return text;
+}
+
+void read_lists() {
+    for (int v = 0; v < vertex_count; ++v) {
+        degree[v] = 0;
+        for (int w = 0; w < vertex_count; ++w)
+            if (adjacency[v][w] == arc) neighbours[v][degree[v]++] = w;
+    }
+}
+
+int widest_list() {
+    int widest = 0;
+    for (int v = 1; v < vertex_count; ++v)
+        if (degree[v] > degree[widest]) widest = v;
+    return widest;
+}
+
+bool is_root(int v) { return dfs_number[v] == 1; }
+
+int root() {
+    int v = 0;
+    while (!is_root(v)) ++v;
+    return v;
+}
+
+// Whether a lies on the tree path from the root down to v, v included.
+bool is_ancestor(int a, int v) {
+    for (;; v = parent[v]) {
+        if (v == a) return true;
+        if (is_root(v)) return false;
+    }
+}
+
+// The back arc that covers tree edge parent[c]->c: its tail in c's subtree, its head at parent[c] or
+// above; the one that climbs highest. Returns its index in back_from / back_to, or -1.
+int covering_back_arc(int c) {
+    int best = -1;
+    for (int k = 0; k < back_count; ++k)
+        if (is_ancestor(c, back_from[k]) && dfs_number[back_to[k]] <= dfs_number[parent[c]] &&
+            (best < 0 || dfs_number[back_to[k]] < dfs_number[back_to[best]]))
+            best = k;
+    return best;
+}
+
+// The way back from v to the root: down v's subtree to the tail of the back arc covering the tree
+// edge above v, up that arc, and again from where it lands, which is strictly higher each time.
+// Returns false when some tree edge on the way is covered by no back arc.
+bool way_to_root(int v, std::string& arcs) {
+    while (!is_root(v)) {
+        const int k = covering_back_arc(v);
+        if (k < 0) return false;
+        int down[vertex_count], count = 0;
+        for (int x = back_from[k]; x != v; x = parent[x]) down[count++] = x;
+        for (int at = v; count > 0; at = down[count]) {
+            count -= 1;
+            arcs += (arcs.empty() ? "" : ", ") + arc_text(at, down[count]);
+        }
+        arcs += (arcs.empty() ? "" : ", ") + arc_text(back_from[k], back_to[k]);
+        v = back_to[k];
+    }
+    return true;
+}
 
 int count_edges() {
     int ends = 0;
@@ -47,40 +144,112 @@ int name_rows_without_middle_edge(char* text, int size) {
 // The parents with the root, which has none, left blank.
 void explain_parents() {
     int parents[vertex_count];
-    for (int i = 0; i < vertex_count; ++i) parents[i] = dfs_number[i] == 1 ? -1 : parent[i];
+    for (int i = 0; i < vertex_count; ++i) parents[i] = is_root(i) ? -1 : parent[i];
     explain_table("parents", "vertex", "parent", parents, vertex_count, -1);
+}
+
+// The numbering search as runs of vertices, each run going straight down the tree, and at each break
+// the dead end, the vertices it backs up through and the vertex it goes on from, with their lists.
+std::string search_in_words(const int* visit_order) {
+    std::string text = "Starting at " + std::to_string(visit_order[0]) + ", it goes down " +
+                       std::to_string(visit_order[0]);
+    for (int k = 1; k <= vertex_count; ++k) {
+        if (k < vertex_count && parent[visit_order[k]] == visit_order[k - 1]) {
+            text += ", " + std::to_string(visit_order[k]);
+            continue;
+        }
+        const int dead_end = visit_order[k - 1];
+        text += ". " + std::to_string(dead_end) + "'s list, " + list_text(dead_end) + ", holds only numbered vertices";
+        if (k == vertex_count) {
+            text += ", so the search backs up all the way to " + std::to_string(visit_order[0]) +
+                    " and stops: every vertex is numbered.";
+            break;
+        }
+        const int next = visit_order[k], resume = parent[next];
+        int through[vertex_count], count = 0;
+        for (int v = parent[dead_end]; v != resume; v = parent[v]) through[count++] = v;
+        text += ", so the search backs up";
+        if (count > 0) text += " through " + joined(through, count) + ", whose lists hold nothing unnumbered either,";
+        text += " to " + std::to_string(resume) + ", whose list " + list_text(resume) + " still holds unnumbered " +
+                std::to_string(next) + "; it goes down " + std::to_string(next);
+    }
+    return text;
+}
+
+void say_how_it_works() {
+    char text[text_buffer_size];
+    std::snprintf(text, sizeof text,
+                  "A depth-first search from vertex 0 numbers the %d vertices in the order it discovers them, trying "
+                  "each vertex's neighbours in the order of its list, and each vertex's tree edge joins it to the "
+                  "parent it was discovered from. In an undirected graph every other edge joins a vertex to one of "
+                  "its ancestors, a back edge, because the search never backs up from a vertex while a neighbour of "
+                  "it is unnumbered. Each tree edge is directed down, from parent to child, so the root reaches "
+                  "every vertex; each back edge is directed up, from the larger number to the smaller. A tree edge "
+                  "p->c is covered when some back edge leads from c's subtree to p or above: then the vertices of "
+                  "c's subtree can climb back above c. If every tree edge is covered, every vertex gets back to the root, "
+                  "each time going down to a covering back edge and up it to a strictly higher vertex, and so every "
+                  "vertex reaches every other through the root: the digraph is strongly connected; an uncovered tree "
+                  "edge would be a bridge, and a graph with a bridge has no strong orientation. Kept as a %d x %d "
+                  "matrix, the graph costs the search one look at each of its %d entries, and directing the edges "
+                  "one look more.",
+                  vertex_count, vertex_count, vertex_count, vertex_count * vertex_count);
+    how_it_works(text);
 }
 
 }  // namespace
 
 void give_orientgrid_legend() {
+    say_how_it_works();
+    algorithm_lines({
+        "every vertex unnumbered; next = 1",
+        "number(0)",
+        "for each tree edge p-c: direct it p -> c, down the tree",
+        "for each other edge v-w with number(v) > number(w): direct it v -> w, up to the ancestor",
+        "for each tree edge p -> c: find a back edge from c's subtree up to p or above (it covers p -> c)",
+        "number(v): number of v = next; next = next + 1",
+        "  for each neighbour w in v's list, in order:",
+        "    if w is unnumbered: parent of w = v; number(w)",
+    });
     legend("small black disc with a ringed number beside it: a vertex and its vertex number");
     legend("thin black line with a head at each end: an undirected edge, drawn once in each direction");
     legend("number below the ring (second picture on): the vertex's discovery number in the depth-first search");
-    legend("thick red line: a tree edge of the depth-first search, joining a vertex to its parent");
-    legend("thick red arrow: an edge given its direction");
+    legend("thick red line, half-width 2: a tree edge of the depth-first search, joining a vertex to its parent");
+    legend("thick red arrow, half-width 3: an edge given its direction");
     legend("green disc and the caption STRONGLY CONNECTED GRAPH (last picture): every edge is directed and the digraph is strongly connected");
+    legend("neighbour lists (with every step): the search tries each vertex's neighbours in the order of its list, "
+           "which here is by increasing vertex number, the order of the matrix row");
 }
 
 void say_grid() {
+    read_lists();
     const int edge_count = count_edges();
     char rows[40];
     const int short_rows = name_rows_without_middle_edge(rows, sizeof rows);
-    explain("This is an undirected grid graph of %d vertices and %d edges; %s %s %s middle edge. A depth-first search "
-            "from vertex 0 will number the vertices, and the numbers will then give every edge a direction so that "
-            "each vertex can reach every other.",
+    const int widest = widest_list();
+    explain("The undirected grid graph is drawn: %d vertices with their numbers and %d edges; %s %s %s middle edge. A "
+            "depth-first search from vertex 0 will number the vertices, and the numbers will then give every edge a "
+            "direction so that each vertex can reach every other. The search tries a vertex's neighbours in the "
+            "order of its list, shown with every step, which here is by increasing vertex number (%d's list is %s).",
             vertex_count, edge_count, short_rows == 1 ? "row" : "rows", rows,
-            short_rows == 1 ? "misses its" : "miss their");
+            short_rows == 1 ? "misses its" : "miss their", widest, list_text(widest).c_str());
+    explain_line(line::start);
+    explain_lists_from_now_on(lists_title, vertex_count, degree, &neighbours[0][0], vertex_count);
     explain_count("edges", edge_count);
 }
 
 void say_numbering() {
     int visit_order[vertex_count];
     for (int i = 0; i < vertex_count; ++i) visit_order[dfs_number[i] - 1] = i;
-    explain("The depth-first search from vertex 0, trying neighbours in increasing vertex number, gave each vertex "
-            "its discovery number, written below its ring: vertex %d got 1 and vertex %d, reached last, got %d. The "
-            "%d red lines are the tree edges, each from a vertex to the parent it was discovered from.",
-            visit_order[0], visit_order[vertex_count - 1], vertex_count, vertex_count - 1);
+    explain("Each vertex's discovery number is written below its ring, and the %d tree edges are drawn in red, each "
+            "from a vertex to the parent it was discovered from: vertex %d got 1 and vertex %d, reached last, got %d.",
+            vertex_count - 1, visit_order[0], visit_order[vertex_count - 1], vertex_count);
+    explain("The search goes each time to the first unnumbered vertex on the current vertex's list (%d's list is %s, "
+            "so %d is next).", visit_order[0], list_text(visit_order[0]).c_str(), visit_order[1]);
+    explain("%s", search_in_words(visit_order).c_str());
+    explain_line(line::search);
+    explain_line(line::number);
+    explain_line(line::try_neighbours);
+    explain_line(line::go_down);
     explain_list("vertices in discovery order", visit_order, vertex_count);
     explain_table("discovery numbers", "vertex", "discovery number", dfs_number, vertex_count, 0);
     explain_parents();
@@ -91,9 +260,9 @@ void say_numbering() {
 void ask_tree_edge_direction() {
     int child = 0;
     for (int i = 0; i < vertex_count && child == 0; ++i)
-        if (dfs_number[i] != 1 && parent[i] > i) child = i;
+        if (!is_root(i) && parent[i] > i) child = i;
     for (int i = 0; i < vertex_count && child == 0; ++i)
-        if (dfs_number[i] != 1) child = i;
+        if (!is_root(i)) child = i;
     const int p = parent[child];
     const std::string edge = edge_text(child, p);
     ask(AnswerKind::vertex, "Which vertex will the arrow on edge %s point to?", edge.c_str());
@@ -108,9 +277,11 @@ void said_tree_arc(int from, int to) {
 }
 
 void say_tree_arcs() {
-    explain("Every tree edge is directed from parent to child, away from the root, so vertex 0 now reaches every "
-            "vertex along the tree. The %d tree arcs are %s.",
-            tree_count, tree_arcs.c_str());
+    explain("The %d tree edges are drawn as red arrows from parent to child, away from the root: %s.", tree_count,
+            tree_arcs.c_str());
+    explain("Vertex %d now reaches every vertex along the tree, but every arc so far points away from it, so no other "
+            "vertex can get back up yet.", root());
+    explain_line(line::direct_tree);
     explain_count("tree edges directed", tree_count);
 }
 
@@ -132,15 +303,54 @@ void ask_back_edge_direction() {
 
 void said_back_arc(int from, int to) {
     back_arcs += (back_count == 0 ? "" : ", ") + arc_text(from, to);
+    back_from[back_count] = from;
+    back_to[back_count] = to;
     back_count += 1;
 }
 
+// Every tree edge checked for a covering back arc, from the root down in discovery order.
 void say_back_arcs() {
-    explain("Each of the %d other edges is a back edge between a vertex and one of its ancestors; it is directed from "
-            "the larger discovery number to the smaller, toward the ancestor: %s. Every edge of this grid lies on a "
-            "cycle, so these back edges lead up out of every subtree and every vertex can return to vertex 0: the "
-            "digraph is strongly connected.",
+    explain("The %d other edges are drawn as red arrows, each a back edge between a vertex and one of its ancestors, "
+            "directed from the larger discovery number to the smaller, up to the ancestor: %s; the vertices turn "
+            "green under the caption that the digraph is strongly connected.",
             back_count, back_arcs.c_str());
+    std::string covered, uncovered;
+    int covered_count = 0, uncovered_count = 0;
+    int visit_order[vertex_count];
+    for (int v = 0; v < vertex_count; ++v) visit_order[dfs_number[v] - 1] = v;
+    for (int i = 1; i < vertex_count; ++i) {
+        const int c = visit_order[i];
+        const int k = covering_back_arc(c);
+        const std::string tree_arc = arc_text(parent[c], c);
+        if (k < 0) {
+            uncovered += (uncovered.empty() ? "" : ", ") + tree_arc;
+            uncovered_count += 1;
+            continue;
+        }
+        covered += (covered.empty() ? "tree edge " : "; ") + tree_arc + " is covered by back edge " +
+                   arc_text(back_from[k], back_to[k]);
+        covered_count += 1;
+    }
+    explain("Why it is strongly connected: each tree edge p->c needs a back edge from c's subtree to p or above, so that the vertices "
+            "below it can climb back out: %s.", covered.c_str());
+    int deepest = 0;
+    for (int v = 0; v < vertex_count; ++v)
+        if (dfs_number[v] > dfs_number[deepest]) deepest = v;
+    std::string way;
+    if (uncovered_count > 0) {
+        explain("But tree edge%s %s %s covered by no back edge: %s a bridge, no vertex below it gets back above it, "
+                "and the digraph is not strongly connected, whatever the caption says.",
+                uncovered_count == 1 ? "" : "s", uncovered.c_str(), uncovered_count == 1 ? "is" : "are",
+                uncovered_count == 1 ? "it is" : "each is");
+    } else if (way_to_root(deepest, way)) {
+        explain("So every vertex climbs back to the root: down its subtree to a covering back edge, up it to a strictly "
+                "higher vertex, and again; %d, numbered last, goes %s. And the root reaches every vertex down the "
+                "tree, so every vertex reaches every other through it: the digraph is strongly connected.",
+                deepest, way.c_str());
+    }
+    explain_line(line::direct_others);
+    explain_line(line::cover);
     explain_count("tree edges", tree_count);
     explain_count("back edges", back_count);
+    explain_count("tree edges covered by a back edge", covered_count);
 }

@@ -1,6 +1,8 @@
 // The words of strongcomp, built from the passes' own state, never from the picture.
 #include "strongcomp_words.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "kit.h"
@@ -8,10 +10,79 @@
 
 namespace {
 
+// The lines of algorithm_lines, by name, for explain_line.
+namespace line {
+constexpr int start = 1;
+constexpr int first_loop = 2;
+constexpr int first_start = 3;
+constexpr int reverse = 4;
+constexpr int clear_marks = 5;
+constexpr int second_loop = 6;
+constexpr int second_start = 7;
+constexpr int result = 8;
+constexpr int first_mark = 9;
+constexpr int first_try = 10;
+constexpr int first_finish = 11;
+constexpr int second_mark = 12;
+constexpr int second_try = 13;
+}  // namespace line
+
+constexpr const char* lists_title = "Out-lists, in the order the first pass tries them";
+constexpr const char* reversed_lists_title = "Out-lists of the reversed digraph, in the order the second pass tries them";
+
 std::string first_trees;   // the first pass's trees, as said with its picture
 std::string second_trees;  // the second pass's trees, one component each
+int first_parent[vertex_count];  // the first pass's tree, kept once the second pass reuses tree_parent
+int discovery_order[vertex_count];
+int discovered;
+bool placed[vertex_count];  // named by its place in the reversed picture already
+int last_start_index = -1;  // position in finish_order of the second pass's latest start
 
 const char* const colour_name[] = {"black", "red", "green", "blue", "yellow", "grey"};
+const char* const ordinal[] = {"first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth"};
+
+std::string arc_text(int from, int to) { return std::to_string(from) + "->" + std::to_string(to); }
+
+// "1, 3" for the entries of a list, "empty" for an empty one.
+std::string list_text(const int* row, int size) {
+    std::string text;
+    for (int j = 0; j < size; ++j) text += (j == 0 ? "" : ", ") + std::to_string(row[j]);
+    return size == 0 ? "empty" : text;
+}
+
+// "0, 4 and 1": the vertices joined as a student reads them.
+std::string joined(const int* vertices, int count) {
+    char text[12 * vertex_count];
+    int used = 0;
+    text[0] = '\0';
+    for (int i = 0; i < count; ++i) used = join_words(text, sizeof text, used, i, count, vertices[i]);
+    return text;
+}
+
+bool lists_by_number(const int (*lists)[vertex_count], const int* sizes) {
+    for (int v = 0; v < vertex_count; ++v)
+        for (int j = 1; j < sizes[v]; ++j)
+            if (lists[v][j] < lists[v][j - 1]) return false;
+    return true;
+}
+
+// The vertex whose list is longest, to show the order on.
+int longest_list(const int* sizes) {
+    int widest = 0;
+    for (int v = 1; v < vertex_count; ++v)
+        if (sizes[v] > sizes[widest]) widest = v;
+    return widest;
+}
+
+// The vertices entered below v, in the order the pass entered them along its tree edges.
+void collect_tree_heads(int v, const int (*lists)[vertex_count], const int* sizes, int* heads, int& count) {
+    for (int j = 0; j < sizes[v]; ++j) {
+        const int w = lists[v][j];
+        if (tree_parent[w] != v) continue;
+        heads[count++] = w;
+        collect_tree_heads(w, lists, sizes, heads, count);
+    }
+}
 
 // The tree edges below v in the order the pass took them: a head whose tree parent is v was entered
 // from v, and the lists are walked in the order the pass examined them.
@@ -20,9 +91,45 @@ void append_tree_edges(std::string& text, int v, const int (*lists)[vertex_count
         const int w = lists[v][j];
         if (tree_parent[w] != v) continue;
         if (!text.empty()) text += ", ";
-        text += std::to_string(v) + "->" + std::to_string(w);
+        text += arc_text(v, w);
         append_tree_edges(text, w, lists, sizes);
     }
+}
+
+// The first pass's events below a start, in the order they happened.
+struct Events {
+    int vertex[2 * vertex_count];
+    bool finish[2 * vertex_count];
+    int count;
+};
+
+// Replayed from the pass's tree: v is discovered, then each tree child in the order of v's list,
+// then v finishes.
+void replay_first_pass(int v, Events& events) {
+    events.vertex[events.count] = v;
+    events.finish[events.count++] = false;
+    discovery_order[discovered++] = v;
+    for (int j = 0; j < degree[v]; ++j)
+        if (tree_parent[adjacency[v][j]] == v) replay_first_pass(adjacency[v][j], events);
+    events.vertex[events.count] = v;
+    events.finish[events.count++] = true;
+}
+
+// "discovers 2, 3, 6, 5 and finishes 5, 6, 3, 2", or with more runs "discovers 2, 3; finishes 3; ...".
+std::string event_runs(const Events& events) {
+    int runs = 0;
+    for (int i = 0; i < events.count; ++i) runs += i == 0 || events.finish[i] != events.finish[i - 1];
+    std::string text;
+    int run = 0;
+    for (int i = 0; i < events.count;) {
+        int vertices[vertex_count], count = 0;
+        const bool finish = events.finish[i];
+        for (; i < events.count && events.finish[i] == finish; ++i) vertices[count++] = events.vertex[i];
+        if (run > 0) text += runs == 2 ? " and " : "; ";
+        text += (finish ? "finishes " : "discovers ") + joined(vertices, count);
+        run += 1;
+    }
+    return text;
 }
 
 std::string vertex_set(const int* in_set) {
@@ -32,11 +139,62 @@ std::string vertex_set(const int* in_set) {
     return "{" + text + "}";
 }
 
-std::string reversed_arcs() {
+std::string component_set(int n) {
+    int members[vertex_count];
+    for (int v = 0; v < vertex_count; ++v) members[v] = component_of[v] == n;
+    return vertex_set(members);
+}
+
+// The rows of the picture, top first, and the place of a vertex in them, read from the coordinates.
+int row_of(int v) {
+    int above = 0;
+    for (int y = 0; y < vertex_y[v]; ++y)
+        for (int w = 0; w < vertex_count; ++w)
+            if (vertex_y[w] == y) {
+                above += 1;
+                break;
+            }
+    return above;
+}
+
+int row_count() {
+    int rows = 0;
+    for (int v = 0; v < vertex_count; ++v) rows = std::max(rows, row_of(v) + 1);
+    return rows;
+}
+
+int column_of(int v) {
+    int left = 0;
+    for (int w = 0; w < vertex_count; ++w) left += vertex_y[w] == vertex_y[v] && vertex_x[w] < vertex_x[v];
+    return left;
+}
+
+std::string row_name(int row) {
+    if (row == 0) return "top row";
+    if (row == row_count() - 1) return "bottom row";
+    return "row " + std::to_string(row + 1) + " from the top";
+}
+
+// "0, 1, 2 and 3 along the top row and 4, 5, 6 and 7 along the bottom row".
+std::string picture_rows() {
     std::string text;
-    for (int w = 0; w < vertex_count; ++w)
-        for (int j = 0; j < transposed_degree[w]; ++j)
-            text += (text.empty() ? "" : ", ") + std::to_string(w) + "->" + std::to_string(transposed[w][j]);
+    const int rows = row_count();
+    for (int r = 0; r < rows; ++r) {
+        int in_row[vertex_count], count = 0;
+        for (int c = 0; c < vertex_count; ++c)
+            for (int v = 0; v < vertex_count; ++v)
+                if (row_of(v) == r && column_of(v) == c) in_row[count++] = v;
+        if (r > 0) text += r == rows - 1 ? " and " : ", ";
+        text += joined(in_row, count) + " along the " + row_name(r);
+    }
+    return text;
+}
+
+// Vertex v as said in the reversed picture, which has no numbers: its place the first time.
+std::string placed_vertex(int v) {
+    std::string text = std::to_string(v);
+    if (!placed[v]) text += " (" + row_name(row_of(v)) + ", " + ordinal[column_of(v)] + " from the left)";
+    placed[v] = true;
     return text;
 }
 
@@ -56,14 +214,16 @@ void answer_first_to_finish() {
     std::string arcs;
     for (int j = 0; j < degree[first]; ++j) {
         const char* glue = j == 0 ? "" : j + 1 == degree[first] ? " and " : ", ";
-        arcs += glue + std::to_string(first) + "->" + std::to_string(adjacency[first][j]);
+        arcs += glue + arc_text(first, adjacency[first][j]);
     }
     const std::string pass = tree_parent[first] == -1 ? "the pass starts at " + path : "the pass goes down " + path;
+    const std::string list = list_text(adjacency[first], degree[first]);
     if (degree[first] == 0)
         answer(first, "Vertex %d finishes first, at time 0: %s, and %d has no arc out.", first, pass.c_str(), first);
     else
-        answer(first, "Vertex %d finishes first, at time 0: %s, and %s %s back to a vertex on that path, visited "
-                      "already.", first, pass.c_str(), degree[first] == 1 ? "its only arc" : "its arcs",
+        answer(first, "Vertex %d finishes first, at time 0: %s (each vertex's list tried in order), and %d's list is "
+                      "%s: %s %s back to a vertex on that path, visited already.", first, pass.c_str(), first,
+               list.c_str(), degree[first] == 1 ? "its only arc" : "its arcs",
                (arcs + (degree[first] == 1 ? " leads" : " lead")).c_str());
 }
 
@@ -87,63 +247,186 @@ void answer_first_component() {
                         vertex_set(in_first).c_str(), start, edges.c_str());
 }
 
+void say_how_it_works() {
+    int arc_count = 0;
+    for (int v = 0; v < vertex_count; ++v) arc_count += degree[v];
+    char text[text_buffer_size];
+    std::snprintf(text, sizeof text,
+                  "Two vertices share a strongly connected component when each reaches the other along the arcs; "
+                  "two depth-first passes find the components of these %d vertices and %d arcs. The first pass "
+                  "searches the digraph and gives each vertex a finishing time once every arc out of it has been "
+                  "tried. The vertex that finishes last lies in a component that no arc from another component C "
+                  "enters: had the search entered C first, it would have gone through that arc into the last "
+                  "vertex's component and finished C's first vertex later still; had it entered the last vertex's "
+                  "component first, it could not have got out to C (else the two would be one component), so C would "
+                  "have been visited, and finished, later. So in the reversed digraph, where every arc points "
+                  "the other way, no arc leaves that component, and the second pass, started from the vertex that "
+                  "finished last, reaches exactly its component. Each later start is the unassigned vertex that "
+                  "finished latest, whose component no arc enters from the components still unfound; its reversed "
+                  "arcs out lead only into components found already, whose vertices are visited, so every tree of "
+                  "the second pass is exactly one component. Each pass looks at every vertex and every arc once, "
+                  "%d + %d here, and reversing the arcs looks at each arc once more.",
+                  vertex_count, arc_count, vertex_count, arc_count);
+    how_it_works(text);
+}
+
 }  // namespace
 
 void give_strongcomp_legend() {
+    say_how_it_works();
+    algorithm_lines({
+        "mark every vertex unvisited; clock = 0",
+        "for each vertex v in number order:",
+        "  if v is unvisited: first_pass(v)",
+        "R = the digraph with every arc reversed",
+        "mark every vertex unvisited again; c = 0",
+        "for each vertex v in decreasing finishing time:",
+        "  if v is unvisited: c = c + 1; second_pass(v, c)",
+        "return the trees of the second pass: each is one strongly connected component",
+        "first_pass(v): mark v visited",
+        "  for each w in v's out-list, in order: if w is unvisited: first_pass(w)",
+        "  finishing time of v = clock; clock = clock + 1",
+        "second_pass(v, c): mark v visited; component of v = c",
+        "  for each w in v's out-list in R, in order: if w is unvisited: second_pass(w, c)",
+    });
     legend("small black disc with its number: a vertex of the digraph");
     legend("thin black line with a head seven tenths of the way along: an arc, pointing from its tail to its head");
-    legend("red disc and thick red line (second picture): a vertex visited by the first pass and the tree edge it was entered by");
+    legend("red disc and thick red line, half-width 2 (second picture): a vertex visited by the first pass and the tree edge it was entered by");
     legend("label (v t) under the graph: vertex v has finishing time t; the row below it lists the vertices in decreasing finishing time");
-    legend("third and fourth pictures: the digraph with every arc reversed, drawn with tiny discs and no numbers");
+    legend("third and fourth pictures: the digraph with every arc reversed, drawn with tiny discs and no numbers; each vertex keeps its place");
     legend("discs and thick lines in red, green, blue, yellow, grey (fourth and sixth pictures): components 1, 2, 3, 4, 5 in the order the second pass found them");
+    const bool by_number = lists_by_number(adjacency, degree) && lists_by_number(transposed, transposed_degree);
+    char entry[300];
+    std::snprintf(entry, sizeof entry, "out-lists (with every step; from the third picture on, the reversed digraph's as "
+                  "well): each pass tries a vertex's out-arcs in the order of its list, %s",
+                  by_number ? "which here is by increasing vertex number" : "which is not always by number");
+    legend(entry);
 }
 
 void say_digraph() {
     int arc_count = 0;
     for (int i = 0; i < vertex_count; ++i) arc_count += degree[i];
-    explain("This is a digraph of %d vertices and %d arcs. Two depth-first passes will find its strongly connected "
-            "components: the first records finishing times, the second searches the reversed arcs.",
-            vertex_count, arc_count);
+    const int widest = longest_list(degree);
+    const std::string list = list_text(adjacency[widest], degree[widest]);
+    explain("The digraph is drawn: %d vertices, each with its number, and %d arcs. Two depth-first passes will find its "
+            "strongly connected components: the first records finishing times, the second searches the reversed "
+            "arcs. Each pass tries a vertex's out-arcs in the order of its out-list, %s (%d's list is %s).",
+            vertex_count, arc_count,
+            lists_by_number(adjacency, degree) ? "which here is by increasing vertex number" : "not always by number",
+            widest, list.c_str());
+    explain_line(line::start);
+    explain_lists_from_now_on(lists_title, vertex_count, degree, &adjacency[0][0], vertex_count);
     explain_count("arcs", arc_count);
 }
 
 void say_first_tree(int start) {
-    std::string edges;
-    append_tree_edges(edges, start, adjacency, degree);
-    first_trees += first_trees.empty() ? "The first pass starts at vertex " : " It starts again at unvisited vertex ";
-    first_trees += std::to_string(start);
-    first_trees += edges.empty() ? ", which reaches no unvisited vertex and is a tree by itself."
-                                 : " and follows the tree edges " + edges + ".";
+    Events events{};
+    replay_first_pass(start, events);
+    for (int v = 0; v < vertex_count; ++v) first_parent[v] = tree_parent[v];
+    const bool first_tree = first_trees.empty();
+    const std::string name = std::to_string(start);
+    first_trees += first_tree ? "It starts at " + name
+                              : " It starts again at " + name + ", the lowest-numbered vertex still unvisited";
+    if (events.count == 2) {
+        first_trees += degree[start] == 0 ? ", which has no out-arc"
+                                          : ", whose list " + list_text(adjacency[start], degree[start]) +
+                                                " holds only visited vertices";
+        first_trees += ", so " + name + " is discovered and finishes at once.";
+        return;
+    }
+    first_trees += ": it " + event_runs(events);
+    // The pass's first finish is in its first tree, a vertex with no unvisited vertex on its list.
+    if (first_tree) {
+        int at = 0;
+        while (!events.finish[at]) ++at;
+        const int first = events.vertex[at];
+        first_trees += "; " + std::to_string(first) + " finishes first because its list, " +
+                       list_text(adjacency[first], degree[first]) + ", holds only visited vertices";
+    }
+    first_trees += ".";
 }
 
 void ask_first_to_finish() {
-    ask(AnswerKind::vertex, "The first pass starts at vertex 0. Which vertex finishes first, with finishing time 0?");
+    std::string lists;
+    for (int v = 0; v < vertex_count; ++v)
+        lists += (v == 0 ? "" : "; ") + std::to_string(v) + ": " + list_text(adjacency[v], degree[v]);
+    ask(AnswerKind::vertex, "The first pass starts at vertex 0. Which vertex finishes first, with finishing time 0? "
+                            "(out-lists, tried in order: %s)", lists.c_str());
     answer_first_to_finish();
 }
 
 void say_first_pass() {
-    explain("%s A vertex gets its finishing time once all its arcs are examined: %d finishes first (time 0) and %d "
-            "last (time %d). The lower row lists the vertices in decreasing finishing time.",
-            first_trees.c_str(), finish_order[vertex_count - 1], finish_order[0], vertex_count - 1);
+    std::string edges;
+    for (int v = 0; v < vertex_count; ++v)
+        if (first_parent[v] == -1) append_tree_edges(edges, v, adjacency, degree);
+    int finishing[vertex_count];
+    for (int k = 0; k < vertex_count; ++k) finishing[k] = finish_order[vertex_count - 1 - k];
+    explain("The first pass is drawn in red, tree edges %s, with each vertex's finishing time under the graph and, "
+            "below that, the vertices from the latest finish to the earliest.", edges.c_str());
+    explain("Taking the vertices in number order as starts and each out-list in order, it discovers %s and finishes "
+            "%s.", joined(discovery_order, discovered).c_str(), joined(finishing, vertex_count).c_str());
+    explain("%s A vertex finishes only once every arc of its list has been tried; %d finished last (time %d), so the "
+            "second pass will start at %d.", first_trees.c_str(), finish_order[0], vertex_count - 1, finish_order[0]);
+    explain_line(line::first_loop);
+    explain_line(line::first_start);
+    explain_line(line::first_mark);
+    explain_line(line::first_try);
+    explain_line(line::first_finish);
+    explain_list("finishing order (time 0 first)", finishing, vertex_count);
     explain_table("finishing times", "vertex", "finishing time", finish_time, vertex_count, -1);
     explain_list("vertices in decreasing finishing time", finish_order, vertex_count);
 }
 
 void say_reversed_arcs() {
-    explain("Now every arc is reversed: an arc v->w becomes w->v. The reversed arcs are %s.",
-            reversed_arcs().c_str());
+    const int last = finish_order[0];
+    explain("The digraph is drawn with every arc reversed: each arc v->w now points w->v, and the vertices keep their "
+            "places without their numbers: %s, from left to right.", picture_rows().c_str());
+    explain("Reversing keeps every component, since a cycle reversed is still a cycle, but turns round the arcs "
+            "between components. No arc from another component enters the component of %d, the last to finish, so "
+            "now no reversed arc leaves it, and a search from %d stays inside it. The second pass takes its starts in "
+            "decreasing finishing time and tries the reversed lists, shown from now on, in order.",
+            last, last);
+    explain_line(line::reverse);
+    explain_lists_from_now_on(reversed_lists_title, vertex_count, transposed_degree, &transposed[0][0], vertex_count);
     explain_list("start order for the second pass", finish_order, vertex_count);
 }
 
 void say_component_found(int start) {
-    int members[vertex_count];
-    for (int i = 0; i < vertex_count; ++i) members[i] = component_of[i] == component_number;
+    int index = 0;
+    while (finish_order[index] != start) ++index;
+    // The vertices that finished between the previous start and this one were collected already.
+    int skipped[vertex_count], skipped_count = 0;
+    for (int k = last_start_index + 1; k < index; ++k) skipped[skipped_count++] = finish_order[k];
+    const bool first = last_start_index < 0;
+    last_start_index = index;
+
+    std::string text = " ";
+    if (skipped_count > 0)
+        text += "Then " + joined(skipped, skipped_count) + (skipped_count == 1 ? " is" : " are") + " assigned already, so ";
+    text += first ? "It starts at " : skipped_count > 0 ? "the next start is " : "The next start is ";
+    text += placed_vertex(start);
+    text += first ? ", which finished last (time " : ", the unassigned vertex that finished latest (time ";
+    text += std::to_string(finish_time[start]) + ")";
+
     std::string edges;
     append_tree_edges(edges, start, transposed, transposed_degree);
-    second_trees += " From " + std::to_string(start);
-    second_trees += edges.empty() ? " it reaches nothing new" : " it follows " + edges;
-    second_trees += ", so component " + std::to_string(component_number) + " (" +
-                    colour_name[component_slot(component_number)] + ") is " + vertex_set(members) + ".";
+    const std::string list = list_text(transposed[start], transposed_degree[start]);
+    const std::string set = component_set(component_number);
+    const std::string named = "component " + std::to_string(component_number) + " (" +
+                              colour_name[component_slot(component_number)] + ")";
+    if (edges.empty()) {
+        text += transposed_degree[start] == 0 ? "; its reversed list is empty"
+                                               : "; its reversed list " + list + " holds only assigned vertices";
+        text += ", so " + named + " is " + set + ".";
+    } else {
+        std::string reached;
+        int order[vertex_count], count = 0;
+        collect_tree_heads(start, transposed, transposed_degree, order, count);
+        for (int i = 0; i < count; ++i) reached += (i == 0 ? "" : i + 1 == count ? " and " : ", ") + placed_vertex(order[i]);
+        text += "; trying its reversed list " + list + " it follows " + edges + ", reaching " + reached + ", so " +
+                named + " is " + set + ".";
+    }
+    second_trees += text;
 }
 
 void ask_first_component() {
@@ -153,21 +436,103 @@ void ask_first_component() {
 }
 
 void say_second_pass() {
-    explain("The second pass searches the reversed arcs, taking as each new start the unvisited vertex with the latest "
-            "finishing time; each of its trees is one strongly connected component.%s",
-            second_trees.c_str());
+    const int found = component_number - 1;
+    std::string colours;
+    for (int n = 1; n <= found; ++n)
+        colours += (n == 1 ? "" : n == found ? " and " : ", ") + std::string(colour_name[component_slot(n)]);
+    explain("The second pass is drawn on the reversed digraph: each tree of its search in its own colour, %s for "
+            "components 1 to %d in the order found, and each is one strongly connected component.%s",
+            colours.c_str(), found, second_trees.c_str());
+    if (last_start_index < vertex_count - 1) {
+        int rest[vertex_count], count = 0;
+        for (int k = last_start_index + 1; k < vertex_count; ++k) rest[count++] = finish_order[k];
+        explain("The rest, %s, %s assigned already, so the pass ends with %d components.", joined(rest, count).c_str(),
+                count == 1 ? "is" : "are", found);
+    }
+    explain_line(line::clear_marks);
+    explain_line(line::second_loop);
+    explain_line(line::second_start);
+    explain_line(line::second_mark);
+    explain_line(line::second_try);
     explain_components_table();
-    explain_count("components", component_number - 1);
+    explain_count("components", found);
 }
 
+// Why each tree of the second pass is a whole component, on the run's own trees: its start reached
+// every member along reversed arcs, so each member reaches the start; and the start was each
+// member's ancestor in the first pass, so it reaches each member.
 void say_back_to_digraph() {
-    explain("Back to the original digraph, to mark its %d components on it.", component_number - 1);
+    const int found = component_number - 1;
+    explain("The original digraph is drawn again, numbers and arcs the right way round, ready for the colours of its "
+            "%d components; the components found on the reversed arcs are this digraph's own.", found);
+    for (int n = 1; n <= found; ++n) {
+        int start = -1, members[vertex_count], count = 0;
+        for (int k = vertex_count - 1; k >= 0; --k)
+            if (component_of[finish_order[k]] == n) start = finish_order[k];
+        std::string first_edges;
+        bool below_start = true;
+        for (int i = 0; i < discovered; ++i) {
+            const int w = discovery_order[i];
+            if (component_of[w] != n || w == start) continue;
+            members[count++] = w;
+            bool found_start = false;
+            for (int v = first_parent[w]; v != -1; v = first_parent[v]) found_start = found_start || v == start;
+            below_start = below_start && found_start;
+            first_edges += (first_edges.empty() ? "" : ", ") + arc_text(first_parent[w], w);
+        }
+        const std::string set = component_set(n);
+        if (count == 0) {
+            if (n == 1)
+                explain("%s stands alone: the reversed search from %d reached no other vertex, so no other vertex "
+                        "reaches %d along the arcs.", set.c_str(), start, start);
+            else
+                explain("%s stands alone: the reversed search from %d reached no unassigned vertex, so no vertex "
+                        "outside the components found before it reaches %d along the arcs.", set.c_str(), start, start);
+        } else if (below_start) {
+            explain("In %s, %s %s %d along the arcs, since the reversed search from %d reached %s; and %d reaches each "
+                    "of them, since in the first pass they were discovered below it (%s). So every vertex of %s "
+                    "reaches every other through %d.", set.c_str(), joined(members, count).c_str(),
+                    count == 1 ? "reaches" : "each reach", start, start, count == 1 ? "it" : "them", start,
+                    first_edges.c_str(), set.c_str(), start);
+        } else {
+            explain("In %s, %s %s %d along the arcs, since the reversed search from %d reached %s.", set.c_str(),
+                    joined(members, count).c_str(), count == 1 ? "reaches" : "each reach", start, start,
+                    count == 1 ? "it" : "them");
+        }
+    }
+    explain_line(line::result);
 }
 
 void say_components() {
-    explain("Each vertex now carries the colour of its component. Within a component every vertex can reach every "
-            "other along the arcs; the digraph has %d strongly connected components.",
-            component_number - 1);
+    const int found = component_number - 1;
+    std::string colours;
+    for (int n = 1; n <= found; ++n)
+        colours += (n == 1 ? "" : n == found ? " and " : ", ") + component_set(n) + " " +
+                   colour_name[component_slot(n)];
+    explain("Each vertex is covered by its component's colour: %s. The digraph has %d strongly connected components.",
+            colours.c_str(), found);
+    // The arcs between components, grouped by the pair they join, in the order the components were found.
+    std::string between;
+    int pairs = 0;
+    for (int a = 1; a <= found; ++a)
+        for (int b = 1; b <= found; ++b) {
+            if (a == b) continue;
+            std::string arcs;
+            for (int v = 0; v < vertex_count; ++v)
+                for (int j = 0; j < degree[v]; ++j)
+                    if (component_of[v] == a && component_of[adjacency[v][j]] == b)
+                        arcs += (arcs.empty() ? "" : ", ") + arc_text(v, adjacency[v][j]);
+            if (arcs.empty()) continue;
+            between += (pairs == 0 ? "" : "; ") + arcs + " from " + component_set(a) + " to " + component_set(b);
+            pairs += 1;
+        }
+    if (pairs == 0)
+        explain("No arc joins two components.");
+    else
+        explain("The arcs between components are %s. No arc enters %s, the component of %d, which finished last, and "
+                "no arcs lead both ways between two components: a cycle through both would have made them one.",
+                between.c_str(), component_set(1).c_str(), finish_order[0]);
+    explain_line(line::result);
     explain_components_table();
-    explain_count("strongly connected components", component_number - 1);
+    explain_count("strongly connected components", found);
 }
