@@ -65,13 +65,13 @@ function check(what, good, seen) {
   await page.keyboard.type("1");
   await page.keyboard.press("Enter");
   check("Enter reveals the step", (await text("#counter")) === "step 3 of 10", await text("#counter"));
-  check("a right answer says so", (await text("#feedback")).startsWith("You answered 1. Right: Vertex 1"), await text("#feedback"));
+  check("a right answer says so", (await text("#feedback")).startsWith("You answered 1. Right: 0's list is 1, 2, 5, 7; 1 is the first"), await text("#feedback"));
   check("the live region announces the feedback and the step", /^Right: .*Step 3 of 10\./.test(await text("#live")), await text("#live"));
 
   await page.keyboard.press("ArrowRight");
   await page.keyboard.type("7");
   await page.keyboard.press("Enter");
-  check("a wrong answer gets the reason", (await text("#feedback")).startsWith("You answered 7. Not quite: Vertex 4"),
+  check("a wrong answer gets the reason", (await text("#feedback")).startsWith("You answered 7. Not quite: 1's list is 0, 4, 7; 4 is the first"),
         await text("#feedback"));
 
   await page.keyboard.press("ArrowRight");
