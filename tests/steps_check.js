@@ -94,6 +94,13 @@ if (withLists) {
       fail("step " + step.step + ": from " + v + " the answer is " + question.answer[0] + ", the lists give " + moves[at].to);
     at += 1;
   });
+  // The vertices as the program says it discovered them are the order the shown lists give.
+  data.steps.forEach((step) => step.state.forEach((item) => {
+    if (item.kind !== "list" || !/discovery order|by discovery number|order of entering|^preorder/i.test(item.title)) return;
+    asked += 1;
+    if (JSON.stringify(item.values) !== JSON.stringify(discoveryOrder.slice(0, item.values.length)))
+      fail("step " + step.step + ": " + item.title + " is " + item.values + ", the lists give " + discoveryOrder);
+  }));
   if (!asked && data.steps.some((step) => step.question && step.question.kind === "vertex_or_back"))
     fail("no question was checked");
 }
