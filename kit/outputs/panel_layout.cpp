@@ -75,6 +75,7 @@ PanelLayout lay_out_panel(const std::vector<PanelParagraph>& paragraphs, int wid
     const int gap = line_height / 2;
     // Each paragraph's lines, the keys apart.
     std::vector<std::vector<PanelLine>> body;
+    std::vector<bool> tight;  // body[p] follows the one before without a gap
     std::vector<PanelLine> foot;
     for (const PanelParagraph& paragraph : paragraphs) {
         std::vector<PanelLine> lines;
@@ -92,6 +93,7 @@ PanelLayout lay_out_panel(const std::vector<PanelParagraph>& paragraphs, int wid
             foot.insert(foot.end(), lines.begin(), lines.end());
         } else {
             body.push_back(lines);
+            tight.push_back(paragraph.tight);
         }
     }
 
@@ -100,7 +102,7 @@ PanelLayout lay_out_panel(const std::vector<PanelParagraph>& paragraphs, int wid
     const int body_bottom = foot.empty() ? height : foot_top - gap;
     int top = 0;
     for (std::size_t p = 0; p < body.size() && !layout.cut; ++p) {
-        if (p > 0) top += gap;
+        if (p > 0 && !tight[p]) top += gap;
         for (PanelLine& line : body[p]) {
             if (top + line_height > body_bottom) {
                 layout.cut = true;

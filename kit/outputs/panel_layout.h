@@ -19,6 +19,7 @@ struct PanelParagraph {
     PanelStyle style = PanelStyle::text;
     std::string text;                              // text, strong, heading, keys
     std::vector<std::vector<std::string>> rows;    // grid: the rows, each headed by its first cell
+    bool tight = false;  // no gap above it: one line of a listing, as a line of the algorithm
 };
 
 // One line as it is drawn, its top in pixels from the panel's: its text, or for a grid row its

@@ -1,6 +1,8 @@
 // The teaching window's words at each moment (see panel_words.h), as paragraphs for the layout.
 #include "panel_words.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string number(int value) { return std::to_string(value); }
@@ -72,14 +74,33 @@ void add_state(std::vector<PanelParagraph>& paragraphs, const StateItem& item) {
     }
 }
 
+// The algorithm's lines, those the step on screen carried out in bold; each level of indent is
+// three no-break spaces, which the wrapping keeps.
+void add_algorithm(std::vector<PanelParagraph>& paragraphs, const Algorithm& algorithm, int step, const Narration* narration) {
+    const std::vector<int> none;
+    const std::vector<int>& current = narration != nullptr ? narration->lines : none;
+    add(paragraphs, PanelStyle::heading, "The algorithm");
+    if (step > 0 && !current.empty()) add(paragraphs, PanelStyle::text, "In bold: the lines step " + number(step) + " carried out.");
+    for (std::size_t k = 0; k < algorithm.lines.size(); ++k) {
+        const int line = static_cast<int>(k + 1);
+        const bool carried_out = std::find(current.begin(), current.end(), line) != current.end();
+        const std::string& text = algorithm.lines[k];
+        const std::size_t indent = std::min(text.find_first_not_of(' '), text.size());
+        std::string shown = number(line) + " ";
+        for (std::size_t level = 0; level < indent / 2; ++level) shown += "\u00a0\u00a0\u00a0";
+        PanelParagraph paragraph{carried_out ? PanelStyle::strong : PanelStyle::text, shown + text.substr(indent), {}};
+        paragraph.tight = k > 0;
+        paragraphs.push_back(paragraph);
+    }
+}
+
 void add_step(std::vector<PanelParagraph>& paragraphs, const ShowState& show, const Narration& narration) {
     add(paragraphs, PanelStyle::text, narration.sentence.empty() ? "(no words for this step)" : narration.sentence);
+    // The numbers alone: the lines themselves are one key away (F1), marked.
     if (show.algorithm != nullptr && !narration.lines.empty()) {
-        add(paragraphs, PanelStyle::text, narration.lines.size() == 1 ? "Line carried out:" : "Lines carried out:");
-        for (const int line : narration.lines) {
-            if (line < 1 || line > static_cast<int>(show.algorithm->lines.size())) continue;
-            add(paragraphs, PanelStyle::text, number(line) + "  " + show.algorithm->lines[static_cast<std::size_t>(line - 1)]);
-        }
+        std::string text = narration.lines.size() == 1 ? "Line of the algorithm carried out:" : "Lines of the algorithm carried out:";
+        for (std::size_t i = 0; i < narration.lines.size(); ++i) text += (i == 0 ? " " : ", ") + number(narration.lines[i]);
+        add(paragraphs, PanelStyle::text, text);
     }
     for (const StateItem& item : narration.state) add_state(paragraphs, item);
 }
@@ -98,18 +119,15 @@ std::string verdict_words(const Question& question, bool skipped, const std::str
 std::vector<PanelParagraph> panel_paragraphs(const PanelMoment& moment) {
     std::vector<PanelParagraph> paragraphs;
     const ShowState& show = *moment.show;
-    if (moment.legend_open && show.legend != nullptr && !show.legend->empty()) {
+    if (moment.aside == PanelMoment::Aside::legend && show.legend != nullptr && !show.legend->empty()) {
         add(paragraphs, PanelStyle::heading, "What the pictures show");
         for (const std::string& entry : *show.legend) add(paragraphs, PanelStyle::text, "- " + entry);
-        if (show.algorithm != nullptr && !show.algorithm->how.empty()) {
-            add(paragraphs, PanelStyle::heading, "How it works");
-            add(paragraphs, PanelStyle::text, show.algorithm->how);
-        }
-        if (show.algorithm != nullptr && !show.algorithm->lines.empty()) {
-            add(paragraphs, PanelStyle::heading, "The algorithm");
-            for (std::size_t k = 0; k < show.algorithm->lines.size(); ++k)
-                add(paragraphs, PanelStyle::text, number(static_cast<int>(k + 1)) + "  " + show.algorithm->lines[k]);
-        }
+    }
+    if (moment.aside == PanelMoment::Aside::algorithm && show.algorithm != nullptr)
+        add_algorithm(paragraphs, *show.algorithm, moment.step, moment.narration);
+    if (moment.aside == PanelMoment::Aside::how && show.algorithm != nullptr) {
+        add(paragraphs, PanelStyle::heading, "How it works");
+        add(paragraphs, PanelStyle::text, show.algorithm->how);
     }
     if (moment.waiting != nullptr) {
         const Question& question = *moment.waiting;

@@ -23,7 +23,10 @@ struct PanelMoment {
     // (verdict_words); empty when none was put.
     std::string verdict;
     std::string score;             // at the end of a show with questions
-    bool legend_open = false;
+    // Beside the step, on F1 and again: the legend, the algorithm's lines (this step's marked),
+    // how it works.
+    enum class Aside { none, legend, algorithm, how };
+    Aside aside = Aside::none;
     std::string keys;              // which keys do what here
 };
 

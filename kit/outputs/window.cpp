@@ -45,7 +45,7 @@ std::vector<std::string> words_of_step;  // from step 1
 // The teaching panel (--explain, --predict): what each step said, and the verdict before it, from
 // step 1, so that an earlier step shown again is said in its own words.
 bool teaching = false;
-bool legend_open = false;
+PanelMoment::Aside aside = PanelMoment::Aside::none;  // what F1 shows beside the step
 std::vector<Narration> said_at_step;
 std::vector<std::string> verdict_at_step;
 
@@ -77,7 +77,7 @@ bool start(const Settings& settings, const char* program, std::string&) {
     history.clear();
     words_of_step.clear();
     teaching = settings.window_teaches() && platform_panel_area().width > 0;
-    legend_open = false;
+    aside = PanelMoment::Aside::none;
     said_at_step.clear();
     verdict_at_step.clear();
     platform_set_caption(program, program);
@@ -87,13 +87,34 @@ bool start(const Settings& settings, const char* program, std::string&) {
 // The panel laid out in the window's font and shown.
 void show_panel(PanelMoment moment) {
     const PanelArea area = platform_panel_area();
-    moment.legend_open = legend_open;
+    moment.aside = aside;
     const PanelLayout layout = lay_out_panel(panel_paragraphs(moment), area.width, area.height, area.line_height,
                                              platform_panel_text_width);
     platform_show_panel(layout);
 }
 
-std::string legend_key() { return legend_open ? "F1: hide the legend" : "F1: the legend"; }
+// F1 shows the legend, then the algorithm's lines, then how it works (those the show has), then
+// the step alone again.
+PanelMoment::Aside aside_after(const ShowState& show, PanelMoment::Aside shown) {
+    using Aside = PanelMoment::Aside;
+    const bool has_lines = show.algorithm != nullptr && !show.algorithm->lines.empty();
+    const bool has_how = show.algorithm != nullptr && !show.algorithm->how.empty();
+    if (shown == Aside::none) return Aside::legend;
+    if (shown == Aside::legend && has_lines) return Aside::algorithm;
+    if ((shown == Aside::legend || shown == Aside::algorithm) && has_how) return Aside::how;
+    return Aside::none;
+}
+void next_aside(const ShowState& show) { aside = aside_after(show, aside); }
+std::string legend_key(const ShowState& show) {
+    using Aside = PanelMoment::Aside;
+    switch (aside_after(show, aside)) {
+        case Aside::legend: return "F1: the legend";
+        case Aside::algorithm: return "F1: the algorithm";
+        case Aside::how: return "F1: how it works";
+        case Aside::none: break;
+    }
+    return "F1: back to the step";
+}
 
 // The first sentence of what the step did, short enough for a title bar.
 std::string short_sentence(const Narration& narration) {
@@ -123,13 +144,13 @@ void ask(const Posed& posed) {
     prompt.show = [&](const std::string& typed, const char* trouble) {
         moment.typed = typed;
         moment.trouble = trouble != nullptr ? std::string("Not an answer here: ") + answer_hint(posed.question->kind) + "." : "";
-        moment.keys = "Type the answer, Enter: check it. Esc: skip. " + legend_key() + ".";
+        moment.keys = "Type the answer, Enter: check it. Esc: skip. " + legend_key(*posed.show) + ".";
         show_panel(moment);
         const std::string caption = where(*posed.show, on_screen > 0 ? on_screen : 1) +
                                     " - a question: type the answer, Enter; Esc skips";
         platform_set_caption(caption.c_str(), posed.show->program);
     };
-    prompt.f1 = [] { legend_open = !legend_open; };
+    prompt.f1 = [show = posed.show] { next_aside(*show); };
     asked = put_question(where_now, *posed.question, prompt);
 }
 
@@ -188,7 +209,7 @@ void show_step_panel(const ShowState& show, int number, const std::string& score
     moment.narration = &said_at_step[std::size_t(number - 1)];
     moment.verdict = verdict_at_step[std::size_t(number - 1)];
     moment.score = score;
-    moment.keys = keys + " " + legend_key() + ".";
+    moment.keys = keys + " " + legend_key(show) + ".";
     show_panel(moment);
 }
 
@@ -230,7 +251,7 @@ Outcome wait_with_controls(const ShowState& show, const std::string& score) {
         if (event == WindowEvent::stop) return Outcome::go_on;  // the show ends
         if (event == WindowEvent::quit) return Outcome::quit;
         if (teaching && event == WindowEvent::key && key.kind == KeyPress::Kind::f1) {
-            legend_open = !legend_open;
+            next_aside(show);
             continue;
         }
         const Controls::Move move = event == WindowEvent::timeout ? controls.time_is_up() : controls.key(key);
@@ -278,9 +299,10 @@ Outcome step(const Step& step, std::string&) {
         for (;;) {
             KeyPress key;
             const WindowEvent event = platform_wait_event(&key);
-            // F1 opens or closes the legend in the panel; every other key goes on, as ever.
+            // F1 shows the legend, the algorithm or neither in the panel; every other key goes on,
+            // as ever.
             if (teaching && event == WindowEvent::key && key.kind == KeyPress::Kind::f1) {
-                legend_open = !legend_open;
+                next_aside(*step.show);
                 show_step_panel(*step.show, step.number, score, keys_at_a_step);
                 continue;
             }
