@@ -49,7 +49,7 @@ function check(what, good, seen) {
   await page.keyboard.press("ArrowRight");  // the question of step 3
   check("the question comes before the picture", (await text("#counter")) === "step 2 of 10", await text("#counter"));
   check("the question is shown", await visible("#question-section"), "hidden");
-  check("the question names its step", (await text("#question-text")).startsWith("Before step 3 of 10: Which vertex"),
+  check("the question names its step", (await text("#question-text")).startsWith("Before step 3 of 10: After vertex 0, which vertex"),
         await text("#question-text"));
   check("the answer field has the focus", await page.evaluate(() => document.activeElement.id === "answer"),
         await page.evaluate(() => document.activeElement.id));

@@ -42,7 +42,9 @@ TEST(PreorderPredict, EachAnswerIsTheVertexTheNewTreeLineReaches) {
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const RecordedQuestion& q = questions[i];
         EXPECT_EQ(q.step, static_cast<int>(i) + 2);
-        EXPECT_EQ(q.text, "After vertex " + std::to_string(order[i]) + ", which vertex does the search discover next?");
+        const std::string v = std::to_string(order[i]);
+        EXPECT_EQ(q.text.rfind("After vertex " + v + ", which vertex does the search discover next? (" + v + "'s list: ", 0), 0u)
+            << q.text;
         EXPECT_EQ(q.answer, std::to_string(order[i + 1]));
         EXPECT_NE(q.reason.find(" " + q.answer + " is the first neighbour"), std::string::npos) << q.reason;
         EXPECT_EQ(q.reason.find("goes back to") != std::string::npos, q.step == 7 || q.step == 8)
