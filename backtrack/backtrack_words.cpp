@@ -6,16 +6,31 @@
 #include "dfs_narrator.h"
 #include "kit.h"
 
+#include <cstdio>
+
 using namespace depth_first;
 
 namespace {
+
+// The lines of the algorithm as the steps name them.
+namespace line {
+constexpr int start = 1;
+constexpr int search_from_0 = 2;
+constexpr int discover = 4;
+constexpr int each_neighbour = 5;
+constexpr int skip = 6;
+constexpr int tree_edge = 7;
+constexpr int finish = 9;
+constexpr int go_back = 10;
+constexpr int result = 11;
+}  // namespace line
 
 bool said_discovery[max_vertices];
 int unsaid[max_vertices];  // v's neighbours from here on have not been talked about yet
 
 // One sentence for the neighbours that visit() skipped because they were discovered already,
-// finished or not.
-void say_skipped(int v, int first, int last) {
+// finished or not. `where` says where in v's list they stand.
+void say_skipped(int v, int first, int last, const char* where) {
     int skipped[max_vertices];
     const int count = passed_over(v, first, last, skipped);
     if (count == 0) return;
@@ -27,9 +42,11 @@ void say_skipped(int v, int first, int last) {
                         : any_finished            ? "finished"
                                                   : "discovered";
     if (count == 1)
-        explain("Edge %s is not a tree edge and gets no arrow: %s is already %s.", edges, ends, state);
+        explain("Edge %s, %s, is skipped and is not a tree edge: %s is already %s, so it would lead to no new "
+                "vertex.", edges, where, ends, state);
     else
-        explain("Edges %s are not tree edges and get no arrow: %s are already %s.", edges, ends, state);
+        explain("Edges %s, %s, are skipped and are not tree edges: %s are already %s, so they would lead to "
+                "no new vertex.", edges, where, ends, state);
 }
 
 void say_state() {
@@ -45,14 +62,48 @@ void say_legend() {
     legend("large red circle: a finished vertex");
     legend("red arrow from a vertex to a neighbour: a tree edge, drawn when the search goes down it "
            "from the parent to the child");
-    legend("second red arrow beside it, shifted right and down: the search going back from a finished "
-           "vertex to its parent");
+    legend("second red arrow beside it, shifted right and down: the return arrow, the search going back "
+           "from a finished vertex to its parent; the root's has zero length and shows as a single red dot");
 }
 
 void on_graph_drawn() {
-    explain("This is an undirected graph of %d vertices. A depth-first search will start at vertex 0; "
-            "each vertex it discovers remembers its parent, the vertex it was reached from, and when a "
-            "vertex is finished the search goes back to that parent.", vertex_count());
+    char how[1200];
+    std::snprintf(how, sizeof how,
+                  "A depth-first search from vertex 0 goes as deep as it can: at each vertex it takes the first "
+                  "neighbour in the vertex's list that is still undiscovered, and that neighbour records the vertex "
+                  "it came from as its parent. When a vertex has no undiscovered neighbour left it is finished, "
+                  "and the search goes back along its parent pointer, the return arrow, to carry on in the "
+                  "parent's list where it left off. What stays true: the parent pointers of the discovered "
+                  "vertices form a tree rooted at 0, and following them from the vertex being searched gives the "
+                  "way back to 0, so the pointers are all the search needs to find its way back. An edge to a "
+                  "vertex discovered already is skipped, as it would lead to no new vertex. When the search is "
+                  "back at 0 with nothing left, every vertex that can be reached from 0 has been discovered "
+                  "exactly once and has its parent. On these %d vertices and %d edges it looks along each edge "
+                  "once from each end, so its work grows with the vertices plus the edges.",
+                  vertex_count(), edge_count());
+    how_it_works(how);
+    algorithm_lines({
+        "every vertex starts undiscovered; the root 0 is its own parent",
+        "visit(0)",
+        "visit(v):",
+        "  discover v",
+        "  for each neighbour w in v's list, in the list's order:",
+        "    if w is discovered already: skip it",
+        "    else: parent[w] = v; go down tree edge v-w",
+        "      visit(w)",
+        "  finish v",
+        "  go back to parent[v] along the return arrow",
+        "the parent pointers lead from every vertex back to 0",
+    });
+    char list[8 * max_vertices];
+    list_of(0, list, sizeof list);
+    explain("The graph before the search: %d vertices and %d edges (grey lines), none discovered yet.",
+            vertex_count(), edge_count());
+    explain("A depth-first search will start at vertex 0 and try each vertex's neighbours in the order of its "
+            "list, %s: 0's list is %s. Each vertex it discovers remembers its parent, the vertex it was "
+            "reached from, and when a vertex is finished the search goes back to that parent.",
+            neighbour_order_words(), list);
+    explain_line(line::start);
 }
 
 // Nothing is said yet: the discovery ring shows with the vertex's first tree arrow or its return arrow.
@@ -60,19 +111,30 @@ void on_discovered(int v) { note_discovered(v); }
 
 void on_tree_edge(int v, int w) {
     const int j = position_in_row(v, w, unsaid[v]);
-    if (!said_discovery[v]) {
-        if (parent[v] == none)
-            explain("The search starts at vertex %d: it is discovered (small red circle) and gets "
-                    "discovery number %d.", v, discovery[v]);
-        else
-            explain("Vertex %d is discovered (small red circle) and gets discovery number %d.", v, discovery[v]);
-        said_discovery[v] = true;
+    if (!said_discovery[v] && parent[v] == none) {
+        explain("The search starts at vertex %d (small red circle) and goes down tree edge %d-%d (red arrow "
+                "%d->%d).", v, v, w, v, w);
+        explain_line(line::search_from_0);
+    } else if (!said_discovery[v]) {
+        explain("Vertex %d is discovered (small red circle) and the search goes down tree edge %d-%d (red arrow "
+                "%d->%d).", v, v, w, v, w);
     } else {
-        explain("The search is back at vertex %d and looks at its next neighbours.", v);
+        explain("Back at vertex %d, the search goes down tree edge %d-%d (red arrow %d->%d).", v, v, w, v, w);
     }
-    say_skipped(v, unsaid[v], j);
-    explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge, so %d becomes the parent of "
-            "%d and the search goes down the red arrow %d->%d.", v, w, w, v, w, v, w);
+    if (!said_discovery[v]) {
+        explain("%d gets discovery number %d.", v, discovery[v]);
+        explain_line(line::discover);
+    }
+    said_discovery[v] = true;
+    char list[8 * max_vertices], earlier[32 * max_vertices];
+    list_of(v, list, sizeof list);
+    name_earlier_neighbours(v, j, earlier, sizeof earlier);
+    explain("%d's list is %s; %d is the first neighbour in it that is still undiscovered%s, so parent[%d] = %d.",
+            v, list, w, earlier, w, v);
+    say_skipped(v, unsaid[v], j, "before it in the list");
+    explain_line(line::each_neighbour);
+    if (j > unsaid[v]) explain_line(line::skip);
+    explain_line(line::tree_edge);
     ask_discovered_from(v);
     answer_discovered_from(v, j);
     note_tree_edge(v, w);
@@ -81,34 +143,65 @@ void on_tree_edge(int v, int w) {
 }
 
 void on_finished(int v) {
-    if (!said_discovery[v])
-        explain("Vertex %d is discovered (small red circle) and gets discovery number %d.", v, discovery[v]);
-    else if (unsaid[v] < degree_of(v))
-        explain("The search is back at vertex %d and looks at its last neighbours.", v);
-    say_skipped(v, unsaid[v], degree_of(v));
+    const int p = parent[v];
+    if (p == none)
+        explain("Vertex %d is finished (large red circle); as the root it is its own parent, so its return arrow "
+                "has zero length (a single red dot) and the search is over.", v);
+    else if (!said_discovery[v])
+        explain("Vertex %d is discovered and finished at once (small and large red circles), and the search goes "
+                "back to its parent %d (return arrow %d->%d).", v, p, v, p);
+    else
+        explain("Vertex %d is finished (large red circle) and the search goes back to its parent %d (return arrow "
+                "%d->%d).", v, p, v, p);
+    if (!said_discovery[v]) {
+        explain("%d gets discovery number %d.", v, discovery[v]);
+        explain_line(line::discover);
+    }
+    char list[8 * max_vertices];
+    list_of(v, list, sizeof list);
+    if (degree_of(v) == 1 && p != none)
+        explain("%d's list is just %d, its parent, so it has no undiscovered neighbour.", v, p);
+    else
+        explain("%d's list is %s, and every vertex in it is discovered now.", v, list);
+    say_skipped(v, unsaid[v], degree_of(v), "left in the list");
+    if (p != none)
+        explain("The way back is parent[%d] = %d, set when the search came down tree edge %d-%d.", v, p, p, v);
+    if (unsaid[v] < degree_of(v)) {
+        explain_line(line::each_neighbour);
+        explain_line(line::skip);
+    }
+    explain_line(line::finish);
+    explain_line(line::go_back);
     note_finished(v);
     // The root's finish is not asked about: there is no parent to go back to.
-    const int p = parent[v];
-    if (p == none) {
-        say_no_undiscovered_neighbour_left(v, ", so it is finished (large red circle). It is the root: there is "
-                                              "no parent to go back to, so its return arrow has zero length and "
-                                              "shows as a single red dot.");
-    } else {
+    if (p != none) {
         ask_discovered_from(v);
         answer_goes_back_from(v, p);
-        say_no_undiscovered_neighbour_left(v, ", so it is finished (large red circle) and the search goes back "
-                                              "to its parent %d along the return arrow %d->%d.", p, v, p);
     }
     say_state();
     say_finished_so_far();
 }
 
 void on_search_over() {
+    // The longest way back, pointer by pointer, from the vertex deepest in the tree.
+    int deepest = 0, longest = 0;
+    for (int v = 0; v < vertex_count(); ++v) {
+        int length = 0;
+        for (int u = v; parent[u] != none; u = parent[u]) ++length;
+        if (length > longest) longest = length, deepest = v;
+    }
+    char way[8 * max_vertices];
+    int used = std::snprintf(way, sizeof way, "%d", deepest);
+    for (int v = deepest; parent[v] != none; v = parent[v])
+        used += std::snprintf(way + used, sizeof way - used, " -> %d", parent[v]);
     char tree[16 * max_vertices];
     name_tree_edges(tree, sizeof tree);
-    explain("The search is over: all %d vertices were reached from 0. The %d tree edges %s each carry "
-            "a pair of arrows, down to the child and back to the parent; the other %d edges closed "
-            "cycles and got none.", finish_count, tree_edge_count(), tree, edge_count() - tree_edge_count());
+    explain("Nothing new is drawn: the search is over, and all %d vertices were reached from 0.", finish_count);
+    explain("The %d tree edges %s each carry a pair of arrows, down to the child and back to the parent; the "
+            "other %d edges were skipped and got none.", tree_edge_count(), tree, edge_count() - tree_edge_count());
+    explain("Following parent pointers leads from any vertex back to 0, from the deepest one in %d steps: %s.",
+            longest, way);
+    explain_line(line::result);
     say_parents();
     say_discovery_numbers("discovery");
 }

@@ -12,13 +12,71 @@ using namespace depth_first;
 
 namespace {
 
+// The lines of the algorithm as the steps name them.
+namespace line {
+constexpr int start = 1;
+constexpr int each_start = 2;
+constexpr int if_start_undiscovered = 3;
+constexpr int new_component = 4;
+constexpr int search_from_start = 5;
+constexpr int discover = 7;
+constexpr int each_neighbour = 8;
+constexpr int if_undiscovered = 9;
+constexpr int tree_edge = 10;
+constexpr int finish = 11;
+constexpr int result = 12;
+}  // namespace line
+
 const char* const slot_name[] = {"black",       "red",        "green",  "blue", "light red",
                                  "light green", "light blue", "yellow", "grey", "white"};
 int component[max_vertices];  // 0 before the vertex is discovered
+int unsaid[max_vertices];     // v's neighbours from here on have not been talked about yet
+int outer_loop_next;          // the vertex the outer loop looks at next
 
 void say_state() {
     say_stack();
     explain_table("Component of each vertex", "vertex", "component", component, vertex_count(), 0);
+}
+
+bool lists(int v, int w) {
+    for (int j = 0; j < degree_of(v); ++j)
+        if (neighbour(v, j) == w) return true;
+    return false;
+}
+
+// The edges drawn: pairs listed at one end or at both.
+int edge_count_drawn() {
+    int count = 0;
+    for (int v = 0; v < vertex_count(); ++v)
+        for (int w = v + 1; w < vertex_count(); ++w) count += lists(v, w) || lists(w, v);
+    return count;
+}
+
+// The longest list that is not in increasing order, the one that shows the stored order best;
+// none when every list is sorted.
+int unsorted_example() {
+    int example = none;
+    for (int v = 0; v < vertex_count(); ++v)
+        for (int j = 1; j < degree_of(v); ++j)
+            if (neighbour(v, j) < neighbour(v, j - 1) && (example == none || degree_of(v) > degree_of(example)))
+                example = v;
+    return example;
+}
+
+// "vertex 4's list is 1, 8, 6, 10, so from 4 the search tries 8 before 6".
+void describe_unsorted(int v, char* text, int size) {
+    int j = 1;
+    while (neighbour(v, j) > neighbour(v, j - 1)) ++j;
+    char list[8 * max_vertices];
+    list_of(v, list, sizeof list);
+    std::snprintf(text, static_cast<std::size_t>(size), "vertex %d's list is %s, so from %d the search tries %d "
+                  "before %d", v, list, v, neighbour(v, j - 1), neighbour(v, j));
+}
+
+// The vertices from `first` up to `last` as "1 and 2"; "" when there are none.
+void name_range(int first, int last, char* text, int size) {
+    text[0] = '\0';
+    for (int w = first, used = 0; w < last; ++w) used = join_words(text, size, used, w - first, last - first, w);
 }
 
 // Asked before the step that starts a search at v, when an earlier search has finished: the start
@@ -26,8 +84,8 @@ void say_state() {
 // (The first search starts at 0, which the opening step says already.)
 void ask_next_start(int v, int k) {
     ask(AnswerKind::vertex, "Component %d is complete. Which vertex starts the next component?", k - 1);
-    char lower[8 * max_vertices] = "";
-    for (int w = 0, used = 0; w < v; ++w) used = join_words(lower, sizeof lower, used, w, v, w);
+    char lower[8 * max_vertices];
+    name_range(0, v, lower, sizeof lower);
     char earlier[48];
     if (k == 2)
         std::snprintf(earlier, sizeof earlier, "component 1");
@@ -53,34 +111,112 @@ void say_legend() {
 }
 
 void on_graph_drawn() {
-    explain("This graph has %d vertices. Taking the vertices in increasing order, a depth-first search "
-            "starts from each one that no earlier search has reached; each search covers one connected "
-            "component, drawn in its own pair of colours.", vertex_count());
+    const int unsorted = unsorted_example();
+    char how[1400];
+    std::snprintf(how, sizeof how,
+                  "The outer loop takes the vertices in number order and starts a depth-first search at each one "
+                  "that no earlier search has reached; that vertex begins a new component. A search follows each "
+                  "vertex's list in its stored order, %s, and discovers every vertex it can reach along the "
+                  "edges, each exactly once. What stays true: every discovered vertex carries "
+                  "the number of the search that reached it, and every vertex the outer loop has passed is in a "
+                  "component already. So when the loop meets an undiscovered vertex, none of the earlier searches "
+                  "could reach it, and it begins a component of its own: the next component always starts at the "
+                  "smallest-numbered vertex not yet in one. The number of searches started is therefore the "
+                  "number of connected components. On these %d vertices and %d edges each vertex is discovered "
+                  "once and each list read once, so the work grows with the vertices plus the edges.",
+                  unsorted != none ? "which here is not always by number" : "which here is by number",
+                  vertex_count(), edge_count_drawn());
+    how_it_works(how);
+    algorithm_lines({
+        "every vertex starts undiscovered; count = 0",
+        "for each vertex s in number order, 0, 1, 2, ...:",
+        "  if s is undiscovered:",
+        "    count = count + 1: a new component begins at s",
+        "    visit(s)",
+        "visit(v):",
+        "  discover v: it joins component count",
+        "  for each neighbour w in v's list, in its stored order (not by number):",
+        "    if w is undiscovered:",
+        "      v-w is a tree edge; visit(w)",
+        "  finish v",
+        "the graph has count connected components",
+    });
+    char example[40 * max_vertices] = "";
+    if (unsorted != none) {
+        describe_unsorted(unsorted, example, sizeof example);
+        char entry[64 * max_vertices];
+        std::snprintf(entry, sizeof entry, "the lists are stored unsorted, and the search follows each in its "
+                      "stored order, not by number: %s", example);
+        legend(entry);
+    }
+    explain("The graph before any search: %d vertices and %d edges, every vertex an undiscovered black dot.",
+            vertex_count(), edge_count_drawn());
+    explain("The outer loop will take the vertices in number order and start a depth-first search at each one "
+            "that no earlier search has reached; each search covers one connected component, drawn in its own "
+            "pair of colours.");
+    if (unsorted != none)
+        explain("A search tries each vertex's neighbours in the order its list stores them, not by number: %s.",
+                example);
+    else
+        explain("A search tries each vertex's neighbours in the order of its list, which here is by number.");
     for (int v = 0; v < vertex_count(); ++v)
         for (int j = 0; j < degree_of(v); ++j) {
             const int w = neighbour(v, j);
-            bool back = false;
-            for (int i = 0; i < degree_of(w); ++i) back = back || neighbour(w, i) == v;
-            if (!back)
-                explain("The line %d-%d is listed only at vertex %d, so a search can follow it from %d "
+            if (!lists(w, v))
+                explain("The edge %d-%d is listed only at vertex %d, so a search can follow it from %d "
                         "but never from %d.", w, v, v, v, w);
         }
+    explain_line(line::start);
 }
 
 void on_search_starts(int v, int k) {
     if (k > 1) ask_next_start(v, k);
+    char passed[8 * max_vertices];
+    name_range(outer_loop_next, v, passed, sizeof passed);
+    explain("A new search starts at vertex %d (%s disc), which begins component %d.", v,
+            slot_name[discovered_slot(k)], k);
+    if (v == outer_loop_next && v == 0)
+        explain("The outer loop starts with vertex 0, the smallest number; no search has reached it yet.");
+    else if (v == outer_loop_next)
+        explain("The outer loop takes vertex %d next, and no search has reached it.", v);
+    else
+        explain("The outer loop takes the vertices in number order: %s %s in a component already, so it passes "
+                "over %s, and %d is the smallest-numbered vertex not yet in a component.", passed,
+                v - outer_loop_next == 1 ? "is" : "are", v - outer_loop_next == 1 ? "it" : "them", v);
+    explain_line(line::each_start);
+    explain_line(line::if_start_undiscovered);
+    explain_line(line::new_component);
+    explain_line(line::search_from_start);
+    outer_loop_next = v + 1;
 }
 
 void on_discovered(int v, int k) {
     component[v] = k;
+    if (parent[v] != none) {
+        const int u = parent[v];
+        const int j = position_in_row(u, v, unsaid[u]);
+        explain("The search goes down tree edge %d-%d (thick line) to vertex %d (%s disc), which joins component %d.",
+                u, v, v, slot_name[discovered_slot(k)], k);
+        char list[8 * max_vertices], earlier[32 * max_vertices];
+        list_of(u, list, sizeof list);
+        name_earlier_neighbours(u, j, earlier, sizeof earlier);
+        explain("%d's list is %s; %d is the first neighbour in it that is still undiscovered%s.", u, list, v,
+                earlier);
+        for (int i = j + 1; i < degree_of(u); ++i) {
+            const int w = neighbour(u, i);
+            if (w < v && discovery[w] == 0) {
+                explain("The list is not sorted: %d comes before %d in it, so the search tries %d first although "
+                        "%d is smaller.", v, w, v, w);
+                break;
+            }
+        }
+        explain_line(line::each_neighbour);
+        explain_line(line::if_undiscovered);
+        explain_line(line::tree_edge);
+        unsaid[u] = j + 1;
+    }
     note_discovered(v);
-    if (parent[v] == none)
-        explain("Vertex %d has not been reached by any earlier search, so a new depth-first search starts "
-                "there: it is discovered (%s disc) and begins component %d.", v, slot_name[discovered_slot(k)], k);
-    else
-        explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge (thick line). The search goes "
-                "down to %d, which is discovered (%s disc) and joins component %d.", parent[v], v, v, v,
-                slot_name[discovered_slot(k)], k);
+    explain_line(line::discover);
     say_state();
 }
 
@@ -91,26 +227,40 @@ void on_tree_edge(int v, int w) { note_tree_edge(v, w); }
 void on_finished(int v) {
     note_finished(v);
     const int k = component[v];
-    char others[8 * max_vertices] = "";
+    if (parent[v] != none) {
+        explain("Vertex %d is finished (%s disc) and the search goes back to its parent %d.", v,
+                slot_name[finished_slot(k)], parent[v]);
+    } else {
+        char members[8 * max_vertices] = "";
+        int size = 0;
+        for (int w = 0; w < vertex_count(); ++w) size += component[w] == k;
+        for (int w = 0, i = 0, used = 0; w < vertex_count(); ++w)
+            if (component[w] == k) used = join_words(members, sizeof members, used, i++, size, w);
+        explain("Vertex %d is finished (%s disc): the search that started there is over, and component %d is "
+                "complete with %d vertices, %s.", v, slot_name[finished_slot(k)], k, size, members);
+    }
+    char list[8 * max_vertices], others[8 * max_vertices] = "";
+    list_of(v, list, sizeof list);
     int count = 0, used = 0;
     for (int j = 0; j < degree_of(v); ++j)
         if (neighbour(v, j) != parent[v]) ++count;
     for (int j = 0, i = 0; j < degree_of(v); ++j)
         if (neighbour(v, j) != parent[v]) used = join_words(others, sizeof others, used, i++, count, neighbour(v, j));
     if (count == 0)
-        explain("Vertex %d has no neighbour besides its parent,", v);
+        explain("%d's list is just %d, its parent, so it has no undiscovered neighbour.", v, parent[v]);
+    else if (parent[v] != none)
+        explain("%d's list is %s: %d is its parent, and %s %s discovered, so it has no undiscovered neighbour "
+                "left.", v, list, parent[v], others, count == 1 ? "is" : count == 2 ? "are both" : "are all");
     else
-        say_no_undiscovered_neighbour_left(v, " (%s %s discovered),", others,
-                                           count == 1 ? "is" : count == 2 ? "are both" : "are all");
-    if (parent[v] != none) {
-        explain("so it is finished (%s disc) and the search goes back to its parent %d.",
-                slot_name[finished_slot(k)], parent[v]);
-    } else {
-        int size = 0;
-        for (int w = 0; w < vertex_count(); ++w) size += component[w] == k;
-        explain("so it is finished (%s disc). It is where this search started, so component %d is "
-                "complete with %d vertices.", slot_name[finished_slot(k)], k, size);
+        explain("%d's list is %s, and %s %s discovered, so it has no undiscovered neighbour left.", v, list,
+                others, count == 1 ? "is" : count == 2 ? "are both" : "are all");
+    if (parent[v] == none)
+        explain("No list of a vertex in component %d names a vertex outside it, so no edge leads out of it.", k);
+    if (unsaid[v] < degree_of(v)) {
+        explain_line(line::each_neighbour);
+        explain_line(line::if_undiscovered);
     }
+    explain_line(line::finish);
     say_state();
 }
 
@@ -118,6 +268,12 @@ void on_search_over(int count) {
     ask(AnswerKind::number, "Component %d is complete. How many connected components does the graph have?", count);
     answer(count, "The graph has %d connected components: every vertex was reached by one of the %d "
                   "searches, so no vertex is left to start another.", count, count);
+    explain("The count appears below the graph: %d connected components.", count);
+    char passed[8 * max_vertices];
+    name_range(outer_loop_next, vertex_count(), passed, sizeof passed);
+    if (outer_loop_next < vertex_count())
+        explain("The outer loop goes on over %s: %s in a component already, so no further search starts.",
+                passed, vertex_count() - outer_loop_next == 1 ? "it is" : "each is");
     char sets[32 * max_vertices] = "";
     int used = 0;
     for (int k = 1; k <= count; ++k) {
@@ -127,8 +283,11 @@ void on_search_over(int count) {
             if (component[v] == k) used += std::snprintf(sets + used, sizeof sets - used, "%s%d", i++ ? ", " : "", v);
         used += std::snprintf(sets + used, sizeof sets - used, "}");
     }
-    explain("Every vertex is finished and belongs to a component: %d searches were started, so the "
+    explain("Every vertex is finished and belongs to exactly one component: %d searches were started, so the "
             "graph has %d connected components, %s.", count, count, sets);
+    explain_line(line::each_start);
+    explain_line(line::if_start_undiscovered);
+    explain_line(line::result);
     explain_count("Number of connected components", count);
     explain_table("Component of each vertex", "vertex", "component", component, vertex_count(), 0);
 }

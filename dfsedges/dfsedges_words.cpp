@@ -12,40 +12,62 @@ using namespace depth_first;
 
 namespace {
 
+// The lines of the algorithm as the steps name them.
+namespace line {
+constexpr int start = 1;
+constexpr int search_from_0 = 2;
+constexpr int discover = 4;
+constexpr int each_neighbour = 5;
+constexpr int if_undiscovered = 6;
+constexpr int tree_edge = 7;
+constexpr int if_back_edge = 8;
+constexpr int back_edge = 9;
+constexpr int skip = 10;
+constexpr int finish = 11;
+constexpr int go_back = 12;
+constexpr int result = 13;
+}  // namespace line
+
 bool said_discovery[max_vertices];
 bool came_back[max_vertices];
 int unsaid[max_vertices];  // u's neighbours from here on have not been talked about yet
 char back_edge_names[16 * max_vertices * max_vertices];  // too large for the browser build's stack
 
-// The edges passed over end at finished vertices: each was shown already, from its other end.
-void say_passed_over(int u, int first, int last) {
-    char edges[16 * max_vertices], names[16 * max_vertices];
-    const int count = name_passed_over(u, first, last, edges, names, static_cast<int>(sizeof edges));
+// A finished neighbour v of u is a descendant of u that met u while u was on the stack: the edge
+// was a back edge from v's end, and u skips it. `where` says where in u's list the edges stand.
+void say_met_from_other_end(int u, int first, int last, const char* where) {
+    int ends[max_vertices];
+    const int count = passed_over(u, first, last, ends);
     if (count == 0) return;
+    char edges[16 * max_vertices], names[16 * max_vertices], back[16 * max_vertices] = "";
+    name_edges(u, ends, count, edges, names, static_cast<int>(sizeof edges));
+    char item[16];
+    for (int i = 0, used = 0; i < count; ++i) {
+        std::snprintf(item, sizeof item, "%d-%d", ends[i], u);
+        used = join_words(back, sizeof back, used, i, count, item);
+    }
     if (count == 1)
-        explain("Edge %s needs no new arrow: %s is finished, so the edge was shown already from that end.",
-                edges, names);
+        explain("Edge %s, %s, is skipped: %s is finished, so the search met this edge from %s's end "
+                "already, as back edge %s.", edges, where, names, names, back);
     else
-        explain("Edges %s need no new arrows: %s are finished, so the edges were shown already from "
-                "those ends.", edges, names);
+        explain("Edges %s, %s, are skipped: %s are finished, so the search met these edges from their "
+                "other ends already, as back edges %s.", edges, where, names, back);
 }
 
-// What the search is doing at u before it looks along the edge to neighbour(u, next).
-void say_where(int u, int next) {
-    if (said_discovery[u]) {
-        int ends[max_vertices];
-        const char* neighbours = passed_over(u, unsaid[u], next, ends) > 0 ? "neighbours" : "neighbour";
-        if (came_back[u])
-            explain("The search is back at vertex %d and looks at its next %s.", u, neighbours);
-        else
-            explain("The search is still at vertex %d and looks at its next %s.", u, neighbours);
-        return;
-    }
-    if (parent[u] == none)
-        explain("The search starts at vertex %d: it is discovered (red disc) and gets discovery number %d.",
-                u, discovery[u]);
+// The first words of a step that leaves u along the edge to v: where the search is.
+void say_at(int u, const char* what, int v, const char* arrow_colour) {
+    if (!said_discovery[u] && parent[u] == none)
+        explain("The search starts at vertex %d (red disc, discovery number %d) and %s %d-%d (%s arrow "
+                "%d->%d).", u, discovery[u], what, u, v, arrow_colour, u, v);
+    else if (!said_discovery[u])
+        explain("Vertex %d is discovered (red disc, discovery number %d) and the search %s %d-%d (%s arrow "
+                "%d->%d).", u, discovery[u], what, u, v, arrow_colour, u, v);
+    else if (came_back[u])
+        explain("Back at vertex %d, the search %s %d-%d (%s arrow %d->%d).", u, what, u, v, arrow_colour, u, v);
     else
-        explain("Vertex %d is discovered (red disc) and gets discovery number %d.", u, discovery[u]);
+        explain("Still at vertex %d, the search %s %d-%d (%s arrow %d->%d).", u, what, u, v, arrow_colour, u, v);
+    if (!said_discovery[u]) explain_line(line::discover);
+    if (!said_discovery[u] && parent[u] == none) explain_line(line::search_from_0);
     said_discovery[u] = true;
 }
 
@@ -67,13 +89,48 @@ void say_legend() {
            "finished vertex to its parent");
     legend("red arrow on the other side of a green one: a back edge, the search turning back from a "
            "vertex that is on the stack already");
+    legend("an edge with no arrows yet: the search has not met it from either end");
 }
 
 void on_graph_drawn() {
-    explain("This is an undirected graph of %d vertices and %d edges, each drawn as a yellow band. A "
-            "depth-first search will start at vertex 0. Each time it looks along an edge it draws a green "
-            "arrow beside the band; coming back along the same edge it draws a second arrow on the other "
-            "side: blue for a tree edge, red for a back edge.", vertex_count(), edge_count());
+    char how[1200];
+    std::snprintf(how, sizeof how,
+                  "A depth-first search from vertex 0 goes as deep as it can: at each vertex it takes the first "
+                  "neighbour in the vertex's list that is still undiscovered, and only when none is left does it "
+                  "finish the vertex and go back to its parent. What stays true: the vertices discovered but not "
+                  "finished are the stack, a path of tree edges from 0 down to the vertex being searched. So a "
+                  "neighbour that is discovered, not finished and not the parent is an ancestor higher up that "
+                  "path, and the edge to it is a back edge that closes a cycle. In an undirected graph there is "
+                  "no third kind: the end the search meets an edge from first makes it a tree edge or a back "
+                  "edge, and from the other end the search skips it, as it leads to the parent or to a finished "
+                  "vertex. On these %d vertices and %d edges the search looks along each edge once from each "
+                  "end, %d looks in all, so its work grows with the vertices plus the edges.",
+                  vertex_count(), edge_count(), 2 * edge_count());
+    how_it_works(how);
+    algorithm_lines({
+        "every vertex starts undiscovered",
+        "visit(0)",
+        "visit(u):",
+        "  discover u: it gets the next discovery number and goes on the stack",
+        "  for each neighbour v in u's list, in the list's order:",
+        "    if v is undiscovered:",
+        "      u-v is a tree edge: parent[v] = u; visit(v)",
+        "    else if v is not finished and v is not parent[u]:",
+        "      u-v is a back edge to an ancestor of u: turn back and stay at u",
+        "    else skip v (u's parent, or finished: u-v was met from v's end)",
+        "  finish u: it leaves the stack",
+        "  if u has a parent: go back to parent[u] along tree edge u-parent[u]",
+        "every edge is a tree edge or a back edge",
+    });
+    char list[8 * max_vertices];
+    list_of(0, list, sizeof list);
+    explain("The graph before the search: %d vertices and %d edges (yellow bands), none discovered yet.",
+            vertex_count(), edge_count());
+    explain("A depth-first search will start at vertex 0 and try each vertex's neighbours in the order of its "
+            "list, %s: 0's list is %s.", neighbour_order_words(), list);
+    explain("An edge to an undiscovered vertex becomes a tree edge; an edge to a vertex that is discovered, not "
+            "finished and not the parent becomes a back edge.");
+    explain_line(line::start);
 }
 
 // Nothing is said yet: the red disc shows with the first arrow that leaves u, or under its blue disc.
@@ -91,10 +148,17 @@ void on_tree_edge(int u, int v) {
         answer(answers::tree_edge, "Edge %d-%d is a tree edge: %d is still undiscovered, so the search "
                                    "goes along it and %d becomes the parent of %d.", u, v, v, u, v);
     }
-    say_where(u, j);
-    say_passed_over(u, unsaid[u], j);
-    explain("Edge %d-%d leads to undiscovered vertex %d: a tree edge. The search goes along it "
-            "(green arrow %d->%d), and %d becomes the parent of %d.", u, v, v, u, v, u, v);
+    say_at(u, "goes down tree edge", v, "green");
+    char list[8 * max_vertices], earlier[32 * max_vertices];
+    list_of(u, list, sizeof list);
+    name_earlier_neighbours(u, j, earlier, sizeof earlier);
+    explain("%d's list is %s; %d is the first neighbour in it that is still undiscovered%s, so %d becomes "
+            "the parent of %d.", u, list, v, earlier, u, v);
+    say_met_from_other_end(u, unsaid[u], j, "before it in the list");
+    explain_line(line::each_neighbour);
+    explain_line(line::if_undiscovered);
+    explain_line(line::tree_edge);
+    if (j > unsaid[u]) explain_line(line::skip);
     note_tree_edge(u, v);
     unsaid[u] = j + 1;
     say_stack();
@@ -104,8 +168,6 @@ void on_tree_edge(int u, int v) {
 
 void on_back_edge(int u, int v) {
     const int j = position_in_row(u, v, unsaid[u]);
-    say_where(u, j);
-    say_passed_over(u, unsaid[u], j);
     // The cycle runs from v down the stack to u and back to v.
     char cycle[8 * max_vertices + 8];
     int used = 0;
@@ -116,18 +178,30 @@ void on_back_edge(int u, int v) {
     ask_edge_kind(u, v);
     answer(answers::back_edge, "Edge %d-%d is a back edge: %d is discovered but not finished, an ancestor "
                                "of %d on the stack, so the edge closes the cycle %s.", u, v, v, u, cycle);
-    explain("Edge %d-%d leads to vertex %d, which is discovered but not finished: it is on the "
-            "stack, an ancestor of %d. So %d-%d is a back edge and closes the cycle %s. The search "
-            "looks along it (green arrow %d->%d) but does not enter %d.",
-            u, v, v, u, u, v, cycle, u, v, v);
+    say_at(u, "looks along back edge", v, "green");
+    char list[8 * max_vertices], not_parent[48] = "";
+    list_of(u, list, sizeof list);
+    if (parent[u] != none) std::snprintf(not_parent, sizeof not_parent, ", and not %d's parent %d", u, parent[u]);
+    explain("%d's list is %s, and %d is discovered but not finished: it is on the stack below %d, an ancestor%s. "
+            "So %d-%d is a back edge; it closes the cycle %s, and the search does not enter %d.",
+            u, list, v, u, not_parent, u, v, cycle, v);
+    say_met_from_other_end(u, unsaid[u], j, "before it in the list");
+    explain_line(line::each_neighbour);
+    explain_line(line::if_undiscovered);
+    explain_line(line::if_back_edge);
+    explain_line(line::back_edge);
+    if (j > unsaid[u]) explain_line(line::skip);
     note_back_edge(u, v);
     unsaid[u] = j + 1;
     say_stack();
 }
 
 void on_turned_back(int u, int v) {
-    explain("Vertex %d is not entered a second time: the search turns back along back edge %d-%d "
-            "(red arrow %d->%d) and stays at %d.", v, u, v, v, u, u);
+    name_back_edges(back_edge_names, sizeof back_edge_names);
+    explain("The search turns back along back edge %d-%d (red arrow %d->%d) and stays at %d.", u, v, v, u, u);
+    explain("Vertex %d is not entered a second time, so it keeps discovery number %d. Back edges so far: %s.", v,
+            discovery[v], back_edge_names);
+    explain_line(line::back_edge);
     say_stack();
     came_back[u] = false;
 }
@@ -135,37 +209,34 @@ void on_turned_back(int u, int v) {
 // The root's blue disc shows with the last screen; any other vertex's with its blue arrow.
 void on_finished(int u) {
     note_finished(u);
-    int ends[max_vertices];
-    const int left_over = passed_over(u, unsaid[u], degree_of(u), ends);
-    if (!said_discovery[u])  // its red disc is under the blue one before anything is shown
-        explain("Vertex %d is discovered and gets discovery number %d.", u, discovery[u]);
-    else if (left_over > 0 && came_back[u])
-        explain("The search is back at vertex %d and looks at its last %s.", u,
-                left_over > 1 ? "neighbours" : "neighbour");
-    else if (left_over > 0)
-        explain("The search is still at vertex %d and looks at its last %s.", u,
-                left_over > 1 ? "neighbours" : "neighbour");
-    say_passed_over(u, unsaid[u], degree_of(u));
     const int p = parent[u];
-    if (p == none) {
-        say_no_undiscovered_neighbour_left(u, ", so it is finished (blue disc). It is the root, so there is no "
-                                              "parent to go back to and the search is over.");
-        return;
+    const bool discovered_now = !said_discovery[u];
+    if (p == none)
+        explain("Vertex %d is finished (blue disc) and the search is over: %d is the root, so there is no "
+                "parent to go back to.", u, u);
+    else if (discovered_now)
+        explain("Vertex %d is discovered (discovery number %d) and finished at once (blue disc); the search goes "
+                "back to %d (blue arrow %d->%d).", u, discovery[u], p, u, p);
+    else
+        explain("Vertex %d is finished (blue disc) and the search goes back along tree edge %d-%d to its parent "
+                "%d (blue arrow %d->%d).", u, u, p, p, u, p);
+    char list[8 * max_vertices];
+    list_of(u, list, sizeof list);
+    if (degree_of(u) == 1 && p != none)
+        explain("%d's list is just %d, its parent, so it has no undiscovered neighbour.", u, p);
+    else
+        explain("%d's list is %s, and every vertex in it is discovered now.", u, list);
+    say_met_from_other_end(u, unsaid[u], degree_of(u), "left in the list");
+    if (discovered_now) explain_line(line::discover);
+    if (unsaid[u] < degree_of(u)) {
+        explain_line(line::each_neighbour);
+        explain_line(line::skip);
     }
+    explain_line(line::finish);
+    if (p == none) return;
+    explain_line(line::go_back);
     ask_discovered_from(u);
     answer_goes_back_from(u, p);
-    if (!said_discovery[u] && degree_of(u) == 1)
-        explain("Its only edge leads back to its parent %d, so it has no undiscovered neighbour: it is "
-                "finished at once (the blue disc covers the red one) and the search goes back to %d along "
-                "tree edge %d-%d (blue arrow %d->%d).", p, p, u, p, u, p);
-    else if (!said_discovery[u])
-        explain("It has no undiscovered neighbour, so it is finished at once (the blue disc covers the "
-                "red one) and the search goes back to its parent %d along tree edge %d-%d (blue arrow "
-                "%d->%d).", p, u, p, u, p);
-    else
-        say_no_undiscovered_neighbour_left(u, ", so it is finished (blue disc) and the search goes back to its "
-                                              "parent %d along tree edge %d-%d (blue arrow %d->%d).",
-                                           p, u, p, u, p);
     say_stack();
     say_finished_so_far();
 }
@@ -174,9 +245,12 @@ void on_search_over() {
     char tree[16 * max_vertices];
     name_tree_edges(tree, sizeof tree);
     name_back_edges(back_edge_names, sizeof back_edge_names);
-    explain("The search found %d tree edges (%s), each with a green and a blue arrow, and %d back edges "
-            "(%s), each with a green and a red arrow: every one of the %d edges was shown exactly once.",
-            tree_edge_count(), tree, back_edge_count(), back_edge_names, tree_edge_count() + back_edge_count());
+    explain("The search found %d tree edges (%s) and %d back edges (%s): each of the %d edges is exactly one of "
+            "the two, decided at the end where the search met it first.", tree_edge_count(), tree,
+            back_edge_count(), back_edge_names, edge_count());
+    explain("The tree edges join the %d vertices reached from 0 without a cycle, and each back edge closes one "
+            "cycle with them.", finish_count);
+    explain_line(line::result);
     say_parents();
     explain_list("Finished, in order", finish_order, finish_count);
 }
