@@ -38,6 +38,9 @@ struct Frame {
     // The question that the step after the stage answers (--predict), posed before the stage began;
     // null when there is none.
     const Question* question;
+    // What the stage has grown so far, as the program said it last (say_during_stage); null when
+    // it said nothing more than `stage`.
+    const char* grown = nullptr;
 };
 
 // A question of --predict, put before anything of the step that answers it reaches an output.

@@ -321,20 +321,21 @@ Outcome step(const Step& step, std::string&) {
 }
 
 bool frame(const Frame& frame, std::string&) {
-    // The panel follows what the stage has grown as the program says it; the caption keeps the
-    // stage's first words, so that a window manager's title does not flicker.
+    // The caption says what the stage grows; the panel follows what it has grown so far as the
+    // program says it, redrawn only when that changes.
     static std::string panel_words;
     const std::string growing = frame.stage != nullptr ? frame.stage : "animating";
     if (frame.number == 1) set_caption(*frame.show, where(*frame.show, frame.step) + ": " + growing + " - any key: skip to its end");
-    if (frame.number == 1 || growing != panel_words) {
-        panel_words = growing;
+    const std::string grown = frame.grown != nullptr ? frame.grown : growing;
+    if (frame.number == 1 || grown != panel_words) {
+        panel_words = grown;
         if (teaching) {
             // "Step 2 of 3, as it grows: growing the depth-first tree from the centre."
             std::string heading = "Step " + std::to_string(frame.step);
             if (frame.show->step_count > 0) heading += " of " + std::to_string(frame.show->step_count);
             const PanelArea area = platform_panel_area();
             const std::vector<PanelParagraph> paragraphs{{PanelStyle::heading, heading + ", as it grows", {}},
-                                                         {PanelStyle::text, "The show is " + growing + ".", {}},
+                                                         {PanelStyle::text, "The show is " + grown + ".", {}},
                                                          {PanelStyle::keys, "Any key: skip to the end of it.", {}}};
             platform_show_panel(lay_out_panel(paragraphs, area.width, area.height, area.line_height, platform_panel_text_width));
         }

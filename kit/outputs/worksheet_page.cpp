@@ -168,25 +168,13 @@ std::string algorithm_line(const Worksheet& sheet, int line) {
     return indent == std::string::npos ? "" : text.substr(indent);
 }
 
-// How the algorithm works, its lines, and the neighbour lists the search tries in order: what a
-// student needs to answer the questions, before the first of them.
-void lay_out_algorithm(const Worksheet& sheet, Pages& pages) {
+// How the algorithm works and the neighbour lists the search tries in order: what a student needs
+// to answer the questions, before the first of them.
+void lay_out_how_and_lists(const Worksheet& sheet, Pages& pages) {
     const Algorithm& algorithm = sheet.algorithm;
     if (!algorithm.how.empty())
         pages.add("<p><b>How it works.</b> " + words(algorithm.how) + "</p>\n",
                   lines_of("How it works. " + algorithm.how, chars_11pt_full) * line_11pt_mm + 1.5);
-    if (!algorithm.lines.empty()) {
-        std::string html = "<p><b>The algorithm</b> (the key names the lines each answer's step carried out)</p>\n<ol class=\"code\">";
-        double height = line_11pt_mm + 1.5 + 3;
-        for (const std::string& line : algorithm.lines) {
-            const std::size_t indent = line.find_first_not_of(' ');
-            const std::string code = indent == std::string::npos ? "" : line.substr(indent);
-            html += "<li style=\"padding-left: " + millimetres(indent == std::string::npos ? 0 : 2.5 * static_cast<double>(indent)) +
-                    "\">" + escape_html(code) + "</li>";
-            height += lines_of(line, chars_10pt_full - 8) * line_10pt_mm;
-        }
-        pages.add(html + "</ol>\n", height);
-    }
     for (const StateItem& lists : sheet.lists) {
         std::string html = "<p><b>" + escape_html(lists.title) + "</b></p>\n<ul class=\"lists\">";
         for (std::size_t v = 0; v < lists.rows.size(); ++v) {
@@ -198,6 +186,23 @@ void lay_out_algorithm(const Worksheet& sheet, Pages& pages) {
         // Three columns, a vertex to a line.
         const double rows = static_cast<double>((lists.rows.size() + 2) / 3);
         pages.add(html + "</ul>\n", line_11pt_mm + 1.5 + rows * line_10pt_mm + 3);
+    }
+}
+
+// The algorithm's numbered lines, at the head of the key, whose answers name them.
+void lay_out_algorithm(const Worksheet& sheet, Pages& pages) {
+    const Algorithm& algorithm = sheet.algorithm;
+    if (!algorithm.lines.empty()) {
+        std::string html = "<p><b>The algorithm</b>, whose lines each answer's step carried out are named below</p>\n<ol class=\"code\">";
+        double height = line_11pt_mm + 1.5 + 3;
+        for (const std::string& line : algorithm.lines) {
+            const std::size_t indent = line.find_first_not_of(' ');
+            const std::string code = indent == std::string::npos ? "" : line.substr(indent);
+            html += "<li style=\"padding-left: " + millimetres(indent == std::string::npos ? 0 : 2.5 * static_cast<double>(indent)) +
+                    "\">" + escape_html(code) + "</li>";
+            height += lines_of(line, chars_10pt_full - 8) * line_10pt_mm;
+        }
+        pages.add(html + "</ol>\n", height);
     }
 }
 
@@ -223,7 +228,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
         height += lines_of(grey, chars_11pt_full) * line_11pt_mm + 1.5;
     }
     pages.add(first, height);
-    lay_out_algorithm(sheet, pages);
+    lay_out_how_and_lists(sheet, pages);
 
     int index = 0;
     for (const SheetRun& run : sheet.runs) {
@@ -272,6 +277,7 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
     const std::string intro = "The answer to each question, why, and the step of " + sheet.program + " (" +
                               sheet_seed_words(sheet) + ") that shows it.";
     pages.add("<h2>Answer key</h2>\n<p>" + escape_html(intro) + "</p>\n", 6.5 + 2 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5 + 2);
+    lay_out_algorithm(sheet, pages);
     int index = 0;
     for (const SheetRun& run : sheet.runs) {
         for (const SheetQuestion& asked : run.questions) {

@@ -36,6 +36,7 @@ int steps_shown = 0;
 int question_put_for = 0;      // the step whose question (--predict) was put; 0: none yet
 int stage_frames = 0;          // frames of the animated stage in progress
 const char* stage = nullptr;   // what it grows, as the program said
+const char* grown = nullptr;   // what it has grown so far, as the program said it last
 Capture capture;
 
 // Removes what a failed show leaves unfinished. Also runs at exit, so that a program that stops
@@ -168,7 +169,7 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
     steps_shown = 0;
     question_put_for = 0;
     stage_frames = 0;
-    stage = nullptr;
+    stage = grown = nullptr;
     capture.forget();
     capture.recolour_with(settings.safe_palette ? safe_colour : nullptr);
     active.clear();
@@ -201,6 +202,7 @@ unsigned int random_seed() {
 
 void begin_stage(const char* what) {
     stage = what;
+    grown = nullptr;
     stage_frames = 0;
 }
 
@@ -212,7 +214,7 @@ void say_during_stage(const char* format, ...) {
     std::vsnprintf(words, sizeof words, format, arguments);
     va_end(arguments);
     said_words = settings.safe_palette ? in_safe_colour_words(words) : std::string(words);
-    stage = said_words.c_str();
+    grown = said_words.c_str();
 }
 
 int wait_step() {
@@ -220,7 +222,7 @@ int wait_step() {
     stop_if_asked();
     ++steps_shown;
     stage_frames = 0;
-    stage = nullptr;
+    stage = grown = nullptr;
     // The question, then its answer, then the step: in that order on every output.
     const Question& question = narration_said().question;
     put_question(steps_shown, question);
@@ -252,7 +254,7 @@ void pace_frame() {
     // A question the step after the stage answers is put before the stage's first frame.
     put_question(steps_shown + 1, question);
     const Frame frame{&state, steps_shown + 1, ++stage_frames, stage, frames_wanted ? captured_picture() : nullptr,
-                      question.text.empty() ? nullptr : &question};
+                      question.text.empty() ? nullptr : &question, grown};
     Frame without_picture = frame;
     without_picture.picture = nullptr;
     std::string why;
