@@ -87,7 +87,8 @@ void how_it_works(const char* text) {
 }
 
 void algorithm_lines(std::initializer_list<const char*> lines) {
-    algorithm.lines.assign(lines.begin(), lines.end());
+    algorithm.lines.clear();
+    for (const char* line : lines) algorithm.lines.push_back(coloured(line));
 }
 
 int join_words(char* text, int size, int used, int i, int count, const char* item) {
