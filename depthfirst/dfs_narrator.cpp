@@ -60,6 +60,17 @@ const char* neighbour_order_words() {
     return "which here is by increasing vertex number";
 }
 
+void name_with_lists(const int* vertices, int count, char* text, int size) {
+    text[0] = '\0';
+    int used = 0;
+    for (int i = 0; i < count; ++i) {
+        char list[8 * max_vertices], item[16 + 8 * max_vertices];
+        list_of(vertices[i], list, sizeof list);
+        std::snprintf(item, sizeof item, "%d (list %s)", vertices[i], list);
+        used = join_words(text, size, used, i, count, item);
+    }
+}
+
 void list_of(int v, char* text, int size) {
     text[0] = '\0';
     int used = 0;

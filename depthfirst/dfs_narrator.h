@@ -26,6 +26,8 @@ constexpr const char* lists_title = "Neighbour lists, in the order the search tr
 const char* neighbour_order_words();
 // v's list as "1, 4, 7".
 void list_of(int v, char* text, int size);
+// Vertices each with its list, as "6 (list 3, 4, 5), 5 (list 0, 3, 6) and 3 (list 4, 5, 6)".
+void name_with_lists(const int* vertices, int count, char* text, int size);
 int vertex_count();
 int degree_of(int v);
 int neighbour(int v, int j);

@@ -38,24 +38,11 @@ void name_lines_looked_along(int first, int last) {
     if (first < last) explain_line(line::if_undiscovered);
 }
 
-// The vertices finished since the last step as "6 (list 3, 4, 5), 5 (list 0, 3, 6) and 3 (list 4, 5, 6)".
-void name_finished_since(char* text, int size) {
-    text[0] = '\0';
-    int used = 0;
-    for (int i = 0; i < finished_since_count; ++i) {
-        const int v = finished_since[i];
-        char list[8 * max_vertices], item[16 + 8 * max_vertices];
-        list_of(v, list, sizeof list);
-        std::snprintf(item, sizeof item, "%d (list %s)", v, list);
-        used = join_words(text, size, used, i, finished_since_count, item);
-    }
-}
-
 // The climb back up to `to` that came before this step's tree edge.
 void say_climb(int to) {
     if (finished_since_count == 0) return;
     char names[32 * max_vertices * 2];
-    name_finished_since(names, sizeof names);
+    name_with_lists(finished_since, finished_since_count, names, sizeof names);
     if (finished_since_count == 1)
         explain("Before that, the search finished %s, since every vertex in its list was discovered already, "
                 "and went back to its parent %d.", names, to);
@@ -190,7 +177,7 @@ void on_search_over() {
     finished_words[0] = '\0';
     for (int i = 0, used = 0; i < finished_since_count; ++i)
         used = join_words(finished_words, sizeof finished_words, used, i, finished_since_count, finished_since[i]);
-    name_finished_since(names, sizeof names);
+    name_with_lists(finished_since, finished_since_count, names, sizeof names);
     explain("The search is over: %s %s finished, and nothing new is drawn.", finished_words,
             finished_since_count == 1 ? "is" : "are");
     explain("The search finished %s%s, since every vertex in %s was discovered already; the root %d has no "

@@ -62,15 +62,9 @@ void say_finished_since() {
         explain("Every vertex in %d's list, %s, is discovered already, so %d is a leaf of the search tree and is "
                 "finished.", leaf, list, leaf);
     if (finished_since_count == 1) return;
-    char names[32 * max_vertices * 2], item[16 + 8 * max_vertices];
-    int used = 0;
+    char names[32 * max_vertices * 2];
     const int climbed = finished_since_count - 1;
-    for (int i = 0; i < climbed; ++i) {
-        const int v = finished_since[i + 1];
-        list_of(v, list, sizeof list);
-        std::snprintf(item, sizeof item, "%d (list %s)", v, list);
-        used = join_words(names, sizeof names, used, i, climbed, item);
-    }
+    name_with_lists(finished_since + 1, climbed, names, sizeof names);
     explain("On the way back, %s %s finished too, since every vertex in %s is discovered already.", names,
             climbed == 1 ? "is" : "are", climbed == 1 ? "its list" : "their lists");
 }
