@@ -136,6 +136,15 @@ void answer(int value, const char* reason_format, ...) __attribute__((format(pri
 void answer_vertices(const int* vertices, int count, const char* reason_format, ...)
     __attribute__((format(printf, 3, 4)));
 
+// ---- The user's graph (--graph FILE) and a random one (--seed N) ---------------------------------
+// For a program whose ProgramInfo accepts a graph (GraphRules, settings.h). The graph of --graph
+// FILE, read and checked by start_frame against the program's rules (a file it refuses ends the
+// program there with one line "FILE:LINE: what is wrong" and exit status 2); null without --graph.
+const Graph* graph_from_file();
+// --seed N was given: a program whose graph is otherwise always its own draws a random one from
+// random_seed() instead, on its own vertex places.
+bool random_graph_wanted();
+
 // The seed a random program passes to seed_random: --seed N when given, else time(NULL).
 unsigned int random_seed();
 // The programs' random numbers, 0 to 2^31 - 1: the GNU C library's rand, the same on every

@@ -10,6 +10,13 @@ namespace {
 
 constexpr ProgramInfo random_animated{"gridpath", "a random lattice", true, true};
 constexpr ProgramInfo fixed{"components", "a fixed graph", false};
+ProgramInfo takes_graphs() {
+    ProgramInfo program{"numbering", "a graph of the user's", false};
+    program.graph.accepted = true;
+    program.graph.max_vertices = 8;
+    return program;
+}
+const ProgramInfo graphs = takes_graphs();
 
 Parsed parse(const ProgramInfo& program, std::vector<const char*> arguments, Settings& settings,
              std::string& complaint) {
@@ -64,6 +71,9 @@ TEST(Settings, WhatCannotBeTakenIsOneComplaint) {
         {fixed, {"--seed", "1"}, "--seed: this program draws no random graph"},
         {fixed, {"--fps", "30"}, "--fps: this program has no animation"},
         {fixed, {"--recrod", "x"}, "unknown argument '--recrod'"},
+        {fixed, {"--graph", "g.txt"}, "--graph: this program runs on no graph but its own"},
+        {graphs, {"--graph"}, "--graph needs a file"},
+        {graphs, {"--graph", "g.txt", "--seed", "3"}, "--graph and --seed: give one of them, your graph or a random one"},
         // Control characters shown as paths show them: never raw to the terminal.
         {fixed, {"--re\x1b[31mcord\n\t\x7f"}, "unknown argument '--re\\x1B[31mcord\\n\\t\\x7F'"},
     };

@@ -1,7 +1,6 @@
 // The options that every program takes: --explain, --predict, --browse, --autoplay SECONDS,
 // --scale N, --fullscreen, --palette safe, --record DIR, --gif FILE, --worksheet DIR, --seed N,
-// --fps N, --help,
-// --version.
+// --graph FILE, --fps N, --help, --version.
 #include "settings.h"
 
 #include "show.h"
@@ -16,7 +15,8 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                  "       [--worksheet DIR] [--browse] [--autoplay SECONDS] [--scale N] [--fullscreen]\n"
                  "       [--palette safe]\n\n",
                  program.name,
-                 program.draws_random_graph ? " [--seed N]" : "", program.animates ? " [--fps N]" : "");
+                 program.graph.accepted ? " [--graph FILE | --seed N]" : program.draws_random_graph ? " [--seed N]" : "",
+                 program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
     std::fprintf(out, "  --explain     say what each step does, and the algorithm's state, in a panel\n"
@@ -48,8 +48,21 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                       "                no window: write a printable worksheet of the questions, with\n"
                       "                its answer key, as DIR/worksheet.html and, with chromium, as\n"
                       "                DIR/worksheet-a4.pdf and DIR/worksheet-letter.pdf\n");
-    if (program.draws_random_graph)
+    if (program.graph.accepted) {
+        std::fprintf(out, "  --graph FILE  run on the %s in FILE: a line 'vertex V X Y' for each vertex\n"
+                          "                V = 0, 1, ... at its place (or 'vertex V' for each, laid out on a\n"
+                          "                circle), then a line '%s U V' for each %s; a vertex's\n"
+                          "                neighbours are tried in the order of the file; # comments;\n"
+                          "                at most %d vertices, x %d to %d, y %d to %d\n",
+                     program.graph.directed ? "digraph" : "graph", program.graph.directed ? "arc" : "edge",
+                     program.graph.directed ? "arc from U to V" : "edge", program.graph.max_vertices, program.graph.left,
+                     program.graph.right, program.graph.top, program.graph.bottom);
+        std::fprintf(out, program.draws_random_graph
+                              ? "  --seed N      draw the random graph from seed N instead of the time\n"
+                              : "  --seed N      run on a random graph drawn from seed N instead of its own\n");
+    } else if (program.draws_random_graph) {
         std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
+    }
     if (program.animates)
         std::fprintf(out, "  --fps N       animation frames per second, %d to %d (default 60; 0: as fast as\n"
                           "                it goes); a key during an animation skips to its end\n",
@@ -141,7 +154,7 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             if (!has_value) return complaint = "--worksheet needs a folder", Parsed::error;
             settings.worksheet_folder = argv[++i];
         } else if (argument == "--seed") {
-            if (!program.draws_random_graph)
+            if (!program.draws_random_graph && !program.graph.accepted)
                 return complaint = "--seed: this program draws no random graph", Parsed::error;
             unsigned long long seed = 0;
             if (!has_value || !parse_number(argv[i + 1], 0xFFFFFFFFull, seed))
@@ -149,6 +162,10 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             settings.seed = static_cast<unsigned int>(seed);
             settings.seed_given = true;
             ++i;
+        } else if (argument == "--graph") {
+            if (!program.graph.accepted) return complaint = "--graph: this program runs on no graph but its own", Parsed::error;
+            if (!has_value) return complaint = "--graph needs a file", Parsed::error;
+            settings.graph_path = argv[++i];
         } else if (argument == "--fps") {
             if (!program.animates) return complaint = "--fps: this program has no animation", Parsed::error;
             unsigned long long rate = 0;
@@ -163,5 +180,7 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             return complaint = "unknown argument '" + printable(argument) + "'", Parsed::error;
         }
     }
+    if (settings.seed_given && !settings.graph_path.empty())
+        return complaint = "--graph and --seed: give one of them, your graph or a random one", Parsed::error;
     return Parsed::run;
 }

@@ -2,6 +2,8 @@
 // parsing can be tested on its own.
 #pragma once
 
+#include "graph_file.h"
+
 #include <cstdio>
 #include <string>
 
@@ -11,6 +13,7 @@ struct ProgramInfo {
     const char* summary;      // one line for --help
     bool draws_random_graph;  // accepts --seed
     bool animates = false;    // has animated stages: accepts --fps
+    GraphRules graph = {};    // the graphs of the user's it runs on (--graph FILE, --seed N)
 };
 
 constexpr int max_frames_per_second = 1000;
@@ -23,6 +26,7 @@ struct Settings {
     std::string worksheet_folder;  // --worksheet: write the printable worksheet here; empty: none
     bool seed_given = false;
     unsigned int seed = 0;      // --seed, when given
+    std::string graph_path;     // --graph: run on the graph in this file; empty: the program's own
     int frames_per_second = 60; // --fps: the window's animation rate; 0: unpaced
     bool explain = false;       // --explain: the transcript of every step on standard output
     bool predict = false;       // --predict: a question before each step that the program can ask

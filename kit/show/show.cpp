@@ -37,6 +37,8 @@ int question_put_for = 0;      // the step whose question (--predict) was put; 0
 int stage_frames = 0;          // frames of the animated stage in progress
 const char* stage = nullptr;   // what it grows, as the program said
 const char* grown = nullptr;   // what it has grown so far, as the program said it last
+Graph file_graph;              // --graph FILE, as read
+bool graph_read = false;
 Capture capture;
 
 // Removes what a failed show leaves unfinished. Also runs at exit, so that a program that stops
@@ -140,6 +142,16 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         case Parsed::run:
             break;
     }
+    // A graph file the program cannot run on is refused before anything is opened or written.
+    graph_read = false;
+    if (!settings.graph_path.empty()) {
+        std::string why;
+        if (!read_graph_file(settings.graph_path, program.graph, file_graph, why)) {
+            std::fprintf(stderr, "%s\n", why.c_str());
+            std::exit(2);
+        }
+        graph_read = true;
+    }
     if (!settings.unattended() && !platform_has_display()) {
         std::fprintf(stderr,
                      "%s: no display to open a window on (DISPLAY is not set); run it on a desktop, "
@@ -193,6 +205,9 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
 }
 
 bool safe_palette_in_use() { return settings.safe_palette; }
+
+const Graph* graph_from_file() { return graph_read ? &file_graph : nullptr; }
+bool random_graph_wanted() { return settings.seed_given; }
 
 unsigned int random_seed() {
     state.seed = settings.seed_given ? settings.seed : static_cast<unsigned int>(std::time(nullptr));
