@@ -7,9 +7,11 @@
 //   lists with an explicit stack, does next from that vertex: the first undiscovered vertex of its
 //   list, or back to its parent when there is none; and "after vertex v, which vertex does it
 //   enter next" is the vertex that search discovers after v.
+// - the program's result, by tests/checks/PROGRAM.js where there is one.
 // Prints one line per failure and exits 1 when any failed.
 "use strict";
 const fs = require("fs");
+const path = require("path");
 
 const file = process.argv[2];
 const data = JSON.parse(fs.readFileSync(file, "utf8"));
@@ -104,5 +106,11 @@ if (withLists) {
   if (!asked && data.steps.some((step) => step.question && step.question.kind === "vertex_or_back"))
     fail("no question was checked");
 }
+// A program's own result, checked by tests/checks/PROGRAM.js where there is one: a function of the
+// data and `fail` that computes the result again, in a way of its own, from the graph the steps
+// show.
+const ownCheck = path.join(__dirname, "checks", path.basename(String(data.program)) + ".js");
+if (fs.existsSync(ownCheck)) require(ownCheck)(data, fail);
+
 if (failures) process.exit(1);
 console.log("ok " + file);
