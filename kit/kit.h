@@ -145,6 +145,10 @@ const Graph* graph_from_file();
 // random_seed() instead, on its own vertex places.
 bool random_graph_wanted();
 
+// On a graph not its own, how many steps the show will wait on, for "step K of N", said before the
+// first step; unsaid, the steps are numbered without "of N".
+void show_step_count(int count);
+
 // The seed a random program passes to seed_random: --seed N when given, else time(NULL).
 unsigned int random_seed();
 // The programs' random numbers, 0 to 2^31 - 1: the GNU C library's rand, the same on every

@@ -218,7 +218,7 @@ show_sheet_said() {
     grep -v ': chromium is not installed' "$class_work/${1##*/}.said" >&2
 }
 
-# COUNT sheets of one program into DIR/sheet-SEED (DIR/sheet for a program with a fixed graph),
+# COUNT sheets of one program into DIR/sheet-SEED (DIR/sheet for a program that takes no --seed),
 # two graphs never the same: a seed whose graph an earlier sheet has already is passed over, and so
 # is one whose folder is there already.
 make_worksheets() {
@@ -232,8 +232,10 @@ make_worksheets() {
         echo "demo: cannot make the worksheet folder $dir" >&2
         return 1
     fi
+    # A program draws a graph of its own for every seed when it takes --seed: every random program,
+    # and every program whose algorithm runs on a graph.
     local fixed=0
-    [ -z "${program_seeds[$program]}" ] && fixed=1
+    "$build/bin/$program" --help 2>/dev/null | grep -q -- '--seed N' || fixed=1
     remove_earlier_class "$dir" $fixed || return 1
     class_dir=$dir
     if ! class_work=$(mktemp -d "$dir/.class-XXXXXX" 2>/dev/null); then

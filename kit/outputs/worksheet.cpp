@@ -97,6 +97,7 @@ bool start(const Settings& settings, const char* program, std::string& why) {
     show = nullptr;
     command = std::string(program) + " --worksheet " + shell_word(folder);
     if (settings.seed_given) command += " --seed " + std::to_string(settings.seed);
+    if (!settings.graph_path.empty()) command += " --graph " + shell_word(settings.graph_path);
     if (settings.safe_palette) command += " --palette safe";
     earlier_run_removed = false;
     if (!make_folders(folder, made_folders, why)) {

@@ -177,7 +177,12 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
         fail_show(complaint_text);
     }
 
-    state = ShowState{program.name, &listed_step_count != nullptr ? listed_step_count : 0, false, 0, &legend_said(), &algorithm_said()};
+    // The listed count is that of the program's own graph (or of any of its random ones): on a graph
+    // of the user's, or a random one in place of its own, the program says it (show_step_count), or
+    // the steps are not counted ahead.
+    const bool own_step_count = !graph_read && (program.draws_random_graph || !settings.seed_given);
+    const int step_count = own_step_count && &listed_step_count != nullptr ? listed_step_count : 0;
+    state = ShowState{program.name, step_count, false, 0, &legend_said(), &algorithm_said()};
     steps_shown = 0;
     question_put_for = 0;
     stage_frames = 0;
@@ -207,6 +212,9 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
 bool safe_palette_in_use() { return settings.safe_palette; }
 
 const Graph* graph_from_file() { return graph_read ? &file_graph : nullptr; }
+void show_step_count(int count) {
+    if (steps_shown == 0) state.step_count = count;
+}
 bool random_graph_wanted() { return settings.seed_given; }
 
 unsigned int random_seed() {

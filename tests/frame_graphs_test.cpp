@@ -1,0 +1,63 @@
+// Every program that runs on a graph, on graphs other than its own: many random ones (--seed),
+// each recorded with its questions and checked by steps_check.js, whose searches and the checks of
+// tests/checks/ compute every answer and result again in ways of their own; and a file it refuses,
+// which leaves one line and nothing written.
+#include "recording.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int seeds_tried = 25;
+
+// The programs whose --help offers --graph FILE.
+std::vector<std::string> graph_programs() {
+    std::vector<std::string> names;
+    for (const ListedProgram& program : listed_programs()) {
+        const ProgramRun help = run_in("/tmp", quote_path(program_path(program.name)) + " --help");
+        if (help.out.find("--graph FILE") != std::string::npos) names.push_back(program.name);
+    }
+    return names;
+}
+
+class GraphPrograms : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GraphPrograms, OnManyRandomGraphsEveryAnswerAndResultAgreesWithAComputationOfItsOwn) {
+    const std::string& program = GetParam();
+    const std::string folder = make_temp_folder();
+    std::set<std::string> graphs;  // each run's first step, which shows its graph
+    for (int seed = 1; seed <= seeds_tried; ++seed) {
+        const std::string recording = folder + "/seed-" + std::to_string(seed);
+        const ProgramRun run = run_in(folder, quote_path(program_path(program)) + " --predict --seed " + std::to_string(seed) +
+                                                  " --record " + quote_path(recording));
+        ASSERT_EQ(run.exit_status, 0) << program << " --seed " << seed << ": " << run.err;
+        const ProgramRun checked = run_in(folder, "node '" SOURCE_DIR "/tests/steps_check.js' " + quote_path(recording + "/steps.json"));
+        EXPECT_EQ(checked.exit_status, 0) << program << " --seed " << seed << ":\n" << checked.out << checked.err;
+        graphs.insert(slurp(recording + "/step-001.png"));
+        fs::remove_all(recording);
+    }
+    // A class of 25 gets 25 graphs, or nearly: a few small graphs may come twice.
+    EXPECT_GE(static_cast<int>(graphs.size()), seeds_tried * 9 / 10) << program << ": graphs drawn from " << seeds_tried << " seeds";
+}
+
+TEST_P(GraphPrograms, AFileItRefusesIsOneLineAndNothingIsWritten) {
+    const std::string& program = GetParam();
+    const std::string folder = make_temp_folder();
+    std::ofstream(folder + "/lecture.txt") << "# my lecture\nvertex 0\nvertex one\n";
+    const ProgramRun run = run_in(folder, quote_path(program_path(program)) + " --graph lecture.txt --record pictures --explain");
+    EXPECT_EQ(run.exit_status, 2);
+    EXPECT_EQ(run.err, "lecture.txt:3: 'one' is not a vertex number (0, 1, 2, ...)\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(fs::exists(folder + "/pictures"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGraphProgram, GraphPrograms, ::testing::ValuesIn(graph_programs()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
