@@ -145,6 +145,11 @@ const Graph* graph_from_file();
 // random_seed() instead, on its own vertex places.
 bool random_graph_wanted();
 
+// The graph the program runs on, said once it is chosen and before anything is drawn: with
+// --print-graph the program writes it in the format of --graph and ends there. Row v of `rows`
+// (from rows[v * row_length]) holds v's degree[v] neighbours in the order they are tried.
+void say_graph_in_use(int vertex_count, const int* x, const int* y, const int* degree, const int* rows,
+                      int row_length, bool directed);
 // On a graph not its own, how many steps the show will wait on, for "step K of N", said before the
 // first step; unsaid, the steps are numbered without "of N".
 void show_step_count(int count);

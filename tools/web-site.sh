@@ -37,15 +37,22 @@ build_web_programs() {
 
 # Writes the page of one program: $1 the folder, $2 the program.
 write_program_page() {
-    local dir=$1 program=$2 html description controls=""
+    local dir=$1 program=$2 html description controls="" takes_graph=0 graph_form="" own_graph=""
     html_escape "${program_description[$program]}"
     description=$html
-    [ -n "${program_seeds[$program]}" ] &&
+    # A program that runs on a graph takes a graph of the visitor's, and a seed for a random one.
+    if "$native/bin/$program" --help 2>/dev/null | grep -q -- '--graph FILE'; then
+        takes_graph=1
+        html_escape "$("$native/bin/$program" --print-graph 2>/dev/null)"
+        own_graph=$html
+        graph_form='<form id="graph-form" class="graph"><label for="graph">Your graph, in the format of <code>'"$program"' --graph FILE</code>: a line <code>vertex V X Y</code> for each vertex, then <code>edge U V</code> (or <code>arc U V</code> for a digraph) for each edge</label><br><textarea id="graph" rows="10" cols="34" spellcheck="false" autocomplete="off" aria-describedby="graph-note">'"$own_graph"'</textarea><br><button type="submit">Run on this graph</button><p id="graph-note" role="status"></p></form>'
+    fi
+    { [ -n "${program_seeds[$program]}" ] || [ $takes_graph -eq 1 ]; } &&
         controls+='<label>Seed <input id="seed" inputmode="numeric" pattern="[0-9]*" placeholder="from the clock" aria-describedby="seed-note"></label>'
     [ "$program" = gridtrees ] || [ "$program" = gridpath ] &&
         controls+='<label>Frames per second <input id="fps" inputmode="numeric" pattern="[0-9]*" placeholder="60"></label>'
     local seed_note=""
-    [ -n "${program_seeds[$program]}" ] &&
+    { [ -n "${program_seeds[$program]}" ] || [ $takes_graph -eq 1 ]; } &&
         seed_note='<p class="note" id="seed-note">The caption names the seed of the graph shown. Restart with that seed, or open this page with <code>?seed=N</code> in its address, to show the same graph again, as <code>'"$program"' --seed N</code> does on the desktop.</p>'
     cat >"$dir/$program.html" <<PAGE
 <!DOCTYPE html>
@@ -68,6 +75,7 @@ write_program_page() {
 </div>
 <div class="controls">$controls<label><input id="predict" type="checkbox"> Predict: a question before each step</label><button id="restart" type="button">Restart</button></div>
 <p id="status" role="status"></p>
+$graph_form
 $seed_note
 <p class="note">Keys: with the picture focused, any key goes on to the next step; during an animation a key skips to its end. Tab leaves the picture for the controls. With Predict on, type the answer and press Enter, or Escape to skip the question. The program runs here exactly as on the desktop and draws the same pixels, but a page cannot write files: for the pictures of every step (<code>--record DIR</code>) or an animated GIF (<code>--gif FILE</code>), run the desktop program.</p>
 <script src="page.js"></script>

@@ -13,13 +13,24 @@
     var fpsField = document.getElementById("fps");
     var parameters = new URLSearchParams(window.location.search);
 
-    // The program's command line, from the address: ?seed=N (random programs), ?fps=N (animated),
-    // ?predict=1.
+    // The program's command line, from the address: ?seed=N (random programs, and a random graph
+    // for a program that runs on a graph), ?graph=... (a graph of the visitor's), ?fps=N
+    // (animated), ?predict=1.
     // A value the desktop program would refuse is said on the page and left out.
     var args = ["--explain"];
     var refused = [];
+    var graphField = document.getElementById("graph");
+    var graphNote = document.getElementById("graph-note");
+    var graphName = "your-graph.txt";
+    var graph = parameters.get("graph");
+    var files = {};
+    if (graphField && graph !== null) {
+        graphField.value = decodeGraph(graph);
+        files[graphName] = graphField.value;
+        args.push("--graph", graphName);
+    }
     var seed = parameters.get("seed");
-    if (seedField && seed !== null) {
+    if (seedField && seed !== null && graph === null) {
         if (/^[0-9]{1,10}$/.test(seed) && Number(seed) <= 4294967295) {
             args.push("--seed", seed);
             seedField.value = seed;
@@ -43,16 +54,47 @@
     }
     if (refused.length > 0) status.textContent = refused.join("; ") + ".";
 
+    // A graph in the address, short: "vertex 0 200 60" is v0.200.60, "edge 0 1" e0.1, "arc 0 1"
+    // a0.1, the lines joined by "_", comments and blank lines left out; a text with any other
+    // line goes as it is, after a "~".
+    function encodeGraph(text) {
+        var parts = [];
+        var plain = text.split("\n").every(function (line) {
+            var words = line.replace(/#.*/, "").trim().split(/\s+/).filter(Boolean);
+            if (words.length === 0) return true;
+            var letter = { vertex: "v", edge: "e", arc: "a" }[words[0]];
+            if (!letter || !words.slice(1).every(function (w) { return /^[0-9]{1,5}$/.test(w); })) return false;
+            parts.push(letter + words.slice(1).join("."));
+            return true;
+        });
+        return plain ? parts.join("_") : "~" + text;
+    }
+    function decodeGraph(value) {
+        if (value.charAt(0) === "~") return value.slice(1);
+        var names = { v: "vertex", e: "edge", a: "arc" };
+        return value.split("_").map(function (part) {
+            return (names[part.charAt(0)] || part.charAt(0)) + " " + part.slice(1).split(".").join(" ");
+        }).join("\n") + "\n";
+    }
+
     // Restart: the same page with what the fields say, so that the address names the graph.
-    document.getElementById("restart").addEventListener("click", function () {
+    function restart(withGraph) {
         var next = new URLSearchParams();
-        if (seedField && seedField.value.trim() !== "") next.set("seed", seedField.value.trim());
+        if (withGraph) next.set("graph", encodeGraph(graphField.value));
+        else if (seedField && seedField.value.trim() !== "") next.set("seed", seedField.value.trim());
         if (fpsField && fpsField.value.trim() !== "") next.set("fps", fpsField.value.trim());
         if (predictBox.checked) next.set("predict", "1");
         var query = next.toString() === "" ? "" : "?" + next.toString();
         if (query === window.location.search) window.location.reload();
         else window.location.search = query;
-    });
+    }
+    document.getElementById("restart").addEventListener("click", function () { restart(graph !== null && graphField !== null); });
+    if (graphField) {
+        document.getElementById("graph-form").addEventListener("submit", function (event) {
+            event.preventDefault();
+            restart(true);
+        });
+    }
 
     // Keys as the desktop's window takes them, one number each: 256 times the kind (a character,
     // Backspace, Enter, Escape, the arrows, Page Up and Down, Home, End, another key) plus the
@@ -99,7 +141,13 @@
         arguments: args,
         keys: keys,
         print: print,
+        files: files,
         printErr: function (line) {
+            // A graph the program refuses is said beside the field: "your-graph.txt:3: ..." is line 3 of it.
+            if (graphNote && line.indexOf(graphName) === 0) {
+                graphNote.textContent = "Your graph" + line.slice(graphName.length).replace(/^:([0-9]+):/, ", line $1:");
+                graphField.setAttribute("aria-invalid", "true");
+            }
             status.textContent = line;
             if (window.console) console.error(line);
         },

@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <thread>
 
 #include <dirent.h>
@@ -553,6 +554,18 @@ std::int64_t platform_now_us() {
 
 void platform_sleep_us(std::int64_t microseconds) {
     std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+}
+
+FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return FileRead::failed;
+    text.clear();
+    char block[4096];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        text.append(block, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > largest) return FileRead::too_large;
+    }
+    return in.bad() ? FileRead::failed : FileRead::done;
 }
 
 std::string platform_executable_folder() {

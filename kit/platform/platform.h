@@ -105,3 +105,8 @@ void platform_sleep_us(std::int64_t microseconds);
 
 // The folder holding the running program, or empty when it cannot be told.
 std::string platform_executable_folder();
+
+// A whole text file the user named (--graph FILE): on the desktop from the file system, in the
+// browser from the page (Module.files, by name).
+enum class FileRead { done, too_large, failed };
+FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text);

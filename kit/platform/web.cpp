@@ -183,6 +183,28 @@ void platform_sleep_us(std::int64_t microseconds) {
 
 std::string platform_executable_folder() { return ""; }
 
+namespace {
+
+// The text the page put in Module.files under `name`, or null; the caller frees it.
+// clang-format off
+EM_JS(char*, text_from_page, (const char* name), {
+    var files = Module['files'] || {};
+    var key = UTF8ToString(name);
+    if (!Object.prototype.hasOwnProperty.call(files, key)) return 0;
+    return stringToNewUTF8(String(files[key]));
+});
+// clang-format on
+
+}  // namespace
+
+FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text) {
+    char* found = text_from_page(path.c_str());
+    if (found == nullptr) return FileRead::failed;
+    text = found;
+    std::free(found);
+    return text.size() > largest ? FileRead::too_large : FileRead::done;
+}
+
 // ---- The SDL 1.2 calls the programs make, on the surface in memory --------------------------
 
 Uint32 SDL_MapRGB(const SDL_PixelFormat* format, Uint8 r, Uint8 g, Uint8 b) {

@@ -1,11 +1,11 @@
 // Reading a graph file (see graph_file.h): a line at a time, every complaint naming its line.
 #include "graph_file.h"
 
+#include "platform.h"
 #include "show.h"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -178,23 +178,12 @@ bool read_graph(const std::string& text, const std::string& name, const GraphRul
 }
 
 bool read_graph_file(const std::string& path, const GraphRules& rules, Graph& graph, std::string& why) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        why = printable(path) + ": cannot be read";
-        return false;
-    }
     std::string text;
-    char block[4096];
-    while (in.read(block, sizeof block) || in.gcount() > 0) {
-        text.append(block, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > largest_file) {
-            why = printable(path) + ": more than a megabyte, too large for a graph file";
-            return false;
-        }
+    switch (platform_read_text_file(path, largest_file, text)) {
+        case FileRead::done: return read_graph(text, printable(path), rules, graph, why);
+        case FileRead::too_large: why = printable(path) + ": more than a megabyte, too large for a graph file"; return false;
+        case FileRead::failed: break;
     }
-    if (in.bad()) {
-        why = printable(path) + ": cannot be read";
-        return false;
-    }
-    return read_graph(text, printable(path), rules, graph, why);
+    why = printable(path) + ": cannot be read";
+    return false;
 }

@@ -1,6 +1,6 @@
 // The options that every program takes: --explain, --predict, --browse, --autoplay SECONDS,
 // --scale N, --fullscreen, --palette safe, --record DIR, --gif FILE, --worksheet DIR, --seed N,
-// --graph FILE, --fps N, --help, --version.
+// --graph FILE, --print-graph, --fps N, --help, --version.
 #include "settings.h"
 
 #include "show.h"
@@ -15,7 +15,7 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
                  "       [--worksheet DIR] [--browse] [--autoplay SECONDS] [--scale N] [--fullscreen]\n"
                  "       [--palette safe]\n\n",
                  program.name,
-                 program.graph.accepted ? " [--graph FILE | --seed N]" : program.draws_random_graph ? " [--seed N]" : "",
+                 program.graph.accepted ? " [--graph FILE | --seed N] [--print-graph]" : program.draws_random_graph ? " [--seed N]" : "",
                  program.animates ? " [--fps N]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
@@ -60,6 +60,8 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
         std::fprintf(out, program.draws_random_graph
                               ? "  --seed N      draw the random graph from seed N instead of the time\n"
                               : "  --seed N      run on a random graph drawn from seed N instead of its own\n");
+        std::fprintf(out, "  --print-graph no window: write the graph it would run on (its own, seed N's or\n"
+                          "                FILE's) in the format of --graph, to change and run again\n");
     } else if (program.draws_random_graph) {
         std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
     }
@@ -166,6 +168,9 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             if (!program.graph.accepted) return complaint = "--graph: this program runs on no graph but its own", Parsed::error;
             if (!has_value) return complaint = "--graph needs a file", Parsed::error;
             settings.graph_path = argv[++i];
+        } else if (argument == "--print-graph") {
+            if (!program.graph.accepted) return complaint = "--print-graph: this program runs on no graph but its own", Parsed::error;
+            settings.print_graph = true;
         } else if (argument == "--fps") {
             if (!program.animates) return complaint = "--fps: this program has no animation", Parsed::error;
             unsigned long long rate = 0;
@@ -180,6 +185,8 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
             return complaint = "unknown argument '" + printable(argument) + "'", Parsed::error;
         }
     }
+    if (settings.print_graph && (!settings.record_folder.empty() || !settings.gif_path.empty() || !settings.worksheet_folder.empty()))
+        return complaint = "--print-graph writes the graph alone: leave out --record, --gif and --worksheet", Parsed::error;
     if (settings.seed_given && !settings.graph_path.empty())
         return complaint = "--graph and --seed: give one of them, your graph or a random one", Parsed::error;
     return Parsed::run;

@@ -27,6 +27,7 @@ struct Settings {
     bool seed_given = false;
     unsigned int seed = 0;      // --seed, when given
     std::string graph_path;     // --graph: run on the graph in this file; empty: the program's own
+    bool print_graph = false;   // --print-graph: write the graph it would run on, in the --graph format
     int frames_per_second = 60; // --fps: the window's animation rate; 0: unpaced
     bool explain = false;       // --explain: the transcript of every step on standard output
     bool predict = false;       // --predict: a question before each step that the program can ask
@@ -37,7 +38,7 @@ struct Settings {
     bool safe_palette = false;  // --palette safe: colours that people with a colour vision deficiency tell apart
 
     // No window: the show runs to its end as if a key were pressed at every step.
-    bool unattended() const { return !record_folder.empty() || !gif_path.empty() || !worksheet_folder.empty(); }
+    bool unattended() const { return !record_folder.empty() || !gif_path.empty() || !worksheet_folder.empty() || print_graph; }
     // The window shows the pictures the show hands it, rather than what the program flips: it can
     // then put a question before a step's picture.
     // It does so as well to go back to an earlier step, to show the picture larger than it is

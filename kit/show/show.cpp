@@ -212,6 +212,31 @@ void start_frame(int argc, char* argv[], const ProgramInfo& program) {
 bool safe_palette_in_use() { return settings.safe_palette; }
 
 const Graph* graph_from_file() { return graph_read ? &file_graph : nullptr; }
+void say_graph_in_use(int vertex_count, const int* x, const int* y, const int* degree, const int* rows, int row_length,
+                      bool directed) {
+    if (!settings.print_graph) return;
+    std::string text = "# " + std::string(program_name) + (graph_read ? "'s graph of " + printable(settings.graph_path)
+                                                         : settings.seed_given ? "'s random graph of seed " + std::to_string(settings.seed)
+                                                                               : "'s own graph") + "\n";
+    for (int v = 0; v < vertex_count; ++v)
+        text += "vertex " + std::to_string(v) + " " + std::to_string(x[v]) + " " + std::to_string(y[v]) + "\n";
+    // Each edge once, where it first comes in the lists: the lists of the file read back are these,
+    // as far as one order of the edges can give every vertex's order.
+    for (int u = 0; u < vertex_count; ++u)
+        for (int j = 0; j < degree[u]; ++j) {
+            const int v = rows[u * row_length + j];
+            bool written = false;
+            for (int i = 0; !directed && i < degree[v] && v < u; ++i) written |= rows[v * row_length + i] == u;
+            if (!written) text += std::string(directed ? "arc " : "edge ") + std::to_string(u) + " " + std::to_string(v) + "\n";
+        }
+    std::string why;
+    if (!write_standard_output(text, why)) {
+        std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
+        std::exit(1);
+    }
+    std::exit(0);
+}
+
 void show_step_count(int count) {
     if (steps_shown == 0) state.step_count = count;
 }
