@@ -140,6 +140,24 @@ async function checkBehaviour(browser, origin) {
     report(questionAt >= 0 && answerAt > questionAt && stepAt > answerAt,
            `the question, then the answer after Escape, then step 3's words (lines ${questionAt}, ${answerAt}, ${stepAt})`);
     await page.close();
+
+    // A teacher's graph in the address, short, draws what --graph draws on the desktop; a graph the
+    // program refuses is said beside the field, by its line.
+    const lecture = fs.readFileSync(path.join(__dirname, "..", "examples", "undirected-lecture.txt"), "utf8")
+        .split("\n").map((line) => line.replace(/#.*/, "").trim().split(/\s+/).filter(Boolean)).filter((words) => words.length)
+        .map((words) => words[0][0] + words.slice(1).join(".")).join("_");
+    page = await browser.newPage();
+    await page.goto(`${origin}/site/numbering.html?graph=${lecture}`);
+    const drawn = await waitForWaits(page, 1, 20000);
+    const lectureDiffering = drawn ? await page.evaluate(differingPixels, `${origin}/native/numbering-lecture/step-001.png`) : -1;
+    report(lectureDiffering === 0, `numbering on a graph in the address draws the desktop's --graph picture (${drawn ? `${lectureDiffering} pixels differ` : "nothing drawn"})`);
+    await page.close();
+    page = await browser.newPage();
+    await page.goto(`${origin}/site/numbering.html?graph=v0_v1_x1`);
+    const note = await page.waitForFunction(() => document.getElementById("graph-note").textContent, null, { timeout: 20000 })
+        .then((handle) => handle.jsonValue(), () => "");
+    report(note === "Your graph, line 3: 'x' is not 'vertex', 'edge' or 'arc'", `a refused graph is said beside the field ("${note}")`);
+    await page.close();
     return failures;
 }
 

@@ -35,4 +35,9 @@ while read -r name seeds _; do
         exit 1
     }
 done <"$source_dir/programs.list"
+# A teacher's graph, for the page's "Your graph".
+"$build/bin/numbering" --graph "$source_dir/examples/undirected-lecture.txt" --record "$work/desktop/numbering-lecture" >/dev/null || {
+    echo "web_test: recording numbering on examples/undirected-lecture.txt on the desktop failed"
+    exit 1
+}
 CHROMIUM=$chromium node "$source_dir/tests/web_compare.js" "$playwright" "$work/site" "$work/desktop" "$source_dir/programs.list"
