@@ -69,12 +69,12 @@ std::string read_text(const std::string& path) {
 std::vector<Show> all_runs() {
     std::vector<Show> runs;
     for (const ListedProgram& program : listed_programs()) {
-        if (program.seeds.empty()) runs.push_back({program.name, "", program.steps});
-        for (const std::string& seed : program.seeds) runs.push_back({program.name, seed, program.steps});
+        if (program.seeds.empty()) runs.push_back({program.name, "", program.steps, false, ""});
+        for (const std::string& seed : program.seeds) runs.push_back({program.name, seed, program.steps, false, ""});
     }
     for (const ListedProgram& program : listed_programs())
         for (const char* name : held_in_safe_palette)
-            if (program.name == name) runs.push_back({program.name, "", program.steps, true});
+            if (program.name == name) runs.push_back({program.name, "", program.steps, true, ""});
     for (const auto& [program, graph] : user_graph_runs) runs.push_back({program, "", 0, false, graph});
     return runs;
 }
@@ -181,8 +181,9 @@ TEST_P(Golden, EveryStepHasItsGoldenPixels) {
     const Show& run = GetParam();
     const Recording recording = record(run.program, run.arguments());
     ASSERT_EQ(recording.run.exit_status, 0) << recording.run.err;
-    if (run.graph.empty())
+    if (run.graph.empty()) {
         ASSERT_EQ(static_cast<int>(recording.steps.size()), run.steps) << run.name() << ": steps recorded and in programs.list";
+    }
     const std::string expected_folder = golden_folder + "/" + run.name();
     // The predicting show: --explain too, so that standard output can be held to the file.
     Recording predicting;
