@@ -192,6 +192,12 @@ std::string row_name(int row) {
     return "row " + std::to_string(row + 1) + " from the top";
 }
 
+// "the top row", but "row 2 from the top".
+std::string the_row(int row) {
+    const std::string name = row_name(row);
+    return name.compare(0, 4, "row ") == 0 ? name : "the " + name;
+}
+
 // "0, 1, 2 and 3 along the top row and 4, 5, 6 and 7 along the bottom row".
 std::string picture_rows() {
     std::string text;
@@ -202,7 +208,7 @@ std::string picture_rows() {
             for (int v = 0; v < vertices_in_use; ++v)
                 if (row_of(v) == r && column_of(v) == c) in_row[count++] = v;
         if (r > 0) text += r == rows - 1 ? " and " : ", ";
-        text += joined(in_row, count) + (count == 1 ? " in the " : " along the ") + row_name(r);
+        text += joined(in_row, count) + (count == 1 ? " in " : " along ") + the_row(r);
     }
     return text;
 }
@@ -212,7 +218,7 @@ std::string placed_vertex(int v) {
     std::string text = std::to_string(v);
     const int row = row_of(v);
     if (!placed[v] && row_size(row) == 1)
-        text += " (alone in the " + row_name(row) + ")";
+        text += " (alone in " + the_row(row) + ")";
     else if (!placed[v])
         text += " (" + row_name(row) + ", " + ordinal[column_of(v)] + " from the left)";
     placed[v] = true;
