@@ -1,6 +1,9 @@
 // The random digraph of closure8 and the Warshall passes over its reachability matrix.
 #include "digraph.h"
 
+#include "kit.h"
+
+int vertices_in_use = vertex_count;
 int adjacency[vertex_count][vertex_count];
 int closure[vertex_count][vertex_count];
 
@@ -22,6 +25,7 @@ void direct_pair(int a, int b, int (*draw)()) {
 }  // namespace
 
 void build_digraph(int (*draw)()) {
+    vertices_in_use = vertex_count;
     for (auto& row : adjacency)
         for (int& cell : row) cell = 0;
     for (int i : horizontal_pairs) direct_pair(i, i + 1, draw);
@@ -31,14 +35,24 @@ void build_digraph(int (*draw)()) {
     adjacency[6][5] = 1;
 }
 
+void use_digraph(const Graph& graph) {
+    vertices_in_use = graph.vertex_count;
+    for (auto& row : adjacency)
+        for (int& cell : row) cell = 0;
+    for (int i = 0; i < vertices_in_use; i++) {
+        adjacency[i][i] = 1;
+        for (int e = 0; e < graph.degree[i]; e++) adjacency[i][graph.adjacency[i][e]] = 1;
+    }
+}
+
 void copy_adjacency_to_closure() {
-    for (int i = 0; i < vertex_count; i++)
-        for (int j = 0; j < vertex_count; j++) closure[i][j] = adjacency[i][j];
+    for (int i = 0; i < vertices_in_use; i++)
+        for (int j = 0; j < vertices_in_use; j++) closure[i][j] = adjacency[i][j];
 }
 
 // In place: a cell set earlier in the pass is already seen by the cells after it.
 void warshall_pass(int k) {
-    for (int i = 0; i < vertex_count; i++)
-        for (int j = 0; j < vertex_count; j++)
+    for (int i = 0; i < vertices_in_use; i++)
+        for (int j = 0; j < vertices_in_use; j++)
             if (closure[i][j] == 0 && closure[i][k] == 1 && closure[k][j] == 1) closure[i][j] = 1;
 }

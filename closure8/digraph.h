@@ -2,8 +2,13 @@
 // reachability matrix.
 #pragma once
 
+struct Graph;
+
+// The program's own digraph, and the most vertices its pictures have room for.
 constexpr int vertex_count = 8;
 constexpr int grid_columns = 4;
+// The vertices of the digraph in use: its own, or the user's.
+extern int vertices_in_use;
 
 // adjacency[i][j] = 1 for an edge i -> j; the diagonal is 1.
 extern int adjacency[vertex_count][vertex_count];
@@ -14,6 +19,10 @@ extern int closure[vertex_count][vertex_count];
 // smaller number to the larger), then adds the diagonal and the fixed edges 1 -> 2 and 6 -> 5.
 // The program draws with random_number; the tests hand in their own sequences.
 void build_digraph(int (*draw)());
+
+// Runs on the user's digraph instead (at most vertex_count vertices): an edge i -> j for each arc,
+// and the diagonal.
+void use_digraph(const Graph& graph);
 
 // Starts the reachability matrix from the digraph.
 void copy_adjacency_to_closure();

@@ -10,12 +10,40 @@
 namespace {
 
 constexpr int most_cells = most_closure_vertices * most_closure_vertices;
+// "15->14, " for each pair of a complete digraph, and the closing nul.
+constexpr int most_pairs_text = most_cells * 8 + 1;
 
-const int* adjacency;
-const int* closure;
+// The program's matrices, rows `row_length` apart; the words read compact n x n copies of them,
+// refreshed at every hook, since the kit's matrices and the cells below are n x n.
+const int* program_adjacency;
+const int* program_closure;
+int row_length;
+int adjacency_cells[most_cells];
+int closure_cells[most_cells];
+const int* const adjacency = adjacency_cells;
+const int* const closure = closure_cells;
 int n;
-int grid_columns;
+int grid_columns;  // 0: the user's digraph, which stands on no grid of the program's
+bool placed_by_file;
 PassView view;
+
+void read_matrices() {
+    for (int i = 0; i < n; i++)
+        for (int j = 0; j < n; j++) {
+            adjacency_cells[i * n + j] = program_adjacency[i * row_length + j];
+            closure_cells[i * n + j] = program_closure[i * row_length + j];
+        }
+}
+
+bool users_digraph() { return grid_columns == 0; }
+
+// Where the vertices stand, for the legend: "on a grid of 2 rows of 4".
+void vertex_places(char* text, int size) {
+    if (!users_digraph())
+        std::snprintf(text, size, "on a grid of %d rows of %d", (n + grid_columns - 1) / grid_columns, grid_columns);
+    else
+        std::snprintf(text, size, placed_by_file ? "where the graph file places them" : "evenly on a circle");
+}
 
 // The lines of algorithm_lines, by what they do. An all-in-one show has no walks, so its lines
 // skip them (0 marks a line the show does not have).
@@ -137,13 +165,13 @@ void ask_about_a_cell() {
     ask(AnswerKind::yes_no, "Row %d, column %d of the matrix is 0: there is no edge %d->%d. Will it be 1 after the "
                             "last pass, that is, does vertex %d reach vertex %d?", i, j, i, j, i, j);
     if (yes) {
-        char path[64];
+        char path[6 * most_closure_vertices];
         name_path(path, sizeof path, i, j, set_by[c]);
         answer(answers::yes, "Yes: %d reaches %d along %s, whose highest stop on the way is %d, so pass %d sets row "
                              "%d, column %d to 1.", i, j, path, set_by[c], set_by[c], i, j);
         return;
     }
-    char reached[80] = "";
+    char reached[6 * most_closure_vertices] = "";
     int count = 0, used = 0, named = 0;
     for (int v = 0; v < n; v++) count += v != i && cell(closure, i, v) == 1;
     for (int v = 0; v < n; v++)
@@ -172,7 +200,7 @@ int name_neighbours(char* text, int size, int k, bool row) {
 // from the matrix as the pass found it; `pairs_made` is how many pairs i->j (i != j, neither k)
 // that gives.
 void who_meets_at(char* text, int size, int k, int& pairs_made) {
-    char reaching[64], reached[64], how[80];
+    char reaching[6 * most_closure_vertices], reached[6 * most_closure_vertices], how[80];
     const int in = name_neighbours(reaching, sizeof reaching, k, false);
     name_neighbours(reached, sizeof reached, k, true);
     known_by(how, sizeof how, k);
@@ -201,7 +229,7 @@ void why_nothing(char* text, int size, int k) {
     else if (!reaches)
         std::snprintf(text, size, "%d reaches no other vertex %s", k, how);
     else {
-        char who[320];
+        char who[400];
         int pairs_made = 0;
         who_meets_at(who, sizeof who, k, pairs_made);
         std::snprintf(text, size, "%s, and every pair they make was 1 already", who);
@@ -225,12 +253,12 @@ void pairs_set(char* text, int size, int added, int pairs_made) {
 void ask_how_many_added(int k, int added, const char* pairs) {
     ask(AnswerKind::number, "How many new 1s will pass %d, through vertex %d, add to the matrix?", k, k);
     if (added == 0) {
-        char why[400];
+        char why[480];
         why_nothing(why, sizeof why, k);
         answer(0, "Pass %d adds 0 new 1s, because %s.", k, why);
         return;
     }
-    char who[320], which[80], listed[1300] = "";
+    char who[400], which[80], listed[most_pairs_text + 4] = "";
     int pairs_made = 0;
     who_meets_at(who, sizeof who, k, pairs_made);
     pairs_set(which, sizeof which, added, pairs_made);
@@ -253,13 +281,13 @@ void stops_up_to(char* text, int size, int k) {
 // A one-per-step pass, said as it is shown.
 void say_pass_shown(int k, int added, const char* pairs) {
     if (added == 0) {
-        char why[400];
+        char why[480];
         why_nothing(why, sizeof why, k);
         explain("After pass %d, through vertex %d, the matrix is unchanged.", k, k);
         explain("The pass sets cell (i, j) wherever i reaches %d and %d reaches j, and here it sets nothing, "
                 "because %s.", k, k, why);
     } else {
-        char who[320], which[80];
+        char who[400], which[80];
         int pairs_made = 0;
         who_meets_at(who, sizeof who, k, pairs_made);
         pairs_set(which, sizeof which, added, pairs_made);
@@ -284,13 +312,13 @@ void say_pass_shown(int k, int added, const char* pairs) {
 
 // An all-in-one pass, kept for the words of the last picture.
 void keep_pass(int k, int added, const char* pairs) {
-    char text[1800];
+    char text[most_pairs_text + 600];
     if (added == 0) {
-        char why[400];
+        char why[480];
         why_nothing(why, sizeof why, k);
         std::snprintf(text, sizeof text, "Pass %d, through vertex %d, adds nothing, because %s.", k, k, why);
     } else {
-        char who[320], which[80];
+        char who[400], which[80];
         int pairs_made = 0;
         who_meets_at(who, sizeof who, k, pairs_made);
         pairs_set(which, sizeof which, added, pairs_made);
@@ -313,28 +341,41 @@ void legend_line(const char* format, int a, int b) {
 
 }  // namespace
 
-void start_closure_words(const int* digraph, const int* matrix, int vertices, int columns, PassView pass_view) {
-    adjacency = digraph;
-    closure = matrix;
+void start_closure_words(const int* digraph, const int* matrix, int vertices, int matrix_row_length, int columns,
+                         PassView pass_view) {
+    program_adjacency = digraph;
+    program_closure = matrix;
+    row_length = matrix_row_length;
     n = vertices < most_closure_vertices ? vertices : most_closure_vertices;
     grid_columns = columns;
+    placed_by_file = false;
     view = pass_view;
     for (std::string& words : pass_words) words.clear();
+    read_matrices();
+}
+
+void closure_digraph_from_file(bool placed) {
+    grid_columns = 0;
+    placed_by_file = placed;
 }
 
 void give_closure_legend() {
-    const int rows = (n + grid_columns - 1) / grid_columns;
+    char places[80], entry[200];
+    vertex_places(places, sizeof places);
+    std::snprintf(entry, sizeof entry, "small black dot with its number: a vertex; the vertices stand %s", places);
     if (view == PassView::all_in_one_picture) {
-        legend_line("small black dot with its number: a vertex; the vertices stand on a grid of %d rows of %d", rows,
-                    grid_columns);
+        legend(entry);
         legend("red arrow in the top drawing: an edge of the digraph, from the vertex at its tail to the vertex its head points at");
-        legend("matrix of 0s and 1s: row i, column j is 1 when vertex i reaches vertex j; the first one is the digraph's, the one at the bottom right the closure's");
+        // Eight passes end beside the last small drawing; a count of them that fills its row of three
+        // puts the matrix in the row below.
+        legend(users_digraph()
+                   ? "matrix of 0s and 1s: row i, column j is 1 when vertex i reaches vertex j; the first one is the digraph's, the one after the last small drawing the closure's"
+                   : "matrix of 0s and 1s: row i, column j is 1 when vertex i reaches vertex j; the first one is the digraph's, the one at the bottom right the closure's");
         legend("small blue drawing with number k above it: the closure after pass k, with an arrow i->j for every pair found so far");
         legend_line("red arrows in the last small drawing (pass %d): the finished transitive closure", n - 1, 0);
         return;
     }
-    legend_line("small black dot with its number: a vertex; the vertices stand on a grid of %d rows of %d", rows,
-                grid_columns);
+    legend(entry);
     legend("red arrow: an edge of the digraph, from the vertex at its tail to the vertex its head points at");
     legend("red ring round a number (first picture): the start vertex of that small copy's walk");
     legend("thick red line with red dots at its ends (first picture): an edge along which the depth-first walk first reached a vertex");
@@ -344,7 +385,8 @@ void give_closure_legend() {
 }
 
 void give_closure_method() {
-    char edges[400] = "";
+    read_matrices();
+    char edges[most_pairs_text] = "";
     const int edge_count = name_pairs(edges, sizeof edges, adjacency, nullptr);
     const int last = n - 1, cells = n * n * n;
     const char* const matrix_rule =
@@ -386,10 +428,12 @@ void give_closure_method() {
                       n, edge_count, matrix_rule, last, why_kept, last, n, n, n, cells, n, n, n, n, cells);
     how_it_works(text);
 
-    const int rows = (n + grid_columns - 1) / grid_columns;
     char build[100], each_start[80], walk_edges[100], each_pass[40], each_row[40], each_column[40];
-    std::snprintf(build, sizeof build, "build the digraph on the %d x %d grid, edge directions drawn at random", rows,
-                  grid_columns);
+    if (users_digraph())
+        std::snprintf(build, sizeof build, "take the digraph of the graph file, an edge i->j for each arc line");
+    else
+        std::snprintf(build, sizeof build, "build the digraph on the %d x %d grid, edge directions drawn at random",
+                      (n + grid_columns - 1) / grid_columns, grid_columns);
     std::snprintf(each_start, sizeof each_start, "for s = 0 to %d: unmark every vertex; walk(s)", last);
     std::snprintf(walk_edges, sizeof walk_edges, "  for j = 0 to %d: if v->j is an edge and j is unmarked: walk(j)",
                   last);
@@ -431,7 +475,8 @@ int name_starts_reaching(int count, char* names, int size) {
 }  // namespace
 
 void say_walks() {
-    char edges[400] = "";
+    read_matrices();
+    char edges[most_pairs_text] = "";
     const int edge_count = name_pairs(edges, sizeof edges, adjacency, nullptr);
     int most = 0, fewest = 0;
     for (int s = 1; s < n; s++) {
@@ -441,12 +486,13 @@ void say_walks() {
     char most_names[80], fewest_names[80];
     const int tied_most = name_starts_reaching(walk_reached[most], most_names, sizeof most_names);
     const int tied_fewest = name_starts_reaching(walk_reached[fewest], fewest_names, sizeof fewest_names);
-    explain("%s copies of a random digraph of %d vertices and %d edges: %s. In each copy a depth-first "
+    explain("%s copies of %s digraph of %d vertices and %d edges: %s. In each copy a depth-first "
             "walk starts from the ringed vertex and follows edges in their direction, from each vertex trying "
             "the edges to 0, 1, 2 and so on in turn; the thick red lines are the edges by which it first entered "
             "each vertex, so the red vertices are exactly those the start reaches. %s %s reach%s the most (%d "
             "others); %s %s reach%s the fewest (%d).",
-            number_word[n], n, edge_count, edges, tied_most == 1 ? "Vertex" : "Vertices", most_names,
+            number_word[n], users_digraph() ? "the graph file's" : "a random", n, edge_count,
+            edge_count == 0 ? "none at all" : edges, tied_most == 1 ? "Vertex" : "Vertices", most_names,
             tied_most == 1 ? "es" : "", walk_reached[most], tied_fewest == 1 ? "vertex" : "vertices", fewest_names,
             tied_fewest == 1 ? "es" : "", walk_reached[fewest]);
     explain_line(line().digraph);
@@ -458,17 +504,24 @@ void say_walks() {
 }
 
 void say_digraph() {
-    char edges[400] = "";
+    read_matrices();
+    char edges[most_pairs_text] = "";
     const int edge_count = name_pairs(edges, sizeof edges, adjacency, nullptr);
-    explain("This is a random digraph of %d vertices and %d edges, one along each side of the %d x %d grid: "
-            "%s. Warshall's algorithm will find which vertices each vertex can reach, following edges in "
-            "their direction.",
-            n, edge_count, (n + grid_columns - 1) / grid_columns, grid_columns, edges);
+    if (users_digraph())
+        explain("This is the digraph of the graph file, %d vertices and %d edges: %s. Warshall's algorithm will find "
+                "which vertices each vertex can reach, following edges in their direction.",
+                n, edge_count, edge_count == 0 ? "none at all" : edges);
+    else
+        explain("This is a random digraph of %d vertices and %d edges, one along each side of the %d x %d grid: "
+                "%s. Warshall's algorithm will find which vertices each vertex can reach, following edges in "
+                "their direction.",
+                n, edge_count, (n + grid_columns - 1) / grid_columns, grid_columns, edges);
     explain_line(line().digraph);
     explain_count("edges", edge_count);
 }
 
 void say_matrix_at_start() {
+    read_matrices();
     for (int c = 0; c < n * n; c++) {
         at_start[c] = closure[c];
         set_by[c] = -1;
@@ -490,13 +543,15 @@ void say_matrix_at_start() {
 }
 
 void said_pass_starts() {
+    read_matrices();
     for (int c = 0; c < n * n; c++) before_pass[c] = closure[c];
 }
 
 void say_pass_done(int k) {
+    read_matrices();
     for (int c = 0; c < n * n; c++)
         if (before_pass[c] == 0 && closure[c] == 1) set_by[c] = k;
-    char pairs[1200] = "";
+    char pairs[most_pairs_text] = "";
     added[k] = name_pairs(pairs, sizeof pairs, closure, before_pass);
     if (view == PassView::one_per_step)
         say_pass_shown(k, added[k], pairs);
@@ -505,6 +560,7 @@ void say_pass_done(int k) {
 }
 
 void say_closure() {
+    read_matrices();
     const int total_added = ones_in(closure) - ones_in(at_start);
     if (view == PassView::one_per_step) {
         int agree = 0;  // rows whose 1s are exactly what the walk from that row's vertex marked
@@ -531,8 +587,8 @@ void say_closure() {
     }
     ask_about_a_cell();
     explain("The closure after each of the %d passes, drawn small under its pass number, the last in red, with the "
-            "finished matrix at the bottom right.",
-            n);
+            "finished matrix %s.",
+            n, users_digraph() ? "after the last small drawing" : "at the bottom right");
     explain("Pass k goes through vertex k: it sets cell (i, j) wherever i reaches k and k reaches j, so after pass k "
             "cell (i, j) is 1 exactly when some path from i to j stops only at vertices among 0 to k.");
     for (int k = 0; k < n; k++) explain("%s", pass_words[k].c_str());

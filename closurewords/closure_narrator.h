@@ -3,7 +3,8 @@
 // of its algorithm happens; the narrator reads the matrices it was given and keeps what only the
 // words need (the matrix before each pass, the pass that set each cell, what each walk reached).
 //
-//     start_closure_words(&adjacency[0][0], &closure[0][0], vertex_count, grid_columns, view);
+//     start_closure_words(&adjacency[0][0], &closure[0][0], vertex_count, vertex_count, grid_columns, view);
+//     if (file) closure_digraph_from_file(file->placed);
 //     give_closure_legend(); give_closure_method();
 //     draw_graph(); SDL_Flip(screen); say_digraph(); wait_step();
 //     copy_adjacency_to_closure(); ... say_matrix_at_start(); wait_step();
@@ -20,8 +21,13 @@ enum class PassView {
     one_per_step,        // a picture, a question and the words of each pass in a step of its own
 };
 
-// `adjacency` and `closure` stay the program's; the narrator only reads them.
-void start_closure_words(const int* adjacency, const int* closure, int n, int grid_columns, PassView view);
+// `adjacency` and `closure` stay the program's; the narrator only reads them: n x n cells of
+// matrices whose rows are `row_length` ints apart.
+void start_closure_words(const int* adjacency, const int* closure, int n, int row_length, int grid_columns,
+                         PassView view);
+// The digraph is the user's (--graph FILE), on no grid of the program's: its vertices stand where
+// the file places them (`placed`) or on a circle.
+void closure_digraph_from_file(bool placed);
 void give_closure_legend();
 // How the show's algorithm works and why, and its lines of pseudocode; once the digraph is built.
 void give_closure_method();

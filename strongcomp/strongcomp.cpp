@@ -1,11 +1,16 @@
-// strongcomp: the strongly connected components of a fixed 8-vertex digraph by two depth-first
-// passes, finishing times first, then the reversed arcs; one key per screen.
+// strongcomp: the strongly connected components of a fixed 8-vertex digraph (or a random one, or
+// the user's) by two depth-first passes, finishing times first, then the reversed arcs; one key per
+// screen.
 #include "edge_arrow.h"
 #include "kit.h"
 #include "strongcomp_words.h"
 #include "two_passes.h"
 
 namespace {
+
+// The user's vertices stand where the labels above them (35 up, 25 left) and a loop to the right
+// stay in the window, and above the rows of finishing times from y = 400.
+constexpr GraphRules digraph_rules{true, true, 2, most_vertices, 30, 40, 770, 370};
 
 Uint32 background;
 
@@ -25,18 +30,18 @@ void draw_arc(int i, int w) {
 }
 
 void draw_graph() {
-    for (int i = 0; i < vertex_count; ++i) {
+    for (int i = 0; i < vertices_in_use; ++i) {
         fill_disc(vertex_x[i], vertex_y[i], 4, palette[black]);
         draw_label(vertex_x[i] - 25, vertex_y[i] - 35, " %d", i);
     }
-    for (int i = 0; i < vertex_count; ++i)
+    for (int i = 0; i < vertices_in_use; ++i)
         for (int j = 0; j < degree[i]; ++j) draw_arc(i, adjacency[i][j]);
 }
 
 // Smaller discs and no numbers, so that the second pass reads as a different picture.
 void draw_transposed_graph() {
-    for (int i = 0; i < vertex_count; ++i) fill_disc(vertex_x[i], vertex_y[i], 2, palette[black]);
-    for (int i = 0; i < vertex_count; ++i)
+    for (int i = 0; i < vertices_in_use; ++i) fill_disc(vertex_x[i], vertex_y[i], 2, palette[black]);
+    for (int i = 0; i < vertices_in_use; ++i)
         for (int j = 0; j < transposed_degree[i]; ++j) draw_arc(i, transposed[i][j]);
 }
 
@@ -51,12 +56,19 @@ void clear_screen() { SDL_FillRect(screen, nullptr, background); }
 
 int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"strongcomp", "strongly connected components of a digraph in two passes",
-                             /*draws_random_graph=*/false});
+                             /*draws_random_graph=*/false, /*animates=*/false, digraph_rules});
     map_palette();
     clear_screen();
     open_labels(25);
 
-    set_up_digraph();
+    if (const Graph* users = graph_from_file()) {
+        use_digraph(*users);
+    } else if (random_graph_wanted()) {
+        seed_random(random_seed());
+        set_up_random_digraph();
+    } else {
+        set_up_digraph();
+    }
     build_transposed();
 
     give_strongcomp_legend();
@@ -65,15 +77,15 @@ int main(int argc, char* argv[]) {
     say_digraph();
     show();
 
-    for (int i = 0; i < vertex_count; ++i)
+    for (int i = 0; i < vertices_in_use; ++i)
         if (visited[i] == 0) {
             first_pass(i);
             say_first_tree(i);
         }
-    for (int i = 0; i < vertex_count; ++i) draw_label(30 + 60 * i, 400, " (%d %d)", i, finish_time[i]);
+    for (int i = 0; i < vertices_in_use; ++i) draw_label(30 + 60 * i, 400, " (%d %d)", i, finish_time[i]);
     order_by_finish();
     ask_first_to_finish();
-    for (int k = 0; k < vertex_count; ++k) draw_label(30 + 60 * k, 450, "%d", finish_order[k]);
+    for (int k = 0; k < vertices_in_use; ++k) draw_label(30 + 60 * k, 450, "%d", finish_order[k]);
     say_first_pass();
     show();
 
@@ -83,11 +95,11 @@ int main(int argc, char* argv[]) {
     show();
 
     component_number = 1;
-    for (int i = 0; i < vertex_count; ++i) visited[i] = 0;
-    for (int i = 0; i < vertex_count; ++i) tree_parent[i] = -1;
+    for (int i = 0; i < vertices_in_use; ++i) visited[i] = 0;
+    for (int i = 0; i < vertices_in_use; ++i) tree_parent[i] = -1;
     order_by_finish();
     // Each new start is the unvisited vertex that finished latest.
-    for (int k = 0; k < vertex_count; ++k) {
+    for (int k = 0; k < vertices_in_use; ++k) {
         const int v = finish_order[k];
         if (visited[v] == 0) {
             second_pass(v);
@@ -104,7 +116,7 @@ int main(int argc, char* argv[]) {
     say_back_to_digraph();
     show();
 
-    for (int i = 0; i < vertex_count; ++i) fill_disc(vertex_x[i], vertex_y[i], 10, component_colour[i]);
+    for (int i = 0; i < vertices_in_use; ++i) fill_disc(vertex_x[i], vertex_y[i], 10, component_colour[i]);
     say_components();
     show();
 

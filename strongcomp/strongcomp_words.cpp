@@ -32,14 +32,15 @@ constexpr const char* reversed_lists_title = "Out-lists of the reversed digraph,
 
 std::string first_trees;   // the first pass's trees, as said with its picture
 std::string second_trees;  // the second pass's trees, one component each
-int first_parent[vertex_count];  // the first pass's tree, kept once the second pass reuses tree_parent
-int discovery_order[vertex_count];
+int first_parent[most_vertices];  // the first pass's tree, kept once the second pass reuses tree_parent
+int discovery_order[most_vertices];
 int discovered;
-bool placed[vertex_count];  // named by its place in the reversed picture already
+bool placed[most_vertices];  // named by its place in the reversed picture already
 int last_start_index = -1;  // position in finish_order of the second pass's latest start
 
 const char* const colour_name[] = {"black", "red", "green", "blue", "yellow", "grey"};
-const char* const ordinal[] = {"first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth"};
+const char* const ordinal[most_vertices] = {"first", "second", "third",   "fourth", "fifth",
+                                            "sixth", "seventh", "eighth", "ninth",  "tenth"};
 
 std::string arc_text(int from, int to) { return std::to_string(from) + "->" + std::to_string(to); }
 
@@ -52,15 +53,15 @@ std::string list_text(const int* row, int size) {
 
 // "0, 4 and 1": the vertices joined as a student reads them.
 std::string joined(const int* vertices, int count) {
-    char text[12 * vertex_count];
+    char text[12 * most_vertices];
     int used = 0;
     text[0] = '\0';
     for (int i = 0; i < count; ++i) used = join_words(text, sizeof text, used, i, count, vertices[i]);
     return text;
 }
 
-bool lists_by_number(const int (*lists)[vertex_count], const int* sizes) {
-    for (int v = 0; v < vertex_count; ++v)
+bool lists_by_number(const int (*lists)[most_vertices], const int* sizes) {
+    for (int v = 0; v < vertices_in_use; ++v)
         for (int j = 1; j < sizes[v]; ++j)
             if (lists[v][j] < lists[v][j - 1]) return false;
     return true;
@@ -69,13 +70,13 @@ bool lists_by_number(const int (*lists)[vertex_count], const int* sizes) {
 // The vertex whose list is longest, to show the order on.
 int longest_list(const int* sizes) {
     int widest = 0;
-    for (int v = 1; v < vertex_count; ++v)
+    for (int v = 1; v < vertices_in_use; ++v)
         if (sizes[v] > sizes[widest]) widest = v;
     return widest;
 }
 
 // The vertices entered below v, in the order the pass entered them along its tree edges.
-void collect_tree_heads(int v, const int (*lists)[vertex_count], const int* sizes, int* heads, int& count) {
+void collect_tree_heads(int v, const int (*lists)[most_vertices], const int* sizes, int* heads, int& count) {
     for (int j = 0; j < sizes[v]; ++j) {
         const int w = lists[v][j];
         if (tree_parent[w] != v) continue;
@@ -86,7 +87,7 @@ void collect_tree_heads(int v, const int (*lists)[vertex_count], const int* size
 
 // The tree edges below v in the order the pass took them: a head whose tree parent is v was entered
 // from v, and the lists are walked in the order the pass examined them.
-void append_tree_edges(std::string& text, int v, const int (*lists)[vertex_count], const int* sizes) {
+void append_tree_edges(std::string& text, int v, const int (*lists)[most_vertices], const int* sizes) {
     for (int j = 0; j < sizes[v]; ++j) {
         const int w = lists[v][j];
         if (tree_parent[w] != v) continue;
@@ -98,8 +99,8 @@ void append_tree_edges(std::string& text, int v, const int (*lists)[vertex_count
 
 // The first pass's events below a start, in the order they happened.
 struct Events {
-    int vertex[2 * vertex_count];
-    bool finish[2 * vertex_count];
+    int vertex[2 * most_vertices];
+    bool finish[2 * most_vertices];
     int count;
 };
 
@@ -122,7 +123,7 @@ std::string event_runs(const Events& events) {
     std::string text;
     int run = 0;
     for (int i = 0; i < events.count;) {
-        int vertices[vertex_count], count = 0;
+        int vertices[most_vertices], count = 0;
         const bool finish = events.finish[i];
         for (; i < events.count && events.finish[i] == finish; ++i) vertices[count++] = events.vertex[i];
         if (run > 0) text += runs == 2 ? " and " : "; ";
@@ -134,45 +135,67 @@ std::string event_runs(const Events& events) {
 
 std::string vertex_set(const int* in_set) {
     std::string text;
-    for (int v = 0; v < vertex_count; ++v)
+    for (int v = 0; v < vertices_in_use; ++v)
         if (in_set[v]) text += (text.empty() ? "" : ", ") + std::to_string(v);
     return "{" + text + "}";
 }
 
 std::string component_set(int n) {
-    int members[vertex_count];
-    for (int v = 0; v < vertex_count; ++v) members[v] = component_of[v] == n;
+    int members[most_vertices];
+    for (int v = 0; v < vertices_in_use; ++v) members[v] = component_of[v] == n;
     return vertex_set(members);
 }
 
-// The rows of the picture, top first, and the place of a vertex in them, read from the coordinates.
+// Places less than this far apart up and down stand in one row of the picture, as a reader sees it.
+constexpr int row_height = 20;
+
+// The row of the picture v stands in, top first: the top row starts at the highest vertex, and each
+// next row at the highest vertex more than row_height below the start of the row before.
 int row_of(int v) {
-    int above = 0;
-    for (int y = 0; y < vertex_y[v]; ++y)
-        for (int w = 0; w < vertex_count; ++w)
-            if (vertex_y[w] == y) {
-                above += 1;
-                break;
-            }
-    return above;
+    int row_top = vertex_y[0];
+    for (int w = 1; w < vertices_in_use; ++w) row_top = std::min(row_top, vertex_y[w]);
+    int row = 0;
+    while (vertex_y[v] - row_top > row_height) {
+        int next_top = vertex_y[v];
+        for (int w = 0; w < vertices_in_use; ++w)
+            if (vertex_y[w] - row_top > row_height) next_top = std::min(next_top, vertex_y[w]);
+        row_top = next_top;
+        row += 1;
+    }
+    return row;
 }
 
 int row_count() {
     int rows = 0;
-    for (int v = 0; v < vertex_count; ++v) rows = std::max(rows, row_of(v) + 1);
+    for (int v = 0; v < vertices_in_use; ++v) rows = std::max(rows, row_of(v) + 1);
     return rows;
 }
 
+int row_size(int row) {
+    int size = 0;
+    for (int v = 0; v < vertices_in_use; ++v) size += row_of(v) == row;
+    return size;
+}
+
+// How many vertices of v's row stand to its left (one above another: the lower number first).
 int column_of(int v) {
     int left = 0;
-    for (int w = 0; w < vertex_count; ++w) left += vertex_y[w] == vertex_y[v] && vertex_x[w] < vertex_x[v];
+    for (int w = 0; w < vertices_in_use; ++w)
+        left += row_of(w) == row_of(v) && (vertex_x[w] < vertex_x[v] || (vertex_x[w] == vertex_x[v] && w < v));
     return left;
 }
 
 std::string row_name(int row) {
+    if (row_count() == 1) return "only row";
     if (row == 0) return "top row";
     if (row == row_count() - 1) return "bottom row";
     return "row " + std::to_string(row + 1) + " from the top";
+}
+
+// "the top row", but "row 2 from the top".
+std::string the_row(int row) {
+    const std::string name = row_name(row);
+    return name.compare(0, 4, "row ") == 0 ? name : "the " + name;
 }
 
 // "0, 1, 2 and 3 along the top row and 4, 5, 6 and 7 along the bottom row".
@@ -180,12 +203,12 @@ std::string picture_rows() {
     std::string text;
     const int rows = row_count();
     for (int r = 0; r < rows; ++r) {
-        int in_row[vertex_count], count = 0;
-        for (int c = 0; c < vertex_count; ++c)
-            for (int v = 0; v < vertex_count; ++v)
+        int in_row[most_vertices], count = 0;
+        for (int c = 0; c < vertices_in_use; ++c)
+            for (int v = 0; v < vertices_in_use; ++v)
                 if (row_of(v) == r && column_of(v) == c) in_row[count++] = v;
         if (r > 0) text += r == rows - 1 ? " and " : ", ";
-        text += joined(in_row, count) + " along the " + row_name(r);
+        text += joined(in_row, count) + (count == 1 ? " in " : " along ") + the_row(r);
     }
     return text;
 }
@@ -193,13 +216,17 @@ std::string picture_rows() {
 // Vertex v as said in the reversed picture, which has no numbers: its place the first time.
 std::string placed_vertex(int v) {
     std::string text = std::to_string(v);
-    if (!placed[v]) text += " (" + row_name(row_of(v)) + ", " + ordinal[column_of(v)] + " from the left)";
+    const int row = row_of(v);
+    if (!placed[v] && row_size(row) == 1)
+        text += " (alone in " + the_row(row) + ")";
+    else if (!placed[v])
+        text += " (" + row_name(row) + ", " + ordinal[column_of(v)] + " from the left)";
     placed[v] = true;
     return text;
 }
 
 void explain_components_table() {
-    explain_table("component of each vertex", "vertex", "component", component_of, vertex_count, 0);
+    explain_table("component of each vertex", "vertex", "component", component_of, vertices_in_use, 0);
 }
 
 // ---- Questions for --predict: one per pass, since each pass is shown whole ----
@@ -208,7 +235,7 @@ void explain_components_table() {
 // vertex. Everything visited by then lies on the path down to it, so each of its arcs leads back
 // onto that path. Said once the first pass has run, before its picture is shown.
 void answer_first_to_finish() {
-    const int first = finish_order[vertex_count - 1];
+    const int first = finish_order[vertices_in_use - 1];
     std::string path = std::to_string(first);
     for (int v = tree_parent[first]; v != -1; v = tree_parent[v]) path = std::to_string(v) + "->" + path;
     std::string arcs;
@@ -231,8 +258,8 @@ void answer_first_to_finish() {
 // has run, before its picture is shown.
 void answer_first_component() {
     const int start = finish_order[0];
-    int members[vertex_count], in_first[vertex_count], count = 0;
-    for (int v = 0; v < vertex_count; ++v) {
+    int members[most_vertices], in_first[most_vertices], count = 0;
+    for (int v = 0; v < vertices_in_use; ++v) {
         in_first[v] = component_of[v] == 1;
         if (in_first[v]) members[count++] = v;
     }
@@ -249,7 +276,7 @@ void answer_first_component() {
 
 void say_how_it_works() {
     int arc_count = 0;
-    for (int v = 0; v < vertex_count; ++v) arc_count += degree[v];
+    for (int v = 0; v < vertices_in_use; ++v) arc_count += degree[v];
     char text[text_buffer_size];
     std::snprintf(text, sizeof text,
                   "Two vertices share a strongly connected component when each reaches the other along the arcs; "
@@ -266,7 +293,7 @@ void say_how_it_works() {
                   "arcs out lead only into components found already, whose vertices are visited, so every tree of "
                   "the second pass is exactly one component. Each pass looks at every vertex and every arc once, "
                   "%d + %d here, and reversing the arcs looks at each arc once more.",
-                  vertex_count, arc_count, vertex_count, arc_count);
+                  vertices_in_use, arc_count, vertices_in_use, arc_count);
     how_it_works(text);
 }
 
@@ -294,7 +321,11 @@ void give_strongcomp_legend() {
     legend("red disc and thick red line, half-width 2 (second picture): a vertex visited by the first pass and the tree edge it was entered by");
     legend("label (v t) under the graph: vertex v has finishing time t; the row below it lists the vertices in decreasing finishing time");
     legend("third and fourth pictures: the digraph with every arc reversed, drawn with tiny discs and no numbers; each vertex keeps its place");
-    legend("discs and thick lines in red, green, blue, yellow, grey (fourth and sixth pictures): components 1, 2, 3, 4, 5 in the order the second pass found them");
+    // The fixed digraph has three components; another may have more than there are colours.
+    if (digraph_source != DigraphSource::fixed && vertices_in_use > component_colour_count)
+        legend("discs and thick lines in red, green, blue, yellow, grey (fourth and sixth pictures): components 1, 2, 3, 4, 5 in the order the second pass found them, and from component 6 on the same colours again, red first");
+    else
+        legend("discs and thick lines in red, green, blue, yellow, grey (fourth and sixth pictures): components 1, 2, 3, 4, 5 in the order the second pass found them");
     const bool by_number = lists_by_number(adjacency, degree) && lists_by_number(transposed, transposed_degree);
     char entry[300];
     std::snprintf(entry, sizeof entry, "out-lists (with every step; from the third picture on, the reversed digraph's as "
@@ -305,24 +336,27 @@ void give_strongcomp_legend() {
 
 void say_digraph() {
     int arc_count = 0;
-    for (int i = 0; i < vertex_count; ++i) arc_count += degree[i];
+    for (int i = 0; i < vertices_in_use; ++i) arc_count += degree[i];
     const int widest = longest_list(degree);
     const std::string list = list_text(adjacency[widest], degree[widest]);
-    explain("The digraph is drawn: %d vertices, each with its number, and %d arcs. Two depth-first passes will find its "
+    const char* const which = digraph_source == DigraphSource::file     ? "The digraph of the graph file"
+                              : digraph_source == DigraphSource::random ? "A random digraph"
+                                                                        : "The digraph";
+    explain("%s is drawn: %d vertices, each with its number, and %d arcs. Two depth-first passes will find its "
             "strongly connected components: the first records finishing times, the second searches the reversed "
             "arcs. Each pass tries a vertex's out-arcs in the order of its out-list, %s (%d's list is %s).",
-            vertex_count, arc_count,
+            which, vertices_in_use, arc_count,
             lists_by_number(adjacency, degree) ? "which here is by increasing vertex number" : "not always by number",
             widest, list.c_str());
     explain_line(line::start);
-    explain_lists_from_now_on(lists_title, vertex_count, degree, &adjacency[0][0], vertex_count);
+    explain_lists_from_now_on(lists_title, vertices_in_use, degree, &adjacency[0][0], most_vertices);
     explain_count("arcs", arc_count);
 }
 
 void say_first_tree(int start) {
     Events events{};
     replay_first_pass(start, events);
-    for (int v = 0; v < vertex_count; ++v) first_parent[v] = tree_parent[v];
+    for (int v = 0; v < vertices_in_use; ++v) first_parent[v] = tree_parent[v];
     const bool first_tree = first_trees.empty();
     const std::string name = std::to_string(start);
     first_trees += first_tree ? "It starts at " + name
@@ -340,15 +374,17 @@ void say_first_tree(int start) {
         int at = 0;
         while (!events.finish[at]) ++at;
         const int first = events.vertex[at];
-        first_trees += "; " + std::to_string(first) + " finishes first because its list, " +
-                       list_text(adjacency[first], degree[first]) + ", holds only visited vertices";
+        first_trees += "; " + std::to_string(first) + " finishes first because its list" +
+                       (degree[first] == 0 ? " is empty"
+                                           : ", " + list_text(adjacency[first], degree[first]) +
+                                                 ", holds only visited vertices");
     }
     first_trees += ".";
 }
 
 void ask_first_to_finish() {
     std::string lists;
-    for (int v = 0; v < vertex_count; ++v)
+    for (int v = 0; v < vertices_in_use; ++v)
         lists += (v == 0 ? "" : "; ") + std::to_string(v) + ": " + list_text(adjacency[v], degree[v]);
     ask(AnswerKind::vertex, "The first pass starts at vertex 0. Which vertex finishes first, with finishing time 0? "
                             "(out-lists, tried in order: %s)", lists.c_str());
@@ -357,24 +393,24 @@ void ask_first_to_finish() {
 
 void say_first_pass() {
     std::string edges;
-    for (int v = 0; v < vertex_count; ++v)
+    for (int v = 0; v < vertices_in_use; ++v)
         if (first_parent[v] == -1) append_tree_edges(edges, v, adjacency, degree);
-    int finishing[vertex_count];
-    for (int k = 0; k < vertex_count; ++k) finishing[k] = finish_order[vertex_count - 1 - k];
+    int finishing[most_vertices];
+    for (int k = 0; k < vertices_in_use; ++k) finishing[k] = finish_order[vertices_in_use - 1 - k];
     explain("The first pass is drawn in red, tree edges %s, with each vertex's finishing time under the graph and, "
             "below that, the vertices from the latest finish to the earliest.", edges.c_str());
     explain("Taking the vertices in number order as starts and each out-list in order, it discovers %s and finishes "
-            "%s.", joined(discovery_order, discovered).c_str(), joined(finishing, vertex_count).c_str());
+            "%s.", joined(discovery_order, discovered).c_str(), joined(finishing, vertices_in_use).c_str());
     explain("%s A vertex finishes only once every arc of its list has been tried; %d finished last (time %d), so the "
-            "second pass will start at %d.", first_trees.c_str(), finish_order[0], vertex_count - 1, finish_order[0]);
+            "second pass will start at %d.", first_trees.c_str(), finish_order[0], vertices_in_use - 1, finish_order[0]);
     explain_line(line::first_loop);
     explain_line(line::first_start);
     explain_line(line::first_mark);
     explain_line(line::first_try);
     explain_line(line::first_finish);
-    explain_list("finishing order (time 0 first)", finishing, vertex_count);
-    explain_table("finishing times", "vertex", "finishing time", finish_time, vertex_count, -1);
-    explain_list("vertices in decreasing finishing time", finish_order, vertex_count);
+    explain_list("finishing order (time 0 first)", finishing, vertices_in_use);
+    explain_table("finishing times", "vertex", "finishing time", finish_time, vertices_in_use, -1);
+    explain_list("vertices in decreasing finishing time", finish_order, vertices_in_use);
 }
 
 void say_reversed_arcs() {
@@ -387,15 +423,15 @@ void say_reversed_arcs() {
             "decreasing finishing time and tries the reversed lists, shown from now on, in order.",
             last, last);
     explain_line(line::reverse);
-    explain_lists_from_now_on(reversed_lists_title, vertex_count, transposed_degree, &transposed[0][0], vertex_count);
-    explain_list("start order for the second pass", finish_order, vertex_count);
+    explain_lists_from_now_on(reversed_lists_title, vertices_in_use, transposed_degree, &transposed[0][0], most_vertices);
+    explain_list("start order for the second pass", finish_order, vertices_in_use);
 }
 
 void say_component_found(int start) {
     int index = 0;
     while (finish_order[index] != start) ++index;
     // The vertices that finished between the previous start and this one were collected already.
-    int skipped[vertex_count], skipped_count = 0;
+    int skipped[most_vertices], skipped_count = 0;
     for (int k = last_start_index + 1; k < index; ++k) skipped[skipped_count++] = finish_order[k];
     const bool first = last_start_index < 0;
     last_start_index = index;
@@ -420,7 +456,7 @@ void say_component_found(int start) {
         text += ", so " + named + " is " + set + ".";
     } else {
         std::string reached;
-        int order[vertex_count], count = 0;
+        int order[most_vertices], count = 0;
         collect_tree_heads(start, transposed, transposed_degree, order, count);
         for (int i = 0; i < count; ++i) reached += (i == 0 ? "" : i + 1 == count ? " and " : ", ") + placed_vertex(order[i]);
         text += "; trying its reversed list " + list + " it follows " + edges + ", reaching " + reached + ", so " +
@@ -440,12 +476,15 @@ void say_second_pass() {
     std::string colours;
     for (int n = 1; n <= found; ++n)
         colours += (n == 1 ? "" : n == found ? " and " : ", ") + std::string(colour_name[component_slot(n)]);
+    const std::string components = found == 1   ? "component 1"
+                                   : found == 2 ? "components 1 and 2 in the order found"
+                                                : "components 1 to " + std::to_string(found) + " in the order found";
     explain("The second pass is drawn on the reversed digraph: each tree of its search in its own colour, %s for "
-            "components 1 to %d in the order found, and each is one strongly connected component.%s",
-            colours.c_str(), found, second_trees.c_str());
-    if (last_start_index < vertex_count - 1) {
-        int rest[vertex_count], count = 0;
-        for (int k = last_start_index + 1; k < vertex_count; ++k) rest[count++] = finish_order[k];
+            "%s, and each is one strongly connected component.%s",
+            colours.c_str(), components.c_str(), second_trees.c_str());
+    if (last_start_index < vertices_in_use - 1) {
+        int rest[most_vertices], count = 0;
+        for (int k = last_start_index + 1; k < vertices_in_use; ++k) rest[count++] = finish_order[k];
         explain("The rest, %s, %s assigned already, so the pass ends with %d components.", joined(rest, count).c_str(),
                 count == 1 ? "is" : "are", found);
     }
@@ -466,8 +505,8 @@ void say_back_to_digraph() {
     explain("The original digraph is drawn again, numbers and arcs the right way round, ready for the colours of its "
             "%d components; the components found on the reversed arcs are this digraph's own.", found);
     for (int n = 1; n <= found; ++n) {
-        int start = -1, members[vertex_count], count = 0;
-        for (int k = vertex_count - 1; k >= 0; --k)
+        int start = -1, members[most_vertices], count = 0;
+        for (int k = vertices_in_use - 1; k >= 0; --k)
             if (component_of[finish_order[k]] == n) start = finish_order[k];
         std::string first_edges;
         bool below_start = true;
@@ -489,11 +528,11 @@ void say_back_to_digraph() {
                 explain("%s stands alone: the reversed search from %d reached no unassigned vertex, so no vertex "
                         "outside the components found before it reaches %d along the arcs.", set.c_str(), start, start);
         } else if (below_start) {
-            explain("In %s, %s %s %d along the arcs, since the reversed search from %d reached %s; and %d reaches each "
-                    "of them, since in the first pass they were discovered below it (%s). So every vertex of %s "
-                    "reaches every other through %d.", set.c_str(), joined(members, count).c_str(),
-                    count == 1 ? "reaches" : "each reach", start, start, count == 1 ? "it" : "them", start,
-                    first_edges.c_str(), set.c_str(), start);
+            explain("In %s, %s %s %d along the arcs, since the reversed search from %d reached %s; and %d reaches %s, "
+                    "since in the first pass %s discovered below it (%s). So every vertex of %s reaches every other "
+                    "through %d.", set.c_str(), joined(members, count).c_str(), count == 1 ? "reaches" : "each reach",
+                    start, start, count == 1 ? "it" : "them", start, count == 1 ? "it" : "each of them",
+                    count == 1 ? "it was" : "they were", first_edges.c_str(), set.c_str(), start);
         } else {
             explain("In %s, %s %s %d along the arcs, since the reversed search from %d reached %s.", set.c_str(),
                     joined(members, count).c_str(), count == 1 ? "reaches" : "each reach", start, start,
@@ -518,7 +557,7 @@ void say_components() {
         for (int b = 1; b <= found; ++b) {
             if (a == b) continue;
             std::string arcs;
-            for (int v = 0; v < vertex_count; ++v)
+            for (int v = 0; v < vertices_in_use; ++v)
                 for (int j = 0; j < degree[v]; ++j)
                     if (component_of[v] == a && component_of[adjacency[v][j]] == b)
                         arcs += (arcs.empty() ? "" : ", ") + arc_text(v, adjacency[v][j]);
