@@ -115,6 +115,19 @@ int main(int argc, char* argv[]) {
     if (users_digraph) closure_digraph_from_file(users_digraph->placed);
     give_closure_legend();
     give_closure_method();
+    // On a digraph not its own the show has a step for each pass besides its first two and last.
+    if (users_digraph) show_step_count(vertices_in_use + 3);
+    // Its places in the pictures with the matrix, where a file's vertices stand too.
+    spacing = full_spacing;
+    origin_x = 30;
+    origin_y = 30;
+    place_vertices();
+    int places_x[vertex_count], places_y[vertex_count];
+    for (int v = 0; v < vertices_in_use; ++v) {
+        places_x[v] = point_x(v);
+        places_y[v] = point_y(v);
+    }
+    say_closure_digraph_in_use(places_x, places_y);
 
     // A small copy for each vertex, each with what its start vertex reaches traced in red.
     origin_x = 30;

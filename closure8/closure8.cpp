@@ -97,6 +97,13 @@ int main(int argc, char* argv[]) {
     origin_x = first_origin;
     origin_y = first_origin;
     place_vertices();
+    int places_x[vertex_count], places_y[vertex_count];
+    for (int v = 0; v < vertices_in_use; ++v) {
+        places_x[v] = point_x(v);
+        places_y[v] = point_y(v);
+    }
+    say_closure_digraph_in_use(places_x, places_y);
+    show_step_count(3);
     draw_graph();
     SDL_Flip(screen);
     say_digraph();

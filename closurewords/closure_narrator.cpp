@@ -354,6 +354,15 @@ void start_closure_words(const int* digraph, const int* matrix, int vertices, in
     read_matrices();
 }
 
+void say_closure_digraph_in_use(const int* x, const int* y) {
+    int degree[most_closure_vertices] = {};
+    int rows[most_closure_vertices][most_closure_vertices] = {};
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (i != j && program_adjacency[i * row_length + j] == 1) rows[i][degree[i]++] = j;
+    say_graph_in_use(n, x, y, degree, rows[0], most_closure_vertices, true);
+}
+
 void closure_digraph_from_file(bool placed) {
     grid_columns = 0;
     placed_by_file = placed;

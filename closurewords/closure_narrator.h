@@ -25,6 +25,9 @@ enum class PassView {
 // matrices whose rows are `row_length` ints apart.
 void start_closure_words(const int* adjacency, const int* closure, int n, int row_length, int grid_columns,
                          PassView view);
+// Says the digraph in use to the kit (for --print-graph) from the adjacency matrix given to
+// start_closure_words, each vertex's arcs in number order, its vertices at x[v], y[v].
+void say_closure_digraph_in_use(const int* x, const int* y);
 // The digraph is the user's (--graph FILE), on no grid of the program's: its vertices stand where
 // the file places them (`placed`) or on a circle.
 void closure_digraph_from_file(bool placed);

@@ -69,6 +69,8 @@ int main(int argc, char* argv[]) {
     } else {
         set_up_digraph();
     }
+    say_graph_in_use(vertices_in_use, vertex_x, vertex_y, degree, adjacency[0], most_vertices, true);
+    show_step_count(6);
     build_transposed();
 
     give_strongcomp_legend();

@@ -216,8 +216,8 @@ void say_graph_in_use(int vertex_count, const int* x, const int* y, const int* d
                       bool directed) {
     if (!settings.print_graph) return;
     std::string text = "# " + std::string(program_name) + (graph_read ? "'s graph of " + printable(settings.graph_path)
-                                                         : settings.seed_given ? "'s random graph of seed " + std::to_string(settings.seed)
-                                                                               : "'s own graph") + "\n";
+                                                         : state.seed_in_use ? "'s random graph of seed " + std::to_string(state.seed)
+                                                                             : "'s own graph") + "\n";
     for (int v = 0; v < vertex_count; ++v)
         text += "vertex " + std::to_string(v) + " " + std::to_string(x[v]) + " " + std::to_string(y[v]) + "\n";
     // Each edge once, where it first comes in the lists: the lists of the file read back are these,
