@@ -180,14 +180,15 @@ bool close_a_cycle(Drawing& drawing, const int* members, int size, bool only_cle
 // The vertices stand where each keeps its finished disc (radius 11) and its number (from 25
 // pixels left of it, two digits of the 20-point font, 20 x 23 pixels from 2 above it) inside the
 // picture and above the count written at (20, 450) in the last step. On the circle those bounds
-// give vertices that are not placed (centre (405, 220), radius 200), 30 vertices stand 41 pixels
-// apart, more than the 36 that one vertex's number and its neighbour's disc take side by side.
+// give vertices that are not placed (centre (405, 220), radius 200), 24 vertices stand 52 pixels
+// apart, and each one's number stays clear of its neighbours' discs whichever way round the
+// circle they lie; at 30 the numbers on the slants already run under the next disc.
 GraphRules component_graph_rules() {
     GraphRules rules;
     rules.accepted = true;
     rules.directed = false;
     rules.min_vertices = 2;
-    rules.max_vertices = 30;
+    rules.max_vertices = 24;
     rules.left = 30;
     rules.right = 780;
     rules.top = 20;
