@@ -25,6 +25,8 @@ constexpr const char* lists_title = "Neighbour lists, in the order the search tr
 
 std::string tree_arcs;
 int tree_count;
+int tree_from[graph_max_vertices];
+int tree_to[graph_max_vertices];
 std::string back_arcs;
 int back_count;
 int back_from[graph_max_vertices * graph_max_vertices];
@@ -209,6 +211,21 @@ std::string search_in_words(const int* visit_order) {
     return text;
 }
 
+// The digraph as drawn in the end: the heads of the arcs leaving each vertex, tree and back arcs
+// alike, by increasing vertex number.
+void explain_orientation() {
+    static int heads[graph_max_vertices][graph_max_vertices];
+    int out_degree[graph_max_vertices] = {};
+    bool leaves[graph_max_vertices][graph_max_vertices] = {};
+    for (int k = 0; k < tree_count; ++k) leaves[tree_from[k]][tree_to[k]] = true;
+    for (int k = 0; k < back_count; ++k) leaves[back_from[k]][back_to[k]] = true;
+    for (int v = 0; v < vertex_count; ++v)
+        for (int w = 0; w < vertex_count; ++w)
+            if (leaves[v][w]) heads[v][out_degree[v]++] = w;
+    explain_lists_from_now_on("Arcs leaving each vertex, once every edge is directed", vertex_count, out_degree,
+                              &heads[0][0], graph_max_vertices);
+}
+
 void say_how_it_works() {
     char text[text_buffer_size];
     std::snprintf(text, sizeof text,
@@ -322,6 +339,8 @@ void ask_tree_edge_direction() {
 
 void said_tree_arc(int from, int to) {
     tree_arcs += (tree_count == 0 ? "" : ", ") + arc_text(from, to);
+    tree_from[tree_count] = from;
+    tree_to[tree_count] = to;
     tree_count += 1;
 }
 
@@ -402,4 +421,5 @@ void say_back_arcs() {
     explain_count("tree edges", tree_count);
     explain_count("back edges", back_count);
     explain_count("tree edges covered by a back edge", covered_count);
+    explain_orientation();
 }
