@@ -260,7 +260,7 @@ void on_finished(int v) {
     else
         explain("%d's list is %s, and %s %s discovered, so it has no undiscovered neighbour left.", v, list,
                 others, count == 1 ? "is" : count == 2 ? "are both" : "are all");
-    if (parent[v] == none)
+    if (parent[v] == none && degree_of(v) > 0)
         explain("No list of a vertex in component %d names a vertex outside it, so no edge leads out of it.", k);
     if (unsaid[v] < degree_of(v)) {
         explain_line(line::each_neighbour);
