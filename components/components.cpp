@@ -1,30 +1,64 @@
-// components: the connected components of a fixed graph by repeated depth-first search, one pair of
-// colours per component (discovered, finished); one key per step.
+// components: the connected components of a graph by repeated depth-first search, one pair of
+// colours per component (discovered, finished); one key per step. The graph is the program's own,
+// a user's (--graph FILE) or a random one on the program's own places (--seed N).
 #include "component_colours.h"
+#include "components_graph.h"
 #include "components_words.h"
 #include "dfs_narrator.h"
 #include "kit.h"
 
 namespace {
 
-constexpr int vertex_count = 11;
+constexpr int own_vertex_count = 11;
 
-constexpr int vertex_x[vertex_count] = {200, 100, 400, 640, 100, 400, 240, 540, 300, 500, 200};
-constexpr int vertex_y[vertex_count] = {40, 200, 40, 100, 400, 200, 300, 240, 400, 80, 200};
+constexpr int own_x[own_vertex_count] = {200, 100, 400, 640, 100, 400, 240, 540, 300, 500, 200};
+constexpr int own_y[own_vertex_count] = {40, 200, 40, 100, 400, 200, 300, 240, 400, 80, 200};
 
 // Row v lists v's neighbours in the order the search examines them. Vertex 5 lists 0 but 0 does
 // not list 5: the line {0, 5} is drawn once, and the search can never go from 0 to 5.
-constexpr int degree[vertex_count] = {3, 3, 1, 2, 4, 3, 3, 2, 3, 2, 3};
-constexpr int adjacency[vertex_count][vertex_count] = {
+constexpr int own_degree[own_vertex_count] = {3, 3, 1, 2, 4, 3, 3, 2, 3, 2, 3};
+constexpr int own_adjacency[own_vertex_count][own_vertex_count] = {
     {1, 2, 10}, {0, 4, 10}, {0},       {9, 7},    {1, 8, 6, 10}, {0, 8, 6},
     {8, 4, 5},  {3, 9},     {4, 5, 6}, {3, 7},    {0, 1, 4},
 };
 
+// The graph in use, from start_graph on.
+int vertex_count;
+int vertex_x[graph_max_vertices], vertex_y[graph_max_vertices];
+int degree[graph_max_vertices];
+int adjacency[graph_max_vertices][graph_max_vertices];
+
 enum SearchState { undiscovered, discovered, finished };
 
-int search_state[vertex_count];
-int component[vertex_count];
+int search_state[graph_max_vertices];
+int component[graph_max_vertices];
 int component_count;
+
+// The user's graph as the file gives it; else the own places, with the own lists or, for --seed,
+// random ones.
+void start_graph() {
+    if (const Graph* file = graph_from_file()) {
+        vertex_count = file->vertex_count;
+        for (int v = 0; v < vertex_count; ++v) {
+            vertex_x[v] = file->x[v];
+            vertex_y[v] = file->y[v];
+            degree[v] = file->degree[v];
+            for (int j = 0; j < degree[v]; ++j) adjacency[v][j] = file->adjacency[v][j];
+        }
+        return;
+    }
+    vertex_count = own_vertex_count;
+    for (int v = 0; v < vertex_count; ++v) {
+        vertex_x[v] = own_x[v];
+        vertex_y[v] = own_y[v];
+        degree[v] = own_degree[v];
+        for (int j = 0; j < degree[v]; ++j) adjacency[v][j] = own_adjacency[v][j];
+    }
+    if (random_graph_wanted()) {
+        seed_random(random_seed());
+        draw_random_components(vertex_x, vertex_y, vertex_count, degree, adjacency);
+    }
+}
 
 void map_palette() {
     const SDL_PixelFormat* format = screen->format;
@@ -79,8 +113,10 @@ void visit(int v) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    start_frame(argc, argv,
-                {"components", "connected components by repeated depth-first search", false});
+    ProgramInfo info{"components", "connected components by repeated depth-first search", false};
+    info.graph = component_graph_rules();
+    start_frame(argc, argv, info);
+    start_graph();
     map_palette();
     SDL_FillRect(screen, nullptr, palette[white]);
     open_labels(20);
@@ -88,7 +124,7 @@ int main(int argc, char* argv[]) {
     say_legend();
 
     draw_graph();
-    depth_first::narrate_graph(vertex_count, degree, adjacency[0], vertex_count);
+    depth_first::narrate_graph(vertex_count, degree, adjacency[0], graph_max_vertices);
     on_graph_drawn();
     SDL_Flip(screen);
     wait_step();

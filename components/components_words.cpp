@@ -122,10 +122,10 @@ void on_graph_drawn() {
                   "component already. So when the loop meets an undiscovered vertex, none of the earlier searches "
                   "could reach it, and it begins a component of its own: the next component always starts at the "
                   "smallest-numbered vertex not yet in one. The number of searches started is therefore the "
-                  "number of connected components. On these %d vertices and %d edges each vertex is discovered "
+                  "number of connected components. On these %d vertices and %d edge%s each vertex is discovered "
                   "once and each list read once, so the work grows with the vertices plus the edges.",
                   unsorted != none ? "which here is not always by number" : "which here is by number",
-                  vertex_count(), edge_count_drawn());
+                  vertex_count(), edge_count_drawn(), edge_count_drawn() == 1 ? "" : "s");
     how_it_works(how);
     algorithm_lines({
         "every vertex starts undiscovered; count = 0",
@@ -149,8 +149,8 @@ void on_graph_drawn() {
                       "stored order, not by number: %s", example);
         legend(entry);
     }
-    explain("The graph before any search: %d vertices and %d edges, every vertex an undiscovered black dot.",
-            vertex_count(), edge_count_drawn());
+    explain("The graph before any search: %d vertices and %d edge%s, every vertex an undiscovered black dot.",
+            vertex_count(), edge_count_drawn(), edge_count_drawn() == 1 ? "" : "s");
     explain("The outer loop will take the vertices in number order and start a depth-first search at each one "
             "that no earlier search has reached; each search covers one connected component, drawn in its own "
             "pair of colours.");
@@ -236,8 +236,12 @@ void on_finished(int v) {
         for (int w = 0; w < vertex_count(); ++w) size += component[w] == k;
         for (int w = 0, i = 0, used = 0; w < vertex_count(); ++w)
             if (component[w] == k) used = join_words(members, sizeof members, used, i++, size, w);
-        explain("Vertex %d is finished (%s disc): the search that started there is over, and component %d is "
-                "complete with %d vertices, %s.", v, slot_name[finished_slot(k)], k, size, members);
+        if (size == 1)
+            explain("Vertex %d is finished (%s disc): the search that started there is over, and component %d is "
+                    "complete with this one vertex.", v, slot_name[finished_slot(k)], k);
+        else
+            explain("Vertex %d is finished (%s disc): the search that started there is over, and component %d is "
+                    "complete with %d vertices, %s.", v, slot_name[finished_slot(k)], k, size, members);
     }
     char list[8 * max_vertices], others[8 * max_vertices] = "";
     list_of(v, list, sizeof list);
@@ -246,7 +250,9 @@ void on_finished(int v) {
         if (neighbour(v, j) != parent[v]) ++count;
     for (int j = 0, i = 0; j < degree_of(v); ++j)
         if (neighbour(v, j) != parent[v]) used = join_words(others, sizeof others, used, i++, count, neighbour(v, j));
-    if (count == 0)
+    if (degree_of(v) == 0)
+        explain("%d's list is empty: no edge meets it, so it has no neighbour to discover.", v);
+    else if (count == 0)
         explain("%d's list is just %d, its parent, so it has no undiscovered neighbour.", v, parent[v]);
     else if (parent[v] != none)
         explain("%d's list is %s: %d is its parent, and %s %s discovered, so it has no undiscovered neighbour "
@@ -254,7 +260,7 @@ void on_finished(int v) {
     else
         explain("%d's list is %s, and %s %s discovered, so it has no undiscovered neighbour left.", v, list,
                 others, count == 1 ? "is" : count == 2 ? "are both" : "are all");
-    if (parent[v] == none)
+    if (parent[v] == none && degree_of(v) > 0)
         explain("No list of a vertex in component %d names a vertex outside it, so no edge leads out of it.", k);
     if (unsaid[v] < degree_of(v)) {
         explain_line(line::each_neighbour);
@@ -266,9 +272,13 @@ void on_finished(int v) {
 
 void on_search_over(int count) {
     ask(AnswerKind::number, "Component %d is complete. How many connected components does the graph have?", count);
-    answer(count, "The graph has %d connected components: every vertex was reached by one of the %d "
-                  "searches, so no vertex is left to start another.", count, count);
-    explain("The count appears below the graph: %d connected components.", count);
+    if (count == 1)
+        answer(count, "The graph has 1 connected component: every vertex was reached by the one search, from "
+                      "vertex 0, so no vertex is left to start another.");
+    else
+        answer(count, "The graph has %d connected components: every vertex was reached by one of the %d "
+                      "searches, so no vertex is left to start another.", count, count);
+    explain("The count appears below the graph: %d connected component%s.", count, count == 1 ? "" : "s");
     char passed[8 * max_vertices];
     name_range(outer_loop_next, vertex_count(), passed, sizeof passed);
     if (outer_loop_next < vertex_count())
@@ -283,8 +293,12 @@ void on_search_over(int count) {
             if (component[v] == k) used += std::snprintf(sets + used, sizeof sets - used, "%s%d", i++ ? ", " : "", v);
         used += std::snprintf(sets + used, sizeof sets - used, "}");
     }
-    explain("Every vertex is finished and belongs to exactly one component: %d searches were started, so the "
-            "graph has %d connected components, %s.", count, count, sets);
+    if (count == 1)
+        explain("Every vertex is finished and belongs to the one component: 1 search was started, so the graph is "
+                "connected, one component, %s.", sets);
+    else
+        explain("Every vertex is finished and belongs to exactly one component: %d searches were started, so the "
+                "graph has %d connected components, %s.", count, count, sets);
     explain_line(line::each_start);
     explain_line(line::if_start_undiscovered);
     explain_line(line::result);

@@ -1,5 +1,6 @@
-// orientgrid: a strong orientation of a fixed grid graph: depth-first numbers direct tree edges
-// down the tree and every other edge from the larger number to the smaller; one key per screen.
+// orientgrid: a strong orientation of a grid graph (its own, a random one for --seed N, or a user's
+// for --graph FILE): depth-first numbers direct tree edges down the tree and every other edge from
+// the larger number to the smaller; one key per screen.
 #include "grid_search.h"
 #include "kit.h"
 #include "orientgrid_words.h"
@@ -66,13 +67,22 @@ void show() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    start_frame(argc, argv, {"orientgrid", "a strong orientation of a grid graph by depth-first numbers",
-                             /*draws_random_graph=*/false});
+    ProgramInfo info{"orientgrid", "a strong orientation of a grid graph by depth-first numbers",
+                     /*draws_random_graph=*/false};
+    info.graph = orientation_rules();
+    start_frame(argc, argv, info);
     map_standard_palette();
     SDL_FillRect(screen, nullptr, palette[white]);
     open_labels(20);
 
-    build_grid();
+    if (const Graph* file = graph_from_file()) {
+        build_from_file(*file);
+    } else if (random_graph_wanted()) {
+        seed_random(random_seed());
+        build_random_grid();
+    } else {
+        build_grid();
+    }
 
     give_orientgrid_legend();
 
@@ -95,7 +105,8 @@ int main(int argc, char* argv[]) {
     ask_back_edge_direction();
     orient_other_edges();
     for (int i = 0; i < vertex_count; ++i) fill_disc(vertex_x[i], vertex_y[i], 5, palette[green]);
-    // Always drawn: the fixed graph has every edge on a cycle, so the orientation is strong.
+    // Always drawn: every graph it runs on is connected and has every edge on a cycle (its own grid,
+    // the random grids, and a user's by orientation_rules), so the orientation is strong.
     draw_label(400, 50, "STRONGLY CONNECTED GRAPH");
     say_back_arcs();
     show();

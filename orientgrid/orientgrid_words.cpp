@@ -25,15 +25,12 @@ constexpr const char* lists_title = "Neighbour lists, in the order the search tr
 
 std::string tree_arcs;
 int tree_count;
+int tree_from[graph_max_vertices];
+int tree_to[graph_max_vertices];
 std::string back_arcs;
 int back_count;
-int back_from[vertex_count * vertex_count];
-int back_to[vertex_count * vertex_count];
-
-// Each vertex's neighbours as the search reads them, the matrix row in increasing vertex number;
-// kept from the undirected graph, since directing the tree edges removes entries.
-int degree[vertex_count];
-int neighbours[vertex_count][vertex_count];
+int back_from[graph_max_vertices * graph_max_vertices];
+int back_to[graph_max_vertices * graph_max_vertices];
 
 std::string arc_text(int from, int to) { return std::to_string(from) + "->" + std::to_string(to); }
 
@@ -48,18 +45,30 @@ std::string list_text(int v) {
 
 // "16 and 12": the vertices joined as a student reads them.
 std::string joined(const int* vertices, int count) {
-    char text[8 * vertex_count];
+    char text[8 * graph_max_vertices];
     int used = 0;
     text[0] = '\0';
     for (int i = 0; i < count; ++i) used = join_words(text, sizeof text, used, i, count, vertices[i]);
     return text;
 }
 
-void read_lists() {
-    for (int v = 0; v < vertex_count; ++v) {
-        degree[v] = 0;
-        for (int w = 0; w < vertex_count; ++w)
-            if (adjacency[v][w] == arc) neighbours[v][degree[v]++] = w;
+// Whether every list is in increasing vertex number, as a grid's always is.
+bool lists_by_number() {
+    for (int v = 0; v < vertex_count; ++v)
+        for (int j = 1; j < degree[v]; ++j)
+            if (neighbours[v][j] < neighbours[v][j - 1]) return false;
+    return true;
+}
+
+// Says a text of several sentences one sentence at a time, joined as one explain would join
+// them, so that none is cut however long the whole grows on a large graph.
+void explain_sentences(const std::string& text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(". ", start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        explain("%s", text.substr(start, end - start).c_str());
+        start = end + 1;
     }
 }
 
@@ -68,6 +77,32 @@ int widest_list() {
     for (int v = 1; v < vertex_count; ++v)
         if (degree[v] > degree[widest]) widest = v;
     return widest;
+}
+
+// The longest list not in increasing order, the one that shows best that the order is the file's.
+int widest_unsorted_list() {
+    int widest = -1;
+    for (int v = 0; v < vertex_count; ++v)
+        for (int j = 1; j < degree[v]; ++j)
+            if (neighbours[v][j] < neighbours[v][j - 1] && (widest < 0 || degree[v] > degree[widest])) widest = v;
+    return widest;
+}
+
+// The edges of the full grid that a random grid leaves out, as "1-2, 9-13 and 17-18".
+std::string grid_edges_left_out() {
+    char text[16 * graph_max_vertices];
+    int ends[2 * own_vertex_count][2], count = 0;
+    for (int v = 0; v < vertex_count; ++v) {
+        const int right = v % grid_columns + 1 < grid_columns ? v + 1 : -1;
+        const int below = v + grid_columns < vertex_count ? v + grid_columns : -1;
+        for (const int w : {right, below})
+            if (w >= 0 && adjacency[v][w] != arc) ends[count][0] = v, ends[count++][1] = w;
+    }
+    int used = 0;
+    text[0] = '\0';
+    for (int i = 0; i < count; ++i)
+        used = join_words(text, sizeof text, used, i, count, edge_text(ends[i][0], ends[i][1]).c_str());
+    return text;
 }
 
 bool is_root(int v) { return dfs_number[v] == 1; }
@@ -104,7 +139,7 @@ bool way_to_root(int v, std::string& arcs) {
     while (!is_root(v)) {
         const int k = covering_back_arc(v);
         if (k < 0) return false;
-        int down[vertex_count], count = 0;
+        int down[graph_max_vertices], count = 0;
         for (int x = back_from[k]; x != v; x = parent[x]) down[count++] = x;
         for (int at = v; count > 0; at = down[count]) {
             count -= 1;
@@ -125,7 +160,7 @@ int count_edges() {
 
 // The rows whose two middle vertices are not joined, as "0, 2 and 4"; returns how many.
 int name_rows_without_middle_edge(char* text, int size) {
-    constexpr int rows = vertex_count / grid_columns;
+    constexpr int rows = own_vertex_count / grid_columns;
     constexpr int middle = grid_columns / 2 - 1;  // the middle edge joins this column to the next
     bool missing[rows];
     int count = 0;
@@ -143,7 +178,7 @@ int name_rows_without_middle_edge(char* text, int size) {
 
 // The parents with the root, which has none, left blank.
 void explain_parents() {
-    int parents[vertex_count];
+    int parents[graph_max_vertices];
     for (int i = 0; i < vertex_count; ++i) parents[i] = is_root(i) ? -1 : parent[i];
     explain_table("parents", "vertex", "parent", parents, vertex_count, -1);
 }
@@ -166,7 +201,7 @@ std::string search_in_words(const int* visit_order) {
             break;
         }
         const int next = visit_order[k], resume = parent[next];
-        int through[vertex_count], count = 0;
+        int through[graph_max_vertices], count = 0;
         for (int v = parent[dead_end]; v != resume; v = parent[v]) through[count++] = v;
         text += ", so the search backs up";
         if (count > 0) text += " through " + joined(through, count) + ", whose lists hold nothing unnumbered either,";
@@ -174,6 +209,21 @@ std::string search_in_words(const int* visit_order) {
                 std::to_string(next) + "; it goes down " + std::to_string(next);
     }
     return text;
+}
+
+// The digraph as drawn in the end: the heads of the arcs leaving each vertex, tree and back arcs
+// alike, by increasing vertex number.
+void explain_orientation() {
+    static int heads[graph_max_vertices][graph_max_vertices];
+    int out_degree[graph_max_vertices] = {};
+    bool leaves[graph_max_vertices][graph_max_vertices] = {};
+    for (int k = 0; k < tree_count; ++k) leaves[tree_from[k]][tree_to[k]] = true;
+    for (int k = 0; k < back_count; ++k) leaves[back_from[k]][back_to[k]] = true;
+    for (int v = 0; v < vertex_count; ++v)
+        for (int w = 0; w < vertex_count; ++w)
+            if (leaves[v][w]) heads[v][out_degree[v]++] = w;
+    explain_lists_from_now_on("Arcs leaving each vertex, once every edge is directed", vertex_count, out_degree,
+                              &heads[0][0], graph_max_vertices);
 }
 
 void say_how_it_works() {
@@ -216,36 +266,52 @@ void give_orientgrid_legend() {
     legend("thick red line, half-width 2: a tree edge of the depth-first search, joining a vertex to its parent");
     legend("thick red arrow, half-width 3: an edge given its direction");
     legend("green disc and the caption STRONGLY CONNECTED GRAPH (last picture): every edge is directed and the digraph is strongly connected");
-    legend("neighbour lists (with every step): the search tries each vertex's neighbours in the order of its list, "
-           "which here is by increasing vertex number, the order of the matrix row");
+    if (lists_by_number())
+        legend("neighbour lists (with every step): the search tries each vertex's neighbours in the order of its "
+               "list, which here is by increasing vertex number, the order of the matrix row");
+    else
+        legend("neighbour lists (with every step): the search tries each vertex's neighbours in the order of its "
+               "list, which here is the order the file gives the edges, not always by number");
 }
 
 void say_grid() {
-    read_lists();
     const int edge_count = count_edges();
-    char rows[40];
-    const int short_rows = name_rows_without_middle_edge(rows, sizeof rows);
-    const int widest = widest_list();
-    explain("The undirected grid graph is drawn: %d vertices with their numbers and %d edges; %s %s %s middle edge. A "
-            "depth-first search from vertex 0 will number the vertices, and the numbers will then give every edge a "
+    std::string drawn;
+    if (graph_kind == GraphKind::own_grid) {
+        char rows[40];
+        const int short_rows = name_rows_without_middle_edge(rows, sizeof rows);
+        drawn = "The undirected grid graph is drawn: " + std::to_string(vertex_count) + " vertices with their numbers and " +
+                std::to_string(edge_count) + " edges; " + (short_rows == 1 ? "row " : "rows ") + rows +
+                (short_rows == 1 ? " misses its" : " miss their") + " middle edge.";
+    } else if (graph_kind == GraphKind::random_grid) {
+        drawn = "The undirected grid graph is drawn: " + std::to_string(vertex_count) + " vertices with their numbers and " +
+                std::to_string(edge_count) + " edges, the full grid of " + std::to_string(grid_columns) + " columns and " +
+                std::to_string(vertex_count / grid_columns) + " rows less the edges " + grid_edges_left_out() + ".";
+    } else {
+        drawn = "The undirected graph is drawn: " + std::to_string(vertex_count) + " vertices with their numbers and " +
+                std::to_string(edge_count) + " edges.";
+    }
+    const bool by_number = lists_by_number();
+    const int example = by_number ? widest_list() : widest_unsorted_list();
+    explain("%s A depth-first search from vertex 0 will number the vertices, and the numbers will then give every edge a "
             "direction so that each vertex can reach every other. The search tries a vertex's neighbours in the "
-            "order of its list, shown with every step, which here is by increasing vertex number (%d's list is %s).",
-            vertex_count, edge_count, short_rows == 1 ? "row" : "rows", rows,
-            short_rows == 1 ? "misses its" : "miss their", widest, list_text(widest).c_str());
+            "order of its list, shown with every step, which here is %s (%d's list is %s).",
+            drawn.c_str(), by_number ? "by increasing vertex number" : "the order the file gives the edges, not always by number",
+            example, list_text(example).c_str());
     explain_line(line::start);
-    explain_lists_from_now_on(lists_title, vertex_count, degree, &neighbours[0][0], vertex_count);
+    explain_lists_from_now_on(lists_title, vertex_count, degree, &neighbours[0][0], graph_max_vertices);
     explain_count("edges", edge_count);
 }
 
 void say_numbering() {
-    int visit_order[vertex_count];
+    int visit_order[graph_max_vertices];
     for (int i = 0; i < vertex_count; ++i) visit_order[dfs_number[i] - 1] = i;
     explain("Each vertex's discovery number is written below its ring, and the %d tree edges are drawn in red, each "
             "from a vertex to the parent it was discovered from: vertex %d got 1 and vertex %d, reached last, got %d.",
             vertex_count - 1, visit_order[0], visit_order[vertex_count - 1], vertex_count);
     explain("The search goes each time to the first unnumbered vertex on the current vertex's list (%d's list is %s, "
             "so %d is next).", visit_order[0], list_text(visit_order[0]).c_str(), visit_order[1]);
-    explain("%s", search_in_words(visit_order).c_str());
+    explain_sentences(search_in_words(visit_order));
     explain_line(line::search);
     explain_line(line::number);
     explain_line(line::try_neighbours);
@@ -273,6 +339,8 @@ void ask_tree_edge_direction() {
 
 void said_tree_arc(int from, int to) {
     tree_arcs += (tree_count == 0 ? "" : ", ") + arc_text(from, to);
+    tree_from[tree_count] = from;
+    tree_to[tree_count] = to;
     tree_count += 1;
 }
 
@@ -316,7 +384,7 @@ void say_back_arcs() {
             back_count, back_arcs.c_str());
     std::string covered, uncovered;
     int covered_count = 0, uncovered_count = 0;
-    int visit_order[vertex_count];
+    int visit_order[graph_max_vertices];
     for (int v = 0; v < vertex_count; ++v) visit_order[dfs_number[v] - 1] = v;
     for (int i = 1; i < vertex_count; ++i) {
         const int c = visit_order[i];
@@ -353,4 +421,5 @@ void say_back_arcs() {
     explain_count("tree edges", tree_count);
     explain_count("back edges", back_count);
     explain_count("tree edges covered by a back edge", covered_count);
+    explain_orientation();
 }
