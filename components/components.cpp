@@ -117,6 +117,9 @@ int main(int argc, char* argv[]) {
     info.graph = component_graph_rules();
     start_frame(argc, argv, info);
     start_graph();
+    say_graph_in_use(vertex_count, vertex_x, vertex_y, degree, adjacency[0], graph_max_vertices, false);
+    // A step for the graph, one for each vertex found and one for each finished, and the count.
+    show_step_count(2 * vertex_count + 2);
     map_palette();
     SDL_FillRect(screen, nullptr, palette[white]);
     open_labels(20);

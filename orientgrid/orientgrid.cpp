@@ -83,6 +83,8 @@ int main(int argc, char* argv[]) {
     } else {
         build_grid();
     }
+    say_graph_in_use(vertex_count, vertex_x, vertex_y, degree, neighbours[0], graph_max_vertices, false);
+    show_step_count(4);
 
     give_orientgrid_legend();
 
