@@ -67,7 +67,8 @@ void say_legend() {
 }
 
 void on_graph_drawn() {
-    char how[1200];
+    char how[1200], part[80];
+    name_searched_part(part, sizeof part);
     std::snprintf(how, sizeof how,
                   "A depth-first search from vertex 0 goes as deep as it can: at each vertex it takes the first "
                   "neighbour in the vertex's list that is still undiscovered, and that neighbour records the vertex "
@@ -78,9 +79,9 @@ void on_graph_drawn() {
                   "way back to 0, so the pointers are all the search needs to find its way back. An edge to a "
                   "vertex discovered already is skipped, as it would lead to no new vertex. When the search is "
                   "back at 0 with nothing left, every vertex that can be reached from 0 has been discovered "
-                  "exactly once and has its parent. On these %d vertices and %d edges it looks along each edge "
+                  "exactly once and has its parent. On %s it looks along each edge "
                   "once from each end, so its work grows with the vertices plus the edges.",
-                  vertex_count(), edge_count());
+                  part);
     how_it_works(how);
     algorithm_lines({
         "every vertex starts undiscovered; the root 0 is its own parent",
@@ -93,7 +94,8 @@ void on_graph_drawn() {
         "      visit(w)",
         "  finish v",
         "  go back to parent[v] along the return arrow",
-        "the parent pointers lead from every vertex back to 0",
+        all_reachable() ? "the parent pointers lead from every vertex back to 0"
+                        : "the parent pointers lead from every vertex reached back to 0",
     });
     char list[8 * max_vertices];
     list_of(0, list, sizeof list);
@@ -103,6 +105,7 @@ void on_graph_drawn() {
             "list, %s: 0's list is %s. Each vertex it discovers remembers its parent, the vertex it was "
             "reached from, and when a vertex is finished the search goes back to that parent.",
             neighbour_order_words(), list);
+    say_unreachable();
     explain_line(line::start);
 }
 
@@ -196,11 +199,17 @@ void on_search_over() {
         used += std::snprintf(way + used, sizeof way - used, " -> %d", parent[v]);
     char tree[16 * max_vertices];
     name_tree_edges(tree, sizeof tree);
-    explain("Nothing new is drawn: the search is over, and all %d vertices were reached from 0.", finish_count);
+    if (all_reachable())
+        explain("Nothing new is drawn: the search is over, and all %d vertices were reached from 0.", finish_count);
+    else
+        explain("Nothing new is drawn: the search is over, and %d of the %d vertices were reached from 0.",
+                finish_count, vertex_count());
     explain("The %d tree edges %s each carry a pair of arrows, down to the child and back to the parent; the "
-            "other %d edges were skipped and got none.", tree_edge_count(), tree, edge_count() - tree_edge_count());
-    explain("Following parent pointers leads from any vertex back to 0, from the deepest one in %d steps: %s.",
-            longest, way);
+            "other %d edges %swere skipped and got none.", tree_edge_count(), tree,
+            discovered_edge_count() - tree_edge_count(), all_reachable() ? "" : "between them ");
+    explain("Following parent pointers leads from any vertex %sback to 0, from the deepest one in %d steps: %s.",
+            all_reachable() ? "" : "reached ", longest, way);
+    say_left_undiscovered();
     explain_line(line::result);
     say_parents();
     say_discovery_numbers("discovery");

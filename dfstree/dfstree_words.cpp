@@ -120,6 +120,7 @@ void on_graph_drawn() {
             "thick band of the depth-first tree. From every vertex it tries the neighbours in the order of "
             "that vertex's list, shown below these words, %s.", vertex_count(), edge_count(),
             neighbour_order_words());
+    say_unreachable();
 }
 
 void on_discovered(int v) {
@@ -195,8 +196,13 @@ void on_search_over() {
             used += std::snprintf(thin_edges + used, sizeof thin_edges - used, "%s%d-%d", used ? ", " : "", v, w);
             ++edges;
         }
-    explain("All %d vertices were entered. The %d thick bands %s form the depth-first tree; the %d "
-            "thin edges %s are not in it.", discovery_count, tree_edge_count(), tree, edges, thin_edges);
+    if (all_reachable())
+        explain("All %d vertices were entered.", discovery_count);
+    else
+        explain("The %d vertices reached from 0 were entered.", discovery_count);
+    explain("The %d thick bands %s form the depth-first tree; the %d thin edges %s are not in it.", tree_edge_count(),
+            tree, edges, thin_edges);
+    say_left_undiscovered();
     explain_list("Order of entering", discovery_order, discovery_count);
     say_parents();
 }
