@@ -99,8 +99,8 @@ void on_graph_drawn() {
     });
     char list[8 * max_vertices];
     list_of(0, list, sizeof list);
-    explain("The graph before the search: %d vertices and %d edges (grey lines), none discovered yet.",
-            vertex_count(), edge_count());
+    explain("The graph before the search: %d vertices and %d %s (grey lines), none discovered yet.",
+            vertex_count(), edge_count(), edges_word(edge_count()));
     explain("A depth-first search will start at vertex 0 and try each vertex's neighbours in the order of its "
             "list, %s: 0's list is %s. Each vertex it discovers remembers its parent, the vertex it was "
             "reached from, and when a vertex is finished the search goes back to that parent.",
@@ -204,11 +204,23 @@ void on_search_over() {
     else
         explain("Nothing new is drawn: the search is over, and %d of the %d vertices were reached from 0.",
                 finish_count, vertex_count());
-    explain("The %d tree edges %s each carry a pair of arrows, down to the child and back to the parent; the "
-            "other %d edges %swere skipped and got none.", tree_edge_count(), tree,
-            discovered_edge_count() - tree_edge_count(), all_reachable() ? "" : "between them ");
-    explain("Following parent pointers leads from any vertex %sback to 0, from the deepest one in %d steps: %s.",
-            all_reachable() ? "" : "reached ", longest, way);
+    const int other = discovered_edge_count() - tree_edge_count();
+    const char* between = all_reachable() ? "" : " between them";
+    char skipped[96];
+    if (other == 0)
+        std::snprintf(skipped, sizeof skipped, "no other edge%s was skipped", between);
+    else if (other == 1)
+        std::snprintf(skipped, sizeof skipped, "the other edge%s was skipped and got none", between);
+    else
+        std::snprintf(skipped, sizeof skipped, "the other %d edges%s were skipped and got none", other, between);
+    if (tree_edge_count() == 1)
+        explain("The tree edge %s carries a pair of arrows, down to the child and back to the parent; %s.", tree,
+                skipped);
+    else
+        explain("The %d tree edges %s each carry a pair of arrows, down to the child and back to the parent; %s.",
+                tree_edge_count(), tree, skipped);
+    explain("Following parent pointers leads from any vertex %sback to 0, from the deepest one in %d %s: %s.",
+            all_reachable() ? "" : "reached ", longest, longest == 1 ? "step" : "steps", way);
     say_left_undiscovered();
     explain_line(line::result);
     say_parents();

@@ -124,10 +124,11 @@ int reachable_edge_count() {
 
 void name_searched_part(char* text, int size) {
     if (all_reachable())
-        std::snprintf(text, size, "these %d vertices and %d edges", graph_vertex_count, edge_count());
+        std::snprintf(text, size, "these %d vertices and %d %s", graph_vertex_count, edge_count(),
+                      edges_word(edge_count()));
     else
-        std::snprintf(text, size, "the %d vertices and %d edges that can be reached from 0", reachable_vertices,
-                      reachable_edge_count());
+        std::snprintf(text, size, "the %d vertices and %d %s that can be reached from 0", reachable_vertices,
+                      reachable_edge_count(), edges_word(reachable_edge_count()));
 }
 
 void say_unreachable() {
@@ -165,6 +166,20 @@ void say_left_undiscovered() {
     explain("%s %s %s no discovery number: no path of edges leads to %s from 0, so the search never reached %s%s.",
             count == 1 ? "Vertex" : "Vertices", names, count == 1 ? "has" : "have", count == 1 ? "it" : "them",
             count == 1 ? "it" : "them", looked);
+}
+
+const char* edges_word(int count) { return count == 1 ? "edge" : "edges"; }
+
+void name_edges_left_grey(char* text, int size) {
+    const int other = discovered_edge_count() - tree_edges;
+    const char* between = graph_vertex_count == discovery_count ? "" : " between them";
+    if (other == 0)
+        std::snprintf(text, size, "no other edge%s is left grey", between);
+    else if (other == 1)
+        std::snprintf(text, size, "the other edge%s led to a vertex discovered already and stays grey", between);
+    else
+        std::snprintf(text, size, "the other %d edges%s led to vertices discovered already and stay grey", other,
+                      between);
 }
 
 void note_discovered(int v) {

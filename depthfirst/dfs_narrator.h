@@ -35,6 +35,9 @@ int neighbour(int v, int j);
 int position_in_row(int v, int w, int from);
 // The number of undirected edges, each listed at both its ends.
 int edge_count();
+// "edge" for one, else "edges" (a user's graph may be a single edge, or a tree with no edge left
+// over).
+const char* edges_word(int count);
 
 // ---- What a search from 0 can reach -----------------------------------------------------------
 // Worked out in narrate_graph, for the words said before the search: a graph of the user's need not
@@ -51,6 +54,11 @@ void say_unreachable();
 // search left some vertex undiscovered, which and how many edges it never looked along.
 int discovered_edge_count();
 void say_left_undiscovered();
+// The edges between discovered vertices that are not tree edges, for a view that leaves them grey:
+// "the other 5 edges led to vertices discovered already and stay grey", "the other edge led to a
+// vertex discovered already and stays grey" or "no other edge is left grey" (with "between them"
+// after "edge" or "edges" when some vertex was left undiscovered).
+void name_edges_left_grey(char* text, int size);
 
 // ---- The state as said ----------------------------------------------------------------------
 extern int stack[max_vertices];  // the path from the root to the vertex being searched

@@ -126,8 +126,8 @@ void on_graph_drawn() {
     });
     char list[8 * max_vertices];
     list_of(0, list, sizeof list);
-    explain("The graph before the search: %d vertices and %d edges (yellow bands), none discovered yet.",
-            vertex_count(), edge_count());
+    explain("The graph before the search: %d vertices and %d %s (yellow bands), none discovered yet.",
+            vertex_count(), edge_count(), edges_word(edge_count()));
     explain("A depth-first search will start at vertex 0 and try each vertex's neighbours in the order of its "
             "list, %s: 0's list is %s.", neighbour_order_words(), list);
     explain("An edge to an undiscovered vertex becomes a tree edge; an edge to a vertex that is discovered, not "
@@ -248,11 +248,21 @@ void on_search_over() {
     char tree[16 * max_vertices];
     name_tree_edges(tree, sizeof tree);
     name_back_edges(back_edge_names, sizeof back_edge_names);
-    explain("The search found %d tree edges (%s) and %d back edges (%s): each of the %d edges %sis exactly one of "
-            "the two, decided at the end where the search met it first.", tree_edge_count(), tree,
-            back_edge_count(), back_edge_names, discovered_edge_count(), all_reachable() ? "" : "it reached ");
-    explain("The tree edges join the %d vertices reached from 0 without a cycle, and each back edge closes one "
-            "cycle with them.", finish_count);
+    const int trees = tree_edge_count(), backs = back_edge_count();
+    // A back edge needs a cycle, so with one there are at least two tree edges and three edges in all.
+    if (backs > 0) {
+        explain("The search found %d tree edges (%s) and %d back %s (%s): each of the %d edges %sis exactly one of "
+                "the two, decided at the end where the search met it first.", trees, tree, backs, edges_word(backs),
+                back_edge_names, discovered_edge_count(), all_reachable() ? "" : "it reached ");
+        explain("The tree edges join the %d vertices reached from 0 without a cycle, and %s closes one cycle with "
+                "them.", finish_count, backs == 1 ? "the back edge" : "each back edge");
+    } else {
+        explain("The search found %d tree %s (%s) and no back edge: every edge %sis a tree edge, so there is no "
+                "cycle for a back edge to close.", trees, edges_word(trees), tree,
+                all_reachable() ? "" : "it reached ");
+        explain("The tree %s the %d vertices reached from 0.", trees == 1 ? "edge joins" : "edges join",
+                finish_count);
+    }
     say_left_undiscovered();
     explain_line(line::result);
     say_parents();

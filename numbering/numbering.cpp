@@ -80,7 +80,8 @@ void visit(int v) {
 
 // A tree edge's colour moves on one palette slot per vertex finished before it, from red: with n
 // vertices the last can be slot n - 1, grey for 9 (its band is then wide), white for 10, which
-// would erase. The vertices stay above the row of (k : v) labels at y = 500.
+// would erase. The row of (k : v) labels, 50 pixels apart, has room for single-digit entries only,
+// and the vertices stay above it (y = 500).
 const GraphRules graph_rules = demo_graph_rules(9, order_row_y - 30);
 
 }  // namespace

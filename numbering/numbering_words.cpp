@@ -105,10 +105,11 @@ void on_graph_drawn() {
                   reachable_count(), part, 2 * reachable_edge_count());
     how_it_works(how);
     explain_line(line::start);
-    explain("The graph before the search: %d vertices and %d edges, all grey, none discovered yet. A depth-first "
+    explain("The graph before the search: %d vertices and %d %s, all grey, none discovered yet. A depth-first "
             "search will start at vertex 0 and give each vertex a discovery number, 1, 2, 3, ..., in the order "
             "it reaches them. From every vertex it tries the neighbours in the order of that vertex's list, "
-            "shown below these words, %s.", vertex_count(), edge_count(), neighbour_order_words());
+            "shown below these words, %s.", vertex_count(), edge_count(), edges_word(edge_count()),
+            neighbour_order_words());
     say_unreachable();
 }
 
@@ -180,11 +181,16 @@ void on_finished(int v) {
 
 void on_search_over() {
     explain_line(line::over);
+    char grey[120];
+    name_edges_left_grey(grey, sizeof grey);
     explain("Every vertex %shas its discovery number: the row at the bottom lists the %d vertices in the order the "
-            "search discovered them. The %d coloured lines are the tree edges, one into each of them but the "
-            "root 0, so together they form a tree joining all %d; the other %d edges %sled to vertices discovered "
-            "already and stay grey.", all_reachable() ? "" : "reached from 0 ", discovery_count, tree_edge_count(),
-            discovery_count, discovered_edge_count() - tree_edge_count(), all_reachable() ? "" : "between them ");
+            "search discovered them.", all_reachable() ? "" : "reached from 0 ", discovery_count);
+    if (tree_edge_count() == 1)
+        explain("The coloured line is the one tree edge, into the one vertex besides the root 0, so it joins the "
+                "two; %s.", grey);
+    else
+        explain("The %d coloured lines are the tree edges, one into each of them but the root 0, so together they "
+                "form a tree joining all %d; %s.", tree_edge_count(), discovery_count, grey);
     say_left_undiscovered();
     explain_list("Vertices by discovery number", discovery_order, discovery_count);
     say_discovery_numbers("number");

@@ -142,10 +142,10 @@ void on_graph_drawn() {
                   part);
     how_it_works(how);
     explain_line(line::start);
-    explain("The graph before the search: %d vertices and %d edges, all grey, and the preorder below it is "
+    explain("The graph before the search: %d vertices and %d %s, all grey, and the preorder below it is "
             "empty. A depth-first search will start at vertex 0 and write each vertex it discovers into the "
             "preorder. From every vertex it tries the neighbours in the order of that vertex's list, shown below "
-            "these words, %s.", vertex_count(), edge_count(), neighbour_order_words());
+            "these words, %s.", vertex_count(), edge_count(), edges_word(edge_count()), neighbour_order_words());
     say_unreachable();
 }
 
@@ -198,11 +198,15 @@ void on_search_over() {
             discovery[last]);
     say_discovery();
     say_finished_since();
+    char grey[120];
+    name_edges_left_grey(grey, sizeof grey);
     explain("The root %d has no parent to go back to. The preorder now holds %s %d vertices %sin the order the search "
-            "discovered them. The %d thick lines are the tree edges; the other %d edges %sled to vertices discovered "
-            "already and stay grey.", discovery_order[0], all_reachable() ? "all" : "the", discovery_count,
-            all_reachable() ? "" : "reached from 0 ", tree_edge_count(), discovered_edge_count() - tree_edge_count(),
-            all_reachable() ? "" : "between them ");
+            "discovered them.", discovery_order[0], all_reachable() ? "all" : "the", discovery_count,
+            all_reachable() ? "" : "reached from 0 ");
+    if (tree_edge_count() == 1)
+        explain("The thick line is the one tree edge; %s.", grey);
+    else
+        explain("The %d thick lines are the tree edges; %s.", tree_edge_count(), grey);
     say_left_undiscovered();
     explain_list("Preorder", discovery_order, discovery_count);
     say_parents();
