@@ -1,16 +1,17 @@
 // backtrack: a depth-first search from vertex 0 that records each vertex's parent, draws a red arrow
 // down every tree edge and a second one back beside it when the vertex is finished; one key per step.
 #include "backtrack_words.h"
-#include "demo_graph.h"
 #include "dfs_narrator.h"
+#include "graph_in_use.h"
 #include "kit.h"
 
 namespace {
 
-int visited[vertex_count];
+int visited[graph_max_vertices];
 // Never set for the root, so parent[0] keeps its 0: the root is its own parent and its return
-// arrow has zero length, which draws the single pixel at (207, 47) and no head.
-int parent[vertex_count];
+// arrow has zero length, which draws a single pixel 7 right of and below vertex 0 (at (207, 47) on
+// the demo graph) and no head.
+int parent[graph_max_vertices];
 
 // Return arrows run this far right and down of the tree arrow, whatever the edge's direction.
 constexpr int return_shift = 7;
@@ -25,12 +26,12 @@ void map_palette() {
 // Every edge is drawn twice, once from each end, and a vertex's number goes on before the edges of
 // the later vertices, which may cross it.
 void draw_graph() {
-    for (int v = 0; v < vertex_count; ++v) {
-        for (int j = 0; j < degree[v]; ++j) {
-            const int w = adjacency[v][j];
-            draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], 1, palette[standard::grey]);
+    for (int v = 0; v < graph.vertex_count; ++v) {
+        for (int j = 0; j < graph.degree[v]; ++j) {
+            const int w = graph.adjacency[v][j];
+            draw_thick_line(graph.x[v], graph.y[v], graph.x[w], graph.y[w], 1, palette[standard::grey]);
         }
-        draw_label(vertex_x[v] + 15, vertex_y[v] - 2, "%d", v);
+        draw_label(graph.x[v] + 15, graph.y[v] - 2, "%d", v);
     }
 }
 
@@ -39,39 +40,45 @@ void draw_graph() {
 void visit(int v) {
     const Uint32 red = palette[standard::red];
     visited[v] = 1;
-    draw_circle(vertex_x[v], vertex_y[v], discovery_radius, red);
+    draw_circle(graph.x[v], graph.y[v], discovery_radius, red);
     on_discovered(v);
-    for (int j = 0; j < degree[v]; ++j) {
-        const int w = adjacency[v][j];
+    for (int j = 0; j < graph.degree[v]; ++j) {
+        const int w = graph.adjacency[v][j];
         if (visited[w] == 1) continue;  // discovered, finished or not: a cycle edge gets no arrow
         parent[w] = v;
-        draw_arrow_far(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], red);
+        draw_arrow_far(graph.x[v], graph.y[v], graph.x[w], graph.y[w], red);
         on_tree_edge(v, w);
         SDL_Flip(screen);
         wait_step();
         visit(w);
     }
     const int p = parent[v];
-    draw_arrow_far(vertex_x[v] + return_shift, vertex_y[v] + return_shift, vertex_x[p] + return_shift,
-                   vertex_y[p] + return_shift, red);
-    draw_circle(vertex_x[v], vertex_y[v], finish_radius, red);
+    draw_arrow_far(graph.x[v] + return_shift, graph.y[v] + return_shift, graph.x[p] + return_shift,
+                   graph.y[p] + return_shift, red);
+    draw_circle(graph.x[v], graph.y[v], finish_radius, red);
     on_finished(v);
     SDL_Flip(screen);
     wait_step();
 }
 
+// Nothing in the picture is counted out per vertex; 20 vertices keep the bands and labels apart on
+// a screen that a class can read, and the longest sentence, naming every edge that is not a tree
+// edge (at most 171), within the words' buffers. The number labels stay inside the window's bottom.
+const GraphRules graph_rules = demo_graph_rules(20, screen_height - 30);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"backtrack", "depth-first search with parent pointers and return arrows",
-                             /*draws_random_graph=*/false});
+                             /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
+    use_chosen_graph();
     map_palette();
     SDL_FillRect(screen, nullptr, palette[standard::white]);
     open_labels(20);
     say_legend();
 
     draw_graph();
-    depth_first::narrate_graph(vertex_count, degree, adjacency[0], vertex_count);
+    depth_first::narrate_graph(graph.vertex_count, graph.degree, graph.adjacency[0], graph_max_vertices);
     on_graph_drawn();
     SDL_Flip(screen);
     wait_step();

@@ -67,7 +67,8 @@ void say_legend() {
 }
 
 void on_graph_drawn() {
-    char how[1200];
+    char how[1200], part[80];
+    name_searched_part(part, sizeof part);
     std::snprintf(how, sizeof how,
                   "A depth-first search from vertex 0 goes as deep as it can: at each vertex it takes the first "
                   "neighbour in the vertex's list that is still undiscovered, and that neighbour records the vertex "
@@ -78,9 +79,9 @@ void on_graph_drawn() {
                   "way back to 0, so the pointers are all the search needs to find its way back. An edge to a "
                   "vertex discovered already is skipped, as it would lead to no new vertex. When the search is "
                   "back at 0 with nothing left, every vertex that can be reached from 0 has been discovered "
-                  "exactly once and has its parent. On these %d vertices and %d edges it looks along each edge "
+                  "exactly once and has its parent. On %s it looks along each edge "
                   "once from each end, so its work grows with the vertices plus the edges.",
-                  vertex_count(), edge_count());
+                  part);
     how_it_works(how);
     algorithm_lines({
         "every vertex starts undiscovered; the root 0 is its own parent",
@@ -93,16 +94,18 @@ void on_graph_drawn() {
         "      visit(w)",
         "  finish v",
         "  go back to parent[v] along the return arrow",
-        "the parent pointers lead from every vertex back to 0",
+        all_reachable() ? "the parent pointers lead from every vertex back to 0"
+                        : "the parent pointers lead from every vertex reached back to 0",
     });
     char list[8 * max_vertices];
     list_of(0, list, sizeof list);
-    explain("The graph before the search: %d vertices and %d edges (grey lines), none discovered yet.",
-            vertex_count(), edge_count());
+    explain("The graph before the search: %d vertices and %d %s (grey lines), none discovered yet.",
+            vertex_count(), edge_count(), edges_word(edge_count()));
     explain("A depth-first search will start at vertex 0 and try each vertex's neighbours in the order of its "
             "list, %s: 0's list is %s. Each vertex it discovers remembers its parent, the vertex it was "
             "reached from, and when a vertex is finished the search goes back to that parent.",
             neighbour_order_words(), list);
+    say_unreachable();
     explain_line(line::start);
 }
 
@@ -196,11 +199,29 @@ void on_search_over() {
         used += std::snprintf(way + used, sizeof way - used, " -> %d", parent[v]);
     char tree[16 * max_vertices];
     name_tree_edges(tree, sizeof tree);
-    explain("Nothing new is drawn: the search is over, and all %d vertices were reached from 0.", finish_count);
-    explain("The %d tree edges %s each carry a pair of arrows, down to the child and back to the parent; the "
-            "other %d edges were skipped and got none.", tree_edge_count(), tree, edge_count() - tree_edge_count());
-    explain("Following parent pointers leads from any vertex back to 0, from the deepest one in %d steps: %s.",
-            longest, way);
+    if (all_reachable())
+        explain("Nothing new is drawn: the search is over, and all %d vertices were reached from 0.", finish_count);
+    else
+        explain("Nothing new is drawn: the search is over, and %d of the %d vertices were reached from 0.",
+                finish_count, vertex_count());
+    const int other = discovered_edge_count() - tree_edge_count();
+    const char* between = all_reachable() ? "" : " between them";
+    char skipped[96];
+    if (other == 0)
+        std::snprintf(skipped, sizeof skipped, "no other edge%s was skipped", between);
+    else if (other == 1)
+        std::snprintf(skipped, sizeof skipped, "the other edge%s was skipped and got none", between);
+    else
+        std::snprintf(skipped, sizeof skipped, "the other %d edges%s were skipped and got none", other, between);
+    if (tree_edge_count() == 1)
+        explain("The tree edge %s carries a pair of arrows, down to the child and back to the parent; %s.", tree,
+                skipped);
+    else
+        explain("The %d tree edges %s each carry a pair of arrows, down to the child and back to the parent; %s.",
+                tree_edge_count(), tree, skipped);
+    explain("Following parent pointers leads from any vertex %sback to 0, from the deepest one in %d %s: %s.",
+            all_reachable() ? "" : "reached ", longest, longest == 1 ? "step" : "steps", way);
+    say_left_undiscovered();
     explain_line(line::result);
     say_parents();
     say_discovery_numbers("discovery");

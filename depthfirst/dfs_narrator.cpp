@@ -20,6 +20,23 @@ int tree_from[max_vertices], tree_to[max_vertices];
 int tree_edges;
 int back_from[max_edges], back_to[max_edges];
 int back_edges;
+bool reachable[max_vertices];
+int reachable_vertices;
+
+// The narrator's own search, breadth first, so that the words said before the depth-first search
+// do not lean on it.
+void find_reachable() {
+    int queue[max_vertices], head = 0, tail = 0;
+    for (int v = 0; v < max_vertices; ++v) reachable[v] = false;
+    reachable[0] = true;
+    queue[tail++] = 0;
+    while (head < tail) {
+        const int v = queue[head++];
+        for (int j = 0; j < degree_of(v); ++j)
+            if (!reachable[neighbour(v, j)]) reachable[neighbour(v, j)] = true, queue[tail++] = neighbour(v, j);
+    }
+    reachable_vertices = tail;
+}
 
 void name_pairs(const int* from, const int* to, int count, char* text, int size) {
     text[0] = '\0';
@@ -46,6 +63,7 @@ void narrate_graph(int vertex_count, const int* degree, const int* adjacency, in
     graph_adjacency = adjacency;
     graph_row_length = row_length;
     for (int v = 0; v < max_vertices; ++v) parent[v] = none;
+    find_reachable();
     explain_lists_from_now_on(lists_title, vertex_count, degree, adjacency, row_length);
     char entry[300];
     std::snprintf(entry, sizeof entry, "neighbour lists (with every step): the search tries each vertex's neighbours "
@@ -92,6 +110,76 @@ int edge_count() {
     int ends = 0;
     for (int v = 0; v < graph_vertex_count; ++v) ends += graph_degree[v];
     return ends / 2;
+}
+
+bool all_reachable() { return reachable_vertices == graph_vertex_count; }
+int reachable_count() { return reachable_vertices; }
+
+int reachable_edge_count() {
+    int ends = 0;
+    for (int v = 0; v < graph_vertex_count; ++v)
+        if (reachable[v]) ends += graph_degree[v];
+    return ends / 2;
+}
+
+void name_searched_part(char* text, int size) {
+    if (all_reachable())
+        std::snprintf(text, size, "these %d vertices and %d %s", graph_vertex_count, edge_count(),
+                      edges_word(edge_count()));
+    else
+        std::snprintf(text, size, "the %d vertices and %d %s that can be reached from 0", reachable_vertices,
+                      reachable_edge_count(), edges_word(reachable_edge_count()));
+}
+
+void say_unreachable() {
+    if (all_reachable()) return;
+    char names[8 * max_vertices];
+    names[0] = '\0';
+    const int count = graph_vertex_count - reachable_vertices;
+    for (int v = 0, i = 0, used = 0; v < graph_vertex_count; ++v)
+        if (!reachable[v]) used = join_words(names, sizeof names, used, i++, count, v);
+    explain("No path of edges leads from 0 to %s %s, so the search from 0 will never discover %s: it stays "
+            "with the %d vertices it can reach.", count == 1 ? "vertex" : "vertices", names,
+            count == 1 ? "it" : "them", reachable_vertices);
+}
+
+int discovered_edge_count() {
+    int ends = 0;
+    for (int v = 0; v < graph_vertex_count; ++v)
+        for (int j = 0; j < graph_degree[v]; ++j)
+            if (discovery[v] != 0 && discovery[neighbour(v, j)] != 0) ++ends;
+    return ends / 2;
+}
+
+void say_left_undiscovered() {
+    const int count = graph_vertex_count - discovery_count;
+    if (count == 0) return;
+    char names[8 * max_vertices];
+    names[0] = '\0';
+    for (int v = 0, i = 0, used = 0; v < graph_vertex_count; ++v)
+        if (discovery[v] == 0) used = join_words(names, sizeof names, used, i++, count, v);
+    const int edges = edge_count() - discovered_edge_count();
+    char looked[64] = "";
+    if (edges > 0)
+        std::snprintf(looked, sizeof looked, " and never looked along %s %d %s", count == 1 ? "its" : "their", edges,
+                      edges == 1 ? "edge" : "edges");
+    explain("%s %s %s no discovery number: no path of edges leads to %s from 0, so the search never reached %s%s.",
+            count == 1 ? "Vertex" : "Vertices", names, count == 1 ? "has" : "have", count == 1 ? "it" : "them",
+            count == 1 ? "it" : "them", looked);
+}
+
+const char* edges_word(int count) { return count == 1 ? "edge" : "edges"; }
+
+void name_edges_left_grey(char* text, int size) {
+    const int other = discovered_edge_count() - tree_edges;
+    const char* between = graph_vertex_count == discovery_count ? "" : " between them";
+    if (other == 0)
+        std::snprintf(text, size, "no other edge%s is left grey", between);
+    else if (other == 1)
+        std::snprintf(text, size, "the other edge%s led to a vertex discovered already and stays grey", between);
+    else
+        std::snprintf(text, size, "the other %d edges%s led to vertices discovered already and stay grey", other,
+                      between);
 }
 
 void note_discovered(int v) {

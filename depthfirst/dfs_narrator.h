@@ -35,6 +35,30 @@ int neighbour(int v, int j);
 int position_in_row(int v, int w, int from);
 // The number of undirected edges, each listed at both its ends.
 int edge_count();
+// "edge" for one, else "edges" (a user's graph may be a single edge, or a tree with no edge left
+// over).
+const char* edges_word(int count);
+
+// ---- What a search from 0 can reach -----------------------------------------------------------
+// Worked out in narrate_graph, for the words said before the search: a graph of the user's need not
+// be connected, and the search from 0 discovers only the vertices a path of edges leads to.
+bool all_reachable();
+int reachable_count();
+int reachable_edge_count();  // the edges between two reachable vertices: all the search looks along
+// "these 8 vertices and 12 edges", or "the 5 vertices and 6 edges that can be reached from 0".
+void name_searched_part(char* text, int size);
+// With the first step, when some vertex cannot be reached from 0: which, and that the search will
+// never discover it. Nothing otherwise.
+void say_unreachable();
+// From the state as said: the edges between two discovered vertices, and, said at the end when the
+// search left some vertex undiscovered, which and how many edges it never looked along.
+int discovered_edge_count();
+void say_left_undiscovered();
+// The edges between discovered vertices that are not tree edges, for a view that leaves them grey:
+// "the other 5 edges led to vertices discovered already and stay grey", "the other edge led to a
+// vertex discovered already and stays grey" or "no other edge is left grey" (with "between them"
+// after "edge" or "edges" when some vertex was left undiscovered).
+void name_edges_left_grey(char* text, int size);
 
 // ---- The state as said ----------------------------------------------------------------------
 extern int stack[max_vertices];  // the path from the root to the vertex being searched

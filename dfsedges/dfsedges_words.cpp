@@ -93,7 +93,8 @@ void say_legend() {
 }
 
 void on_graph_drawn() {
-    char how[1200];
+    char how[1200], part[80];
+    name_searched_part(part, sizeof part);
     std::snprintf(how, sizeof how,
                   "A depth-first search from vertex 0 goes as deep as it can: at each vertex it takes the first "
                   "neighbour in the vertex's list that is still undiscovered, and only when none is left does it "
@@ -103,9 +104,9 @@ void on_graph_drawn() {
                   "path, and the edge to it is a back edge that closes a cycle. In an undirected graph there is "
                   "no third kind: the end the search meets an edge from first makes it a tree edge or a back "
                   "edge, and from the other end the search skips it, as it leads to the parent or to a finished "
-                  "vertex. On these %d vertices and %d edges the search looks along each edge once from each "
+                  "vertex. On %s the search looks along each edge once from each "
                   "end, %d looks in all, so its work grows with the vertices plus the edges.",
-                  vertex_count(), edge_count(), 2 * edge_count());
+                  part, 2 * reachable_edge_count());
     how_it_works(how);
     algorithm_lines({
         "every vertex starts undiscovered",
@@ -120,16 +121,18 @@ void on_graph_drawn() {
         "    else skip v (u's parent, or finished: u-v was met from v's end)",
         "  finish u: it leaves the stack",
         "  if u has a parent: go back to parent[u] along tree edge u-parent[u]",
-        "every edge is a tree edge or a back edge",
+        all_reachable() ? "every edge is a tree edge or a back edge"
+                        : "every edge reached from 0 is a tree edge or a back edge",
     });
     char list[8 * max_vertices];
     list_of(0, list, sizeof list);
-    explain("The graph before the search: %d vertices and %d edges (yellow bands), none discovered yet.",
-            vertex_count(), edge_count());
+    explain("The graph before the search: %d vertices and %d %s (yellow bands), none discovered yet.",
+            vertex_count(), edge_count(), edges_word(edge_count()));
     explain("A depth-first search will start at vertex 0 and try each vertex's neighbours in the order of its "
             "list, %s: 0's list is %s.", neighbour_order_words(), list);
     explain("An edge to an undiscovered vertex becomes a tree edge; an edge to a vertex that is discovered, not "
             "finished and not the parent becomes a back edge.");
+    say_unreachable();
     explain_line(line::start);
 }
 
@@ -245,11 +248,22 @@ void on_search_over() {
     char tree[16 * max_vertices];
     name_tree_edges(tree, sizeof tree);
     name_back_edges(back_edge_names, sizeof back_edge_names);
-    explain("The search found %d tree edges (%s) and %d back edges (%s): each of the %d edges is exactly one of "
-            "the two, decided at the end where the search met it first.", tree_edge_count(), tree,
-            back_edge_count(), back_edge_names, edge_count());
-    explain("The tree edges join the %d vertices reached from 0 without a cycle, and each back edge closes one "
-            "cycle with them.", finish_count);
+    const int trees = tree_edge_count(), backs = back_edge_count();
+    // A back edge needs a cycle, so with one there are at least two tree edges and three edges in all.
+    if (backs > 0) {
+        explain("The search found %d tree edges (%s) and %d back %s (%s): each of the %d edges %sis exactly one of "
+                "the two, decided at the end where the search met it first.", trees, tree, backs, edges_word(backs),
+                back_edge_names, discovered_edge_count(), all_reachable() ? "" : "it reached ");
+        explain("The tree edges join the %d vertices reached from 0 without a cycle, and %s closes one cycle with "
+                "them.", finish_count, backs == 1 ? "the back edge" : "each back edge");
+    } else {
+        explain("The search found %d tree %s (%s) and no back edge: every edge %sis a tree edge, so there is no "
+                "cycle for a back edge to close.", trees, edges_word(trees), tree,
+                all_reachable() ? "" : "it reached ");
+        explain("The tree %s the %d vertices reached from 0.", trees == 1 ? "edge joins" : "edges join",
+                finish_count);
+    }
+    say_left_undiscovered();
     explain_line(line::result);
     say_parents();
     explain_list("Finished, in order", finish_order, finish_count);

@@ -1,7 +1,7 @@
 // dfstree: a depth-first search from vertex 0 that paints each vertex red as it is entered and
 // redraws the tree edge it came by as a thick black band; one key per vertex.
-#include "demo_graph.h"
 #include "dfs_narrator.h"
+#include "graph_in_use.h"
 #include "dfstree_words.h"
 #include "kit.h"
 
@@ -10,7 +10,7 @@ namespace {
 // Slots in the order the colours are mapped.
 enum Slot { white, black, red };
 
-int visited[vertex_count];
+int visited[graph_max_vertices];
 
 constexpr int graph_half_width = 1;
 constexpr int tree_half_width = 4;
@@ -26,47 +26,53 @@ void map_palette() {
 // Edges, then discs, then numbers, so that no edge crosses a disc or a number. Every edge is drawn
 // twice, once from each end.
 void draw_graph() {
-    for (int v = 0; v < vertex_count; ++v) {
-        for (int k = 0; k < degree[v]; ++k) {
-            const int w = adjacency[v][k];
-            draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], graph_half_width,
+    for (int v = 0; v < graph.vertex_count; ++v) {
+        for (int k = 0; k < graph.degree[v]; ++k) {
+            const int w = graph.adjacency[v][k];
+            draw_thick_line(graph.x[v], graph.y[v], graph.x[w], graph.y[w], graph_half_width,
                             palette[black]);
         }
     }
-    for (int v = 0; v < vertex_count; ++v) fill_disc(vertex_x[v], vertex_y[v], vertex_radius, palette[black]);
-    for (int v = 0; v < vertex_count; ++v) draw_label(vertex_x[v] + 15, vertex_y[v] - 2, "%d", v);
+    for (int v = 0; v < graph.vertex_count; ++v) fill_disc(graph.x[v], graph.y[v], vertex_radius, palette[black]);
+    for (int v = 0; v < graph.vertex_count; ++v) draw_label(graph.x[v] + 15, graph.y[v] - 2, "%d", v);
 }
 
 // The band is drawn over the red disc of v, which it partly blackens, and is shown by the flip in
 // w's own step, after w's disc has gone on top of its other end.
 void depth_first_search(int v) {
     visited[v] = 1;
-    fill_disc(vertex_x[v], vertex_y[v], entered_radius, palette[red]);
+    fill_disc(graph.x[v], graph.y[v], entered_radius, palette[red]);
     on_discovered(v);
     SDL_Flip(screen);
     wait_step();
-    for (int k = 0; k < degree[v]; ++k) {
-        const int w = adjacency[v][k];
+    for (int k = 0; k < graph.degree[v]; ++k) {
+        const int w = graph.adjacency[v][k];
         if (visited[w] != 0) continue;
-        draw_thick_line(vertex_x[v], vertex_y[v], vertex_x[w], vertex_y[w], tree_half_width, palette[black]);
+        draw_thick_line(graph.x[v], graph.y[v], graph.x[w], graph.y[w], tree_half_width, palette[black]);
         on_tree_edge(v, w);
         depth_first_search(w);
     }
     on_finished(v);
 }
 
+// Nothing in the picture is counted out per vertex; 20 vertices keep the bands and labels apart on
+// a screen that a class can read, and the longest sentence, naming every edge that is not a tree
+// edge (at most 171), within the words' buffers. The number labels stay inside the window's bottom.
+const GraphRules graph_rules = demo_graph_rules(20, screen_height - 30);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"dfstree", "depth-first search with thick tree edges",
-                             /*draws_random_graph=*/false});
+                             /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
+    use_chosen_graph();
     map_palette();
     SDL_FillRect(screen, nullptr, palette[white]);
     open_labels(22);
     say_legend();
 
     draw_graph();
-    depth_first::narrate_graph(vertex_count, degree, adjacency[0], vertex_count);
+    depth_first::narrate_graph(graph.vertex_count, graph.degree, graph.adjacency[0], graph_max_vertices);
     on_graph_drawn();
     SDL_Flip(screen);
     wait_step();

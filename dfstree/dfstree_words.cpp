@@ -110,16 +110,17 @@ void on_graph_drawn() {
                   "except 0 has exactly one tree edge into it, from a vertex entered before it, so the tree edges "
                   "never close a cycle and form a tree. Every vertex that can be reached from 0 is entered, "
                   "because a vertex is finished only when every vertex in its list is discovered; on these %d "
-                  "vertices and %d edges the tree gets one edge into each vertex the search reaches but 0. The "
+                  "vertices and %d %s the tree gets one edge into each vertex the search reaches but 0. The "
                   "search looks at each edge once from each end: its cost grows with the vertices plus the edges.",
-                  vertex_count(), edge_count());
+                  vertex_count(), edge_count(), edges_word(edge_count()));
     how_it_works(how);
     explain_line(line::start);
-    explain("The graph before the search: %d vertices and %d edges, all thin, none entered yet. A depth-first "
+    explain("The graph before the search: %d vertices and %d %s, all thin, none entered yet. A depth-first "
             "search will start at vertex 0 and enter each vertex it reaches; the edge it came by becomes a "
             "thick band of the depth-first tree. From every vertex it tries the neighbours in the order of "
-            "that vertex's list, shown below these words, %s.", vertex_count(), edge_count(),
+            "that vertex's list, shown below these words, %s.", vertex_count(), edge_count(), edges_word(edge_count()),
             neighbour_order_words());
+    say_unreachable();
 }
 
 void on_discovered(int v) {
@@ -195,8 +196,22 @@ void on_search_over() {
             used += std::snprintf(thin_edges + used, sizeof thin_edges - used, "%s%d-%d", used ? ", " : "", v, w);
             ++edges;
         }
-    explain("All %d vertices were entered. The %d thick bands %s form the depth-first tree; the %d "
-            "thin edges %s are not in it.", discovery_count, tree_edge_count(), tree, edges, thin_edges);
+    if (all_reachable())
+        explain("All %d vertices were entered.", discovery_count);
+    else
+        explain("The %d vertices reached from 0 were entered.", discovery_count);
+    static char thin[24 + sizeof thin_edges];  // static: too large for the browser build's stack
+    if (edges == 0)
+        std::snprintf(thin, sizeof thin, "every edge is in it");
+    else if (edges == 1)
+        std::snprintf(thin, sizeof thin, "the thin edge %s is not in it", thin_edges);
+    else
+        std::snprintf(thin, sizeof thin, "the %d thin edges %s are not in it", edges, thin_edges);
+    if (tree_edge_count() == 1)
+        explain("The thick band %s forms the depth-first tree; %s.", tree, thin);
+    else
+        explain("The %d thick bands %s form the depth-first tree; %s.", tree_edge_count(), tree, thin);
+    say_left_undiscovered();
     explain_list("Order of entering", discovery_order, discovery_count);
     say_parents();
 }

@@ -52,15 +52,17 @@ void say_nothing_left(int v) {
 
 }  // namespace
 
-void say_legend() {
+void say_legend(int graph_vertex_count) {
     legend("grey line and small grey disc: an edge and a vertex of the graph; the number beside a "
            "vertex is its vertex number");
     legend("red disc: a discovered vertex, not finished yet (on the depth-first stack)");
     legend("larger blue disc: a finished vertex");
+    // The last tree edge can take slot n - 1: on 9 vertices grey, one slot past the demo graph's.
+    const int last_slot = graph_vertex_count - 1 > standard::yellow ? graph_vertex_count - 1 : standard::yellow;
     char colours[200];
     int used = 0;
-    for (int slot = standard::red; slot <= standard::yellow; ++slot)
-        used = join_words(colours, sizeof colours, used, slot - standard::red, standard::yellow - standard::red + 1,
+    for (int slot = standard::red; slot <= last_slot; ++slot)
+        used = join_words(colours, sizeof colours, used, slot - standard::red, last_slot - standard::red + 1,
                           standard::colour_names[slot]);
     char entry[600];
     std::snprintf(entry, sizeof entry,
@@ -87,7 +89,8 @@ void on_graph_drawn() {
         "      search(w)",
         "  v is finished: go back to v's parent",
     });
-    char how[1200];
+    char how[1200], part[80];
+    name_searched_part(part, sizeof part);
     std::snprintf(how, sizeof how,
                   "A depth-first search goes as deep as it can before it turns back: from the vertex it stands on "
                   "it takes the first neighbour in that vertex's list that is still undiscovered, and only when "
@@ -97,15 +100,17 @@ void on_graph_drawn() {
                   "path of tree edges from 0 to the vertex being searched, the depth-first stack. No vertex gets "
                   "two numbers, because the search only goes down edges to undiscovered vertices, and every "
                   "vertex that can be reached from 0 gets one, because a vertex is finished only when every "
-                  "vertex in its list is discovered. On these %d vertices and %d edges the search looks at each "
+                  "vertex in its list is discovered. On %s the search looks at each "
                   "edge once from each end, %d looks in all: its cost grows with the vertices plus the edges.",
-                  vertex_count(), vertex_count(), edge_count(), 2 * edge_count());
+                  reachable_count(), part, 2 * reachable_edge_count());
     how_it_works(how);
     explain_line(line::start);
-    explain("The graph before the search: %d vertices and %d edges, all grey, none discovered yet. A depth-first "
+    explain("The graph before the search: %d vertices and %d %s, all grey, none discovered yet. A depth-first "
             "search will start at vertex 0 and give each vertex a discovery number, 1, 2, 3, ..., in the order "
             "it reaches them. From every vertex it tries the neighbours in the order of that vertex's list, "
-            "shown below these words, %s.", vertex_count(), edge_count(), neighbour_order_words());
+            "shown below these words, %s.", vertex_count(), edge_count(), edges_word(edge_count()),
+            neighbour_order_words());
+    say_unreachable();
 }
 
 void on_discovered(int v) {
@@ -176,11 +181,17 @@ void on_finished(int v) {
 
 void on_search_over() {
     explain_line(line::over);
-    explain("Every vertex has its discovery number: the row at the bottom lists the %d vertices in the order the "
-            "search discovered them. The %d coloured lines are the tree edges, one into each of them but the "
-            "root 0, so together they form a tree joining all %d; the other %d edges led to vertices discovered "
-            "already and stay grey.", discovery_count, tree_edge_count(), discovery_count,
-            edge_count() - tree_edge_count());
+    char grey[120];
+    name_edges_left_grey(grey, sizeof grey);
+    explain("Every vertex %shas its discovery number: the row at the bottom lists the %d vertices in the order the "
+            "search discovered them.", all_reachable() ? "" : "reached from 0 ", discovery_count);
+    if (tree_edge_count() == 1)
+        explain("The coloured line is the one tree edge, into the one vertex besides the root 0, so it joins the "
+                "two; %s.", grey);
+    else
+        explain("The %d coloured lines are the tree edges, one into each of them but the root 0, so together they "
+                "form a tree joining all %d; %s.", tree_edge_count(), discovery_count, grey);
+    say_left_undiscovered();
     explain_list("Vertices by discovery number", discovery_order, discovery_count);
     say_discovery_numbers("number");
 }

@@ -126,7 +126,8 @@ void on_graph_drawn() {
         "      search(w)",
         "  v is finished: go back to v's parent",
     });
-    char how[1200];
+    char how[1200], part[80];
+    name_searched_part(part, sizeof part);
     std::snprintf(how, sizeof how,
                   "A depth-first search goes as deep as it can before it turns back: from the vertex it stands on "
                   "it takes the first neighbour in that vertex's list that is still undiscovered, and only when "
@@ -136,15 +137,16 @@ void on_graph_drawn() {
                   "each discovered vertex once, in the order discovered, and the vertices not finished are the "
                   "path of tree edges from 0 to the vertex being searched, the depth-first stack. Every vertex that "
                   "can be reached from 0 gets into the preorder, because a vertex is finished only when every "
-                  "vertex in its list is discovered. On these %d vertices and %d edges the search looks at each "
+                  "vertex in its list is discovered. On %s the search looks at each "
                   "edge once from each end: its cost grows with the vertices plus the edges.",
-                  vertex_count(), edge_count());
+                  part);
     how_it_works(how);
     explain_line(line::start);
-    explain("The graph before the search: %d vertices and %d edges, all grey, and the preorder below it is "
+    explain("The graph before the search: %d vertices and %d %s, all grey, and the preorder below it is "
             "empty. A depth-first search will start at vertex 0 and write each vertex it discovers into the "
             "preorder. From every vertex it tries the neighbours in the order of that vertex's list, shown below "
-            "these words, %s.", vertex_count(), edge_count(), neighbour_order_words());
+            "these words, %s.", vertex_count(), edge_count(), edges_word(edge_count()), neighbour_order_words());
+    say_unreachable();
 }
 
 // Said with the next picture: the entry shows with the next tree edge drawn anywhere, or at the end.
@@ -196,10 +198,16 @@ void on_search_over() {
             discovery[last]);
     say_discovery();
     say_finished_since();
-    explain("The root %d has no parent to go back to. The preorder now holds all %d vertices in the order the search "
-            "discovered them. The %d thick lines are the tree edges; the other %d edges led to vertices discovered "
-            "already and stay grey.", discovery_order[0], discovery_count, tree_edge_count(),
-            edge_count() - tree_edge_count());
+    char grey[120];
+    name_edges_left_grey(grey, sizeof grey);
+    explain("The root %d has no parent to go back to. The preorder now holds %s %d vertices %sin the order the search "
+            "discovered them.", discovery_order[0], all_reachable() ? "all" : "the", discovery_count,
+            all_reachable() ? "" : "reached from 0 ");
+    if (tree_edge_count() == 1)
+        explain("The thick line is the one tree edge; %s.", grey);
+    else
+        explain("The %d thick lines are the tree edges; %s.", tree_edge_count(), grey);
+    say_left_undiscovered();
     explain_list("Preorder", discovery_order, discovery_count);
     say_parents();
 }
