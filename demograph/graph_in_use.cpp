@@ -74,6 +74,25 @@ void use_chosen_graph() {
         seed_random(random_seed());
         draw_random_graph(graph);
     }
+    say_graph_in_use(graph.vertex_count, graph.x, graph.y, graph.degree, graph.adjacency[0], graph_max_vertices, false);
+}
+
+int reached_from_0() {
+    bool reached[graph_max_vertices] = {};
+    int stack[graph_max_vertices], size = 0, count = 1;
+    reached[0] = true;
+    stack[size++] = 0;
+    while (size > 0) {
+        const int v = stack[--size];
+        for (int j = 0; j < graph.degree[v]; ++j) {
+            const int w = graph.adjacency[v][j];
+            if (reached[w]) continue;
+            reached[w] = true;
+            ++count;
+            stack[size++] = w;
+        }
+    }
+    return count;
 }
 
 void draw_random_graph(Graph& drawn) {

@@ -66,6 +66,7 @@ int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"dfstree", "depth-first search with thick tree edges",
                              /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
     use_chosen_graph();
+    show_step_count(reached_from_0() + 2);  // the graph, a vertex entered each, the end
     map_palette();
     SDL_FillRect(screen, nullptr, palette[white]);
     open_labels(22);

@@ -67,6 +67,7 @@ int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"preorder", "depth-first search with the discovery-order list",
                              /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
     use_chosen_graph();
+    show_step_count(reached_from_0() + 1);  // the graph, then an entry each
     map_palette();
     SDL_FillRect(screen, nullptr, palette[standard::white]);
     open_labels(20);
