@@ -200,7 +200,7 @@ void on_search_over() {
         explain("All %d vertices were entered.", discovery_count);
     else
         explain("The %d vertices reached from 0 were entered.", discovery_count);
-    static char thin[24 + sizeof thin_edges];  // static: too large for the browser build's stack
+    static char thin[48 + sizeof thin_edges];  // static: too large for the browser build's stack
     if (edges == 0)
         std::snprintf(thin, sizeof thin, "every edge is in it");
     else if (edges == 1)
