@@ -57,6 +57,30 @@ TEST_P(GraphPrograms, AFileItRefusesIsOneLineAndNothingIsWritten) {
     EXPECT_FALSE(fs::exists(folder + "/pictures"));
 }
 
+// What a program cannot show besides what every program refuses: a bridge (no strong orientation),
+// more components than it has colours for, a start vertex without an edge.
+TEST(GraphFiles, EachProgramsOwnConditionIsOneLineNamingTheLineThatBreaksIt) {
+    const struct {
+        const char* program;
+        const char* file;
+        const char* complaint;
+    } cases[] = {
+        {"orientgrid", "vertex 0\nvertex 1\nvertex 2\nvertex 3\nedge 0 1\nedge 1 2\nedge 2 0\nedge 2 3\n",
+         "g.txt:8: edge 2 3 is a bridge: no strong orientation exists\n"},
+        {"components", "vertex 0\nvertex 1\nvertex 2\nvertex 3\nvertex 4\n",
+         "g.txt:5: the graph has 5 connected components, and components colours at most 4: vertex 4 begins component 5\n"},
+        {"numbering", "vertex 0\nvertex 1\nvertex 2\nedge 1 2\n", "g.txt:1: vertex 0, where the search starts, has no edge: give it one\n"},
+    };
+    const std::string folder = make_temp_folder();
+    for (const auto& c : cases) {
+        std::ofstream(folder + "/g.txt") << c.file;
+        const ProgramRun run = run_in(folder, quote_path(program_path(c.program)) + " --graph g.txt --record pictures");
+        EXPECT_EQ(run.exit_status, 2) << c.program;
+        EXPECT_EQ(run.err, c.complaint) << c.program;
+        EXPECT_FALSE(fs::exists(folder + "/pictures")) << c.program;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryGraphProgram, GraphPrograms, ::testing::ValuesIn(graph_programs()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 

@@ -1,5 +1,5 @@
 // What every program shares around its pictures: the command line, and a clear message with the
-// right exit status whenever it cannot do what it was asked. ProgramRun on `components`.
+// right exit status whenever it cannot do what it was asked. ProgramRun on `walks` and `components`.
 #include "recording.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +10,15 @@
 
 namespace {
 
-std::string components() { return "'" + program_path("components") + "'"; }
+// A program that draws the same picture every time: no graph of the user's, no seed.
+std::string walks() { return "'" + program_path("walks") + "'"; }
 
 TEST(ProgramOptions, HelpPrintsTheUsageAndSucceeds) {
-    const ProgramRun run = run_in("/tmp", components() + " --help");
+    const ProgramRun run = run_in("/tmp", walks() + " --help");
     EXPECT_EQ(run.exit_status, 0);
-    EXPECT_NE(run.out.find("usage: components [--explain] [--predict] [--record DIR]"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("usage: walks [--explain] [--predict] [--record DIR]"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("--seed"), std::string::npos);  // no random graph, no seed
+    EXPECT_EQ(run.out.find("--graph"), std::string::npos);
     EXPECT_NE(run.out.find("\n  --version "), std::string::npos) << run.out;
 }
 
@@ -31,20 +33,20 @@ TEST(ProgramOptions, VersionIsTheSuiteVersionTheBuildWasConfiguredWith) {
 
 TEST(ProgramOptions, BadArgumentsAreUsageErrorsWithStatusTwo) {
     for (const char* arguments : {"--frobnicate", "extra", "--record", "--seed 5", "--record ''"}) {
-        const ProgramRun run = run_in("/tmp", components() + " " + arguments);
+        const ProgramRun run = run_in("/tmp", walks() + " " + arguments);
         EXPECT_EQ(run.exit_status, 2) << arguments;
-        EXPECT_NE(run.err.find("usage: components"), std::string::npos) << arguments << ": " << run.err;
+        EXPECT_NE(run.err.find("usage: walks"), std::string::npos) << arguments << ": " << run.err;
     }
-    EXPECT_NE(run_in("/tmp", components() + " --seed 5").err.find("draws no random graph"), std::string::npos);
+    EXPECT_NE(run_in("/tmp", walks() + " --seed 5").err.find("draws no random graph"), std::string::npos);
 }
 
 // A pasted argument may hold an escape sequence: echoed raw, it would clear the screen or colour the
 // terminal. It is shown escaped, as a path in a message is.
 TEST(ProgramOptions, UnknownArgumentIsEchoedWithItsControlCharactersEscaped) {
-    const ProgramRun run = run_in("/tmp", components() + " \"$(printf 'x\\033[2J\\033[31m\\ry')\"");
+    const ProgramRun run = run_in("/tmp", walks() + " \"$(printf 'x\\033[2J\\033[31m\\ry')\"");
     EXPECT_EQ(run.exit_status, 2);
     EXPECT_EQ(run.err.find_first_of("\x1b\r"), std::string::npos) << run.err;
-    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "components: unknown argument 'x\\x1B[2J\\x1B[31m\\x0Dy'");
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "walks: unknown argument 'x\\x1B[2J\\x1B[31m\\x0Dy'");
 }
 
 TEST(ProgramOptions, FrameRateIsForAnimatedProgramsAndMustBeAWholeNumber) {
@@ -55,7 +57,7 @@ TEST(ProgramOptions, FrameRateIsForAnimatedProgramsAndMustBeAWholeNumber) {
         EXPECT_NE(run.err.find("--fps needs a whole number from 0 to 1000"), std::string::npos) << run.err;
     }
     EXPECT_EQ(run_in("/tmp", gridtrees + " --fps").exit_status, 2);
-    const ProgramRun refused = run_in("/tmp", components() + " --fps 30");
+    const ProgramRun refused = run_in("/tmp", walks() + " --fps 30");
     EXPECT_EQ(refused.exit_status, 2);
     EXPECT_NE(refused.err.find("no animation"), std::string::npos) << refused.err;
     // A rate with --record is accepted and ignored: recording is never paced.
@@ -74,7 +76,7 @@ TEST(ProgramOptions, SeedAboveTheIntRangeIsNamedAsGiven) {
 TEST(ProgramFailures, RecordFolderThatCannotBeMadeStopsBeforeDrawing) {
     const std::string folder = make_temp_folder();
     std::ofstream(folder + "/plain-file") << "not a folder";
-    const ProgramRun run = run_in(folder, components() + " --record plain-file/pictures");
+    const ProgramRun run = run_in(folder, walks() + " --record plain-file/pictures");
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_NE(run.err.find("cannot make the record folder"), std::string::npos) << run.err;
 }
@@ -83,7 +85,7 @@ TEST(ProgramFailures, PictureThatCannotBeWrittenIsNotReportedAsSuccess) {
     const std::string folder = make_temp_folder();
     ASSERT_EQ(mkdir((folder + "/pictures").c_str(), 0777), 0);
     ASSERT_EQ(mkdir((folder + "/pictures/step-002.png").c_str(), 0777), 0);  // in the way
-    const ProgramRun run = run_in(folder, components() + " --record pictures");
+    const ProgramRun run = run_in(folder, walks() + " --record pictures");
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_NE(run.err.find("cannot write the picture pictures/step-002.png"), std::string::npos) << run.err;
     struct stat info;
@@ -175,7 +177,7 @@ TEST(ProgramFailures, FontInTheWorkingFolderIsFoundFirst) {
 }
 
 TEST(ProgramFailures, NoDisplayIsOneClearLineAndStatusOne) {
-    const ProgramRun run = run_in("/tmp", "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + components());
+    const ProgramRun run = run_in("/tmp", "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + walks());
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_NE(run.err.find("no display"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("--record"), std::string::npos) << run.err;

@@ -434,7 +434,7 @@ TEST(Worksheet, DemoRefusesABadCountOrProgramOrAFolderOfSomeoneElsesInOneLine) {
     fs::create_directories(folder + "/class/sheet");
     std::ofstream(folder + "/class/answers.html") << "the course's own answers";
     std::ofstream(folder + "/class/sheet/notes.txt") << "notes";
-    for (const char* arguments : {"closure8 2 class", "dfstree 1 class"}) {
+    for (const char* arguments : {"closure8 2 class", "walks 1 class"}) {
         const ProgramRun run = run_in(folder, demo + " --worksheets " + arguments);
         EXPECT_EQ(run.exit_status, 1) << arguments;
         EXPECT_EQ(count_of(run.err, "\n"), 1) << arguments << ": " << run.err;

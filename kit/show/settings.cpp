@@ -13,10 +13,10 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out,
                  "usage: %s [--explain] [--predict] [--record DIR] [--gif FILE]%s%s\n"
                  "       [--worksheet DIR] [--browse] [--autoplay SECONDS] [--scale N] [--fullscreen]\n"
-                 "       [--palette safe]\n\n",
-                 program.name,
-                 program.graph.accepted ? " [--graph FILE | --seed N] [--print-graph]" : program.draws_random_graph ? " [--seed N]" : "",
-                 program.animates ? " [--fps N]" : "");
+                 "       [--palette safe]%s\n\n",
+                 program.name, program.draws_random_graph && !program.graph.accepted ? " [--seed N]" : "",
+                 program.animates ? " [--fps N]" : "",
+                 program.graph.accepted ? " [--graph FILE | --seed N] [--print-graph]" : "");
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
     std::fprintf(out, "  --explain     say what each step does, and the algorithm's state, in a panel\n"
@@ -60,8 +60,9 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
         std::fprintf(out, program.draws_random_graph
                               ? "  --seed N      draw the random graph from seed N instead of the time\n"
                               : "  --seed N      run on a random graph drawn from seed N instead of its own\n");
-        std::fprintf(out, "  --print-graph no window: write the graph it would run on (its own, seed N's or\n"
-                          "                FILE's) in the format of --graph, to change and run again\n");
+        std::fprintf(out, "  --print-graph\n"
+                          "                no window: write the graph it would run on (its own, seed N's\n"
+                          "                or FILE's) in the format of --graph, to change and run again\n");
     } else if (program.draws_random_graph) {
         std::fprintf(out, "  --seed N      draw the random graph from seed N instead of the time\n");
     }
