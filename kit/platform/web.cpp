@@ -185,24 +185,32 @@ std::string platform_executable_folder() { return ""; }
 
 namespace {
 
-// The text the page put in Module.files under `name`, or null; the caller frees it.
+// The text the page put in Module.files under `name`, a character at a time (this Emscripten has
+// no call of its own that hands C++ a new string): its length, or -1 when there is none.
 // clang-format off
-EM_JS(char*, text_from_page, (const char* name), {
+EM_JS(int, page_file_length, (const char* name), {
     var files = Module['files'] || {};
     var key = UTF8ToString(name);
-    if (!Object.prototype.hasOwnProperty.call(files, key)) return 0;
-    return stringToNewUTF8(String(files[key]));
+    return Object.prototype.hasOwnProperty.call(files, key) ? String(files[key]).length : -1;
+});
+EM_JS(int, page_file_character, (const char* name, int at), {
+    return String(Module['files'][UTF8ToString(name)]).charCodeAt(at);
 });
 // clang-format on
 
 }  // namespace
 
+// A graph file is plain ASCII: any other character stands as '?', for the reading to refuse.
 FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text) {
-    char* found = text_from_page(path.c_str());
-    if (found == nullptr) return FileRead::failed;
-    text = found;
-    std::free(found);
-    return text.size() > largest ? FileRead::too_large : FileRead::done;
+    const int length = page_file_length(path.c_str());
+    if (length < 0) return FileRead::failed;
+    if (static_cast<std::size_t>(length) > largest) return FileRead::too_large;
+    text.clear();
+    for (int at = 0; at < length; ++at) {
+        const int c = page_file_character(path.c_str(), at);
+        text += c < 128 ? static_cast<char>(c) : '?';
+    }
+    return FileRead::done;
 }
 
 // ---- The SDL 1.2 calls the programs make, on the surface in memory --------------------------
