@@ -20,8 +20,9 @@ constexpr int full_spacing = 60;  // the digraph beside its matrix; the copies a
 // at most, each vertex's number and ring to the right of it and below: its places keep within
 // 190 x 120 of the top-left one (the copies' 158 x 100), clear of the matrix at x = 330 and of the
 // closure drawn from y = 250.
-constexpr GraphRules digraph_rules{true, true, 2, vertex_count, first_origin, first_origin, first_origin + 190,
-                                   first_origin + 120};
+// Its walks and its matrix try the arcs by vertex number, whatever their order in the file.
+constexpr GraphRules digraph_rules{true,         true,         2,       vertex_count, first_origin, first_origin,
+                                   first_origin + 190, first_origin + 120, nullptr, /*order_tried=*/false};
 
 const Graph* users_digraph;  // null: the program's own, on its grid
 

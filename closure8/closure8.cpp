@@ -18,8 +18,9 @@ constexpr int first_origin = 30;
 // starts at x = 330, and its places are copied under every pass, 250 apart and rows 110 apart (the
 // pass number above each), so they keep within 220 x 80 of the top-left place. Eight passes fill
 // the rows of copies the window has room for.
-constexpr GraphRules digraph_rules{true, true, 2, vertex_count, first_origin, first_origin, first_origin + 220,
-                                   first_origin + 80};
+// Its matrix takes no order of the arcs.
+constexpr GraphRules digraph_rules{true,         true,         2,       vertex_count, first_origin, first_origin,
+                                   first_origin + 220, first_origin + 80, nullptr, /*order_tried=*/false};
 
 const Graph* users_digraph;  // null: the program's own, on its grid
 

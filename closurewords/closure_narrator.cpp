@@ -409,7 +409,7 @@ void give_closure_method() {
     if (view == PassView::all_in_one_picture)
         std::snprintf(text, sizeof text,
                       "Warshall's algorithm finds which vertices each vertex reaches, following edges in their "
-                      "direction, here on a digraph of %d vertices and %d edges. It %s, and pass k, for k from 0 "
+                      "direction, here on a digraph of %d vertices and %d edge%s. It %s, and pass k, for k from 0 "
                       "to %d, sets cell (i, j) to 1 wherever cells (i, k) and (k, j) are 1, that is wherever i "
                       "reaches k and k reaches j. What stays true: after pass k, cell (i, j) is 1 exactly when "
                       "there is a path from i to j whose vertices in between are all among 0 to k, a path that "
@@ -417,11 +417,11 @@ void give_closure_method() {
                       "vertex, so cell (i, j) is 1 exactly when i reaches j at all: the matrix is the transitive "
                       "closure. The cost is %d passes over %d x %d cells, %d^3 = %d checks, however many edges "
                       "there are.",
-                      n, edge_count, matrix_rule, last, why_kept, last, n, n, n, n, cells);
+                      n, edge_count, edge_count == 1 ? "" : "s", matrix_rule, last, why_kept, last, n, n, n, n, cells);
     else
         std::snprintf(text, sizeof text,
                       "This show finds which vertices each vertex reaches, following edges in their direction, "
-                      "twice over on one digraph of %d vertices and %d edges. First a depth-first walk from each "
+                      "twice over on one digraph of %d vertices and %d edge%s. First a depth-first walk from each "
                       "start s marks s and, from every vertex it marks, tries the edges to 0, 1, 2 and so on in "
                       "turn, walking on along each edge to an unmarked vertex; it ends only when every edge out of "
                       "a marked vertex leads to a marked one, so the marked vertices are exactly those s reaches. "
@@ -434,7 +434,8 @@ void give_closure_method() {
                       "walk from s. Each walk reads one row of %d cells for each vertex it marks, so the %d walks "
                       "cost at most %d^3 = %d checks, and the %d passes over %d x %d cells cost %d^3 = %d, however "
                       "many edges there are.",
-                      n, edge_count, matrix_rule, last, why_kept, last, n, n, n, cells, n, n, n, n, cells);
+                      n, edge_count, edge_count == 1 ? "" : "s", matrix_rule, last, why_kept, last, n, n, n, cells, n, n, n, n,
+                      cells);
     how_it_works(text);
 
     char build[100], each_start[80], walk_edges[100], each_pass[40], each_row[40], each_column[40];
@@ -495,14 +496,14 @@ void say_walks() {
     char most_names[80], fewest_names[80];
     const int tied_most = name_starts_reaching(walk_reached[most], most_names, sizeof most_names);
     const int tied_fewest = name_starts_reaching(walk_reached[fewest], fewest_names, sizeof fewest_names);
-    explain("%s copies of %s digraph of %d vertices and %d edges: %s. In each copy a depth-first "
+    explain("%s copies of %s digraph of %d vertices and %d edge%s: %s. In each copy a depth-first "
             "walk starts from the ringed vertex and follows edges in their direction, from each vertex trying "
             "the edges to 0, 1, 2 and so on in turn; the thick red lines are the edges by which it first entered "
             "each vertex, so the red vertices are exactly those the start reaches. %s %s reach%s the most (%d "
-            "others); %s %s reach%s the fewest (%d).",
-            number_word[n], users_digraph() ? "the graph file's" : "a random", n, edge_count,
+            "other%s); %s %s reach%s the fewest (%d).",
+            number_word[n], users_digraph() ? "the graph file's" : "a random", n, edge_count, edge_count == 1 ? "" : "s",
             edge_count == 0 ? "none at all" : edges, tied_most == 1 ? "Vertex" : "Vertices", most_names,
-            tied_most == 1 ? "es" : "", walk_reached[most], tied_fewest == 1 ? "vertex" : "vertices", fewest_names,
+            tied_most == 1 ? "es" : "", walk_reached[most], walk_reached[most] == 1 ? "" : "s", tied_fewest == 1 ? "vertex" : "vertices", fewest_names,
             tied_fewest == 1 ? "es" : "", walk_reached[fewest]);
     explain_line(line().digraph);
     explain_line(line().each_start);
@@ -517,9 +518,9 @@ void say_digraph() {
     char edges[most_pairs_text] = "";
     const int edge_count = name_pairs(edges, sizeof edges, adjacency, nullptr);
     if (users_digraph())
-        explain("This is the digraph of the graph file, %d vertices and %d edges: %s. Warshall's algorithm will find "
+        explain("This is the digraph of the graph file, %d vertices and %d edge%s: %s. Warshall's algorithm will find "
                 "which vertices each vertex can reach, following edges in their direction.",
-                n, edge_count, edge_count == 0 ? "none at all" : edges);
+                n, edge_count, edge_count == 1 ? "" : "s", edge_count == 0 ? "none at all" : edges);
     else
         explain("This is a random digraph of %d vertices and %d edges, one along each side of the %d x %d grid: "
                 "%s. Warshall's algorithm will find which vertices each vertex can reach, following edges in "

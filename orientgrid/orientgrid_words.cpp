@@ -378,10 +378,16 @@ void said_back_arc(int from, int to) {
 
 // Every tree edge checked for a covering back arc, from the root down in discovery order.
 void say_back_arcs() {
-    explain("The %d other edges are drawn as red arrows, each a back edge between a vertex and one of its ancestors, "
-            "directed from the larger discovery number to the smaller, up to the ancestor: %s; the vertices turn "
-            "green under the caption that the digraph is strongly connected.",
-            back_count, back_arcs.c_str());
+    if (back_count == 1)
+        explain("The other edge is drawn as a red arrow, a back edge between a vertex and one of its ancestors, "
+                "directed from the larger discovery number to the smaller, up to the ancestor: %s; the vertices turn "
+                "green under the caption that the digraph is strongly connected.",
+                back_arcs.c_str());
+    else
+        explain("The %d other edges are drawn as red arrows, each a back edge between a vertex and one of its ancestors, "
+                "directed from the larger discovery number to the smaller, up to the ancestor: %s; the vertices turn "
+                "green under the caption that the digraph is strongly connected.",
+                back_count, back_arcs.c_str());
     std::string covered, uncovered;
     int covered_count = 0, uncovered_count = 0;
     int visit_order[graph_max_vertices];

@@ -280,7 +280,7 @@ void say_how_it_works() {
     char text[text_buffer_size];
     std::snprintf(text, sizeof text,
                   "Two vertices share a strongly connected component when each reaches the other along the arcs; "
-                  "two depth-first passes find the components of these %d vertices and %d arcs. The first pass "
+                  "two depth-first passes find the components of these %d vertices and %d arc%s. The first pass "
                   "searches the digraph and gives each vertex a finishing time once every arc out of it has been "
                   "tried. The vertex that finishes last lies in a component that no arc from another component C "
                   "enters: had the search entered C first, it would have gone through that arc into the last "
@@ -293,7 +293,7 @@ void say_how_it_works() {
                   "arcs out lead only into components found already, whose vertices are visited, so every tree of "
                   "the second pass is exactly one component. Each pass looks at every vertex and every arc once, "
                   "%d + %d here, and reversing the arcs looks at each arc once more.",
-                  vertices_in_use, arc_count, vertices_in_use, arc_count);
+                  vertices_in_use, arc_count, arc_count == 1 ? "" : "s", vertices_in_use, arc_count);
     how_it_works(text);
 }
 
@@ -342,10 +342,10 @@ void say_digraph() {
     const char* const which = digraph_source == DigraphSource::file     ? "The digraph of the graph file"
                               : digraph_source == DigraphSource::random ? "A random digraph"
                                                                         : "The digraph";
-    explain("%s is drawn: %d vertices, each with its number, and %d arcs. Two depth-first passes will find its "
+    explain("%s is drawn: %d vertices, each with its number, and %d arc%s. Two depth-first passes will find its "
             "strongly connected components: the first records finishing times, the second searches the reversed "
             "arcs. Each pass tries a vertex's out-arcs in the order of its out-list, %s (%d's list is %s).",
-            which, vertices_in_use, arc_count,
+            which, vertices_in_use, arc_count, arc_count == 1 ? "" : "s",
             lists_by_number(adjacency, degree) ? "which here is by increasing vertex number" : "not always by number",
             widest, list.c_str());
     explain_line(line::start);
@@ -485,8 +485,8 @@ void say_second_pass() {
     if (last_start_index < vertices_in_use - 1) {
         int rest[most_vertices], count = 0;
         for (int k = last_start_index + 1; k < vertices_in_use; ++k) rest[count++] = finish_order[k];
-        explain("The rest, %s, %s assigned already, so the pass ends with %d components.", joined(rest, count).c_str(),
-                count == 1 ? "is" : "are", found);
+        explain("The rest, %s, %s assigned already, so the pass ends with %d component%s.", joined(rest, count).c_str(),
+                count == 1 ? "is" : "are", found, found == 1 ? "" : "s");
     }
     explain_line(line::clear_marks);
     explain_line(line::second_loop);
@@ -503,7 +503,7 @@ void say_second_pass() {
 void say_back_to_digraph() {
     const int found = component_number - 1;
     explain("The original digraph is drawn again, numbers and arcs the right way round, ready for the colours of its "
-            "%d components; the components found on the reversed arcs are this digraph's own.", found);
+            "%d component%s; the components found on the reversed arcs are this digraph's own.", found, found == 1 ? "" : "s");
     for (int n = 1; n <= found; ++n) {
         int start = -1, members[most_vertices], count = 0;
         for (int k = vertices_in_use - 1; k >= 0; --k)

@@ -46,6 +46,28 @@ TEST_P(GraphPrograms, OnManyRandomGraphsEveryAnswerAndResultAgreesWithAComputati
     EXPECT_GE(static_cast<int>(graphs.size()), seeds_tried * 9 / 10) << program << ": graphs drawn from " << seeds_tried << " seeds";
 }
 
+// --print-graph writes the graph in use so that, read back with --graph, the show is the same:
+// the same places and every vertex's neighbours in the same order, so the same pictures.
+TEST_P(GraphPrograms, ThePrintedGraphReadBackDrawsTheSameShow) {
+    const std::string& program = GetParam();
+    const std::string folder = make_temp_folder();
+    const std::string command = quote_path(program_path(program));
+    const ProgramRun printed = run_in(folder, command + " --print-graph --seed 7");
+    ASSERT_EQ(printed.exit_status, 0) << printed.err;
+    EXPECT_EQ(printed.out.rfind("# " + program + ": the random graph of seed 7\n", 0), 0u) << printed.out;
+    std::ofstream(folder + "/printed.txt") << printed.out;
+    ASSERT_EQ(run_in(folder, command + " --seed 7 --record seeded").exit_status, 0);
+    const ProgramRun again = run_in(folder, command + " --graph printed.txt --record again");
+    ASSERT_EQ(again.exit_status, 0) << again.err;
+    int steps = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder + "/seeded")) {
+        if (entry.path().extension() != ".png") continue;
+        ++steps;
+        EXPECT_EQ(slurp(entry.path()), slurp(folder + "/again/" + entry.path().filename().string())) << entry.path().filename();
+    }
+    EXPECT_GT(steps, 0);
+}
+
 TEST_P(GraphPrograms, AFileItRefusesIsOneLineAndNothingIsWritten) {
     const std::string& program = GetParam();
     const std::string folder = make_temp_folder();

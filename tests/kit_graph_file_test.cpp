@@ -71,6 +71,8 @@ TEST(GraphFile, EveryMistakeIsOneLineNamingTheFileAndLine) {
         {"vertex 0\nvertex 1\nedge 1 1\n", "g.txt:3: edge 1 1 joins a vertex to itself"},
         {"vertex 0\nvertex 1\nedge 0 5\n", "g.txt:3: edge 0 5: there is no vertex 5"},
         {"vertex 0\nvertex 1\nedge 0 1\nedge 1 0\n", "g.txt:4: edge 1 0 is given twice (first on line 3)"},
+        {"edge 0 1\nedge 0 1\nvertex 0\nvertex 1\n", "g.txt:2: edge 0 1 is given twice (first on line 1)"},
+        {"vertex 0 30 40\nvertex 1 30 40\n", "g.txt:2: vertex 1 stands where vertex 0 does (line 1): give each vertex a place of its own"},
         {"vertex 0\nvertex 1\nedge 0 1 # fine\n\x01\x02\n", "g.txt:4: '?" "?' is not 'vertex', 'edge' or 'arc'"},
     };
     for (const Case& c : cases) {

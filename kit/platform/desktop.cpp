@@ -19,6 +19,7 @@
 #include <thread>
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/prctl.h>
@@ -557,6 +558,9 @@ void platform_sleep_us(std::int64_t microseconds) {
 }
 
 FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text) {
+    // Only a plain file: a FIFO without a writer would wait for ever, a device never end.
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return FileRead::failed;
     std::ifstream in(path, std::ios::binary);
     if (!in) return FileRead::failed;
     text.clear();

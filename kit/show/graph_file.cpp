@@ -38,6 +38,7 @@ struct Reader {
     Graph& graph;
     std::string& why;
     bool given[graph_max_vertices] = {};
+    bool placed[graph_max_vertices] = {};
     int placed_line = 0, unplaced_line = 0;  // the first vertex line with a place, and without
 
     bool refuse(int line, const std::string& what) {
@@ -70,8 +71,15 @@ struct Reader {
                                     " is outside the area this program draws its vertices in, x " +
                                     std::to_string(rules.left) + " to " + std::to_string(rules.right) + " and y " +
                                     std::to_string(rules.top) + " to " + std::to_string(rules.bottom));
+        for (int other = 0; other < graph_max_vertices; ++other)
+            if (other != v && given[other] && graph.vertex_line[other] != 0 && placed[other] && graph.x[other] == x &&
+                graph.y[other] == y)
+                return refuse(line, "vertex " + std::to_string(v) + " stands where vertex " + std::to_string(other) +
+                                        " does (line " + std::to_string(graph.vertex_line[other]) +
+                                        "): give each vertex a place of its own");
         graph.x[v] = x;
         graph.y[v] = y;
+        placed[v] = true;
         if (placed_line == 0) placed_line = line;
         return true;
     }
@@ -85,6 +93,13 @@ struct Reader {
         const int u = number_of(words[1]), v = number_of(words[2]);
         if (u < 0 || v < 0) return refuse(line, "an " + words[0] + " joins two vertex numbers (0, 1, 2, ...)");
         if (u == v) return refuse(line, words[0] + " " + words[1] + " " + words[2] + " joins a vertex to itself");
+        for (int f = 0; f < graph.edge_count; ++f) {
+            const bool same = (graph.edge_from[f] == u && graph.edge_to[f] == v) ||
+                              (!rules.directed && graph.edge_from[f] == v && graph.edge_to[f] == u);
+            if (same)
+                return refuse(line, words[0] + " " + std::to_string(u) + " " + std::to_string(v) + " is given twice (first on line " +
+                                        std::to_string(graph.edge_line[f]) + ")");
+        }
         if (graph.edge_count == graph_max_edges) return refuse(line, "more edges than any graph of this program can have");
         graph.edge_from[graph.edge_count] = u;
         graph.edge_to[graph.edge_count] = v;
@@ -118,13 +133,6 @@ struct Reader {
             for (const int end : {u, v})
                 if (end >= count) return refuse(graph.edge_line[e], std::string(kind) + " " + std::to_string(u) + " " +
                                                                       std::to_string(v) + ": there is no vertex " + std::to_string(end));
-            for (int f = 0; f < e; ++f) {
-                const bool same = (graph.edge_from[f] == u && graph.edge_to[f] == v) ||
-                                  (!rules.directed && graph.edge_from[f] == v && graph.edge_to[f] == u);
-                if (same)
-                    return refuse(graph.edge_line[e], std::string(kind) + " " + std::to_string(u) + " " + std::to_string(v) +
-                                                          " is given twice (first on line " + std::to_string(graph.edge_line[f]) + ")");
-            }
             graph.adjacency[u][graph.degree[u]++] = v;
             if (!rules.directed) graph.adjacency[v][graph.degree[v]++] = u;
         }

@@ -29,6 +29,8 @@ struct GraphRules {
     // The program's own test of a graph it cannot show (not connected, a bridge, ...): false with
     // the line of the file that makes it so (0 for the file as a whole) and why, in a few words.
     bool (*check)(const Graph& graph, int& line, std::string& why) = nullptr;
+    // The algorithm tries a vertex's neighbours in the order of its list (a matrix algorithm does not).
+    bool order_tried = true;
 };
 
 constexpr int graph_max_vertices = 64;

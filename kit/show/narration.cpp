@@ -28,12 +28,16 @@ std::vector<int> copied(const int* values, int count) {
 
 }  // namespace
 
+// A sentence is said whole, however long a large graph makes it.
 void explain(const char* format, ...) {
-    char text[text_buffer_size];
-    va_list arguments;
+    va_list arguments, again;
     va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, arguments);
     va_end(arguments);
+    std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
+    va_end(again);
     if (!said.sentence.empty()) said.sentence += ' ';
     said.sentence += coloured(text);
 }

@@ -51,12 +51,14 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
     if (program.graph.accepted) {
         std::fprintf(out, "  --graph FILE  run on the %s in FILE: a line 'vertex V X Y' for each vertex\n"
                           "                V = 0, 1, ... at its place (or 'vertex V' for each, laid out on a\n"
-                          "                circle), then a line '%s U V' for each %s; a vertex's\n"
-                          "                neighbours are tried in the order of the file; # comments;\n"
-                          "                at most %d vertices, x %d to %d, y %d to %d\n",
+                          "                circle), then a line '%s U V' for each %s; %s\n"
+                          "                # comments; at most %d vertices, x %d to %d, y %d to %d\n",
                      program.graph.directed ? "digraph" : "graph", program.graph.directed ? "arc" : "edge",
-                     program.graph.directed ? "arc from U to V" : "edge", program.graph.max_vertices, program.graph.left,
-                     program.graph.right, program.graph.top, program.graph.bottom);
+                     program.graph.directed ? "arc from U to V" : "edge",
+                     program.graph.order_tried ? "a vertex's\n                neighbours are tried in the order of the file;"
+                                               : "the arcs\n                are tried by vertex number, in any order in the file;",
+                     program.graph.max_vertices, program.graph.left, program.graph.right, program.graph.top,
+                     program.graph.bottom);
         std::fprintf(out, program.draws_random_graph
                               ? "  --seed N      draw the random graph from seed N instead of the time\n"
                               : "  --seed N      run on a random graph drawn from seed N instead of its own\n");

@@ -9,12 +9,14 @@
 #include "platform.h"
 #include "safe_palette.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 const char* program_name = "graphsteps";
@@ -40,6 +42,56 @@ const char* grown = nullptr;   // what it has grown so far, as the program said 
 Graph file_graph;              // --graph FILE, as read
 bool graph_read = false;
 Capture capture;
+
+// The edge lines of a graph in an order that, read back, gives every vertex its list as it is: each
+// vertex's edges come in the order of its list (a digraph's arcs simply list by list). Where no
+// one order can keep every list (each edge stands in two), a comment says so.
+std::string edges_in_list_order(int count, const int* degree, const int* rows, int row_length, bool directed) {
+    std::string text;
+    if (directed) {
+        for (int u = 0; u < count; ++u)
+            for (int j = 0; j < degree[u]; ++j) text += "arc " + std::to_string(u) + " " + std::to_string(rows[u * row_length + j]) + "\n";
+        return text;
+    }
+    // Each edge once, numbered as it first comes in the lists; then each list's edges in its order.
+    std::vector<std::pair<int, int>> edges;
+    std::vector<std::vector<int>> edge_of(static_cast<std::size_t>(count), std::vector<int>(static_cast<std::size_t>(count), -1));
+    std::vector<std::vector<int>> list_edges(static_cast<std::size_t>(count));
+    for (int u = 0; u < count; ++u)
+        for (int j = 0; j < degree[u]; ++j) {
+            const int v = rows[u * row_length + j];
+            int& e = edge_of[static_cast<std::size_t>(std::min(u, v))][static_cast<std::size_t>(std::max(u, v))];
+            if (e < 0) {
+                e = static_cast<int>(edges.size());
+                edges.emplace_back(u, v);
+            }
+            list_edges[static_cast<std::size_t>(u)].push_back(e);
+        }
+    // Kahn's order: an edge may come once every edge before it in some list has come.
+    std::vector<std::vector<int>> after(edges.size());
+    std::vector<int> waiting(edges.size(), 0);
+    for (const std::vector<int>& list : list_edges)
+        for (std::size_t i = 1; i < list.size(); ++i) {
+            after[static_cast<std::size_t>(list[i - 1])].push_back(list[i]);
+            ++waiting[static_cast<std::size_t>(list[i])];
+        }
+    std::vector<bool> written(edges.size(), false);
+    bool kept = true;
+    for (std::size_t done = 0; done < edges.size(); ++done) {
+        std::size_t next = 0;
+        while (next < edges.size() && (written[next] || waiting[next] > 0)) ++next;
+        if (next == edges.size()) {  // a cycle of orders: the first edge not written goes next
+            kept = false;
+            next = 0;
+            while (written[next]) ++next;
+        }
+        written[next] = true;
+        for (const int e : after[next]) --waiting[static_cast<std::size_t>(e)];
+        text += "edge " + std::to_string(edges[next].first) + " " + std::to_string(edges[next].second) + "\n";
+    }
+    if (!kept) text = "# No one order of the edges keeps every vertex's list as it is: some lists differ.\n" + text;
+    return text;
+}
 
 // Removes what a failed show leaves unfinished. Also runs at exit, so that a program that stops
 // on an error of its own (a missing font, say) leaves no half-written file behind.
@@ -215,20 +267,13 @@ const Graph* graph_from_file() { return graph_read ? &file_graph : nullptr; }
 void say_graph_in_use(int vertex_count, const int* x, const int* y, const int* degree, const int* rows, int row_length,
                       bool directed) {
     if (!settings.print_graph) return;
-    std::string text = "# " + std::string(program_name) + (graph_read ? "'s graph of " + printable(settings.graph_path)
-                                                         : state.seed_in_use ? "'s random graph of seed " + std::to_string(state.seed)
-                                                                             : "'s own graph") + "\n";
+    std::string text = "# " + std::string(program_name) + ": " +
+                       (graph_read ? "the graph of " + printable(settings.graph_path)
+                                   : state.seed_in_use ? "the random graph of seed " + std::to_string(state.seed) : "its own graph") +
+                       "\n";
     for (int v = 0; v < vertex_count; ++v)
         text += "vertex " + std::to_string(v) + " " + std::to_string(x[v]) + " " + std::to_string(y[v]) + "\n";
-    // Each edge once, where it first comes in the lists: the lists of the file read back are these,
-    // as far as one order of the edges can give every vertex's order.
-    for (int u = 0; u < vertex_count; ++u)
-        for (int j = 0; j < degree[u]; ++j) {
-            const int v = rows[u * row_length + j];
-            bool written = false;
-            for (int i = 0; !directed && i < degree[v] && v < u; ++i) written |= rows[v * row_length + i] == u;
-            if (!written) text += std::string(directed ? "arc " : "edge ") + std::to_string(u) + " " + std::to_string(v) + "\n";
-        }
+    text += edges_in_list_order(vertex_count, degree, rows, row_length, directed);
     std::string why;
     if (!write_standard_output(text, why)) {
         std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
