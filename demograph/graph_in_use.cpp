@@ -77,8 +77,14 @@ void use_chosen_graph() {
     say_graph_in_use(graph.vertex_count, graph.x, graph.y, graph.degree, graph.adjacency[0], graph_max_vertices, false);
 }
 
+namespace {
+
+bool reached[graph_max_vertices];
+
+}  // namespace
+
 int reached_from_0() {
-    bool reached[graph_max_vertices] = {};
+    for (bool& mark : reached) mark = false;
     int stack[graph_max_vertices], size = 0, count = 1;
     reached[0] = true;
     stack[size++] = 0;
@@ -93,6 +99,14 @@ int reached_from_0() {
         }
     }
     return count;
+}
+
+int edges_reached_from_0() {
+    reached_from_0();
+    int ends = 0;
+    for (int v = 0; v < graph.vertex_count; ++v)
+        if (reached[v]) ends += graph.degree[v];
+    return ends / 2;
 }
 
 void draw_random_graph(Graph& drawn) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -40,6 +41,15 @@ TEST_P(GraphPrograms, OnManyRandomGraphsEveryAnswerAndResultAgreesWithAComputati
         const ProgramRun checked = run_in(folder, "node '" SOURCE_DIR "/tests/steps_check.js' " + quote_path(recording + "/steps.json"));
         EXPECT_EQ(checked.exit_status, 0) << program << " --seed " << seed << ":\n" << checked.out << checked.err;
         graphs.insert(slurp(recording + "/step-001.png"));
+        // The steps said ahead ("step K of N") are the steps shown.
+        int shown = 0;
+        while (fs::exists(recording + "/step-" + std::string(shown + 1 < 10 ? "00" : shown + 1 < 100 ? "0" : "") +
+                          std::to_string(shown + 1) + ".png"))
+            ++shown;
+        const std::string data = slurp(recording + "/steps.json");
+        const std::size_t count_at = data.find("\"step_count\":");
+        ASSERT_NE(count_at, std::string::npos);
+        EXPECT_EQ(std::atoi(data.c_str() + count_at + 13), shown) << program << " --seed " << seed << ": steps said and shown";
         fs::remove_all(recording);
     }
     // A class of 25 gets 25 graphs, or nearly: a few small graphs may come twice.
