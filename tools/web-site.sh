@@ -37,15 +37,13 @@ build_web_programs() {
 
 # Writes the page of one program: $1 the folder, $2 the program.
 write_program_page() {
-    local dir=$1 program=$2 html description controls="" takes_graph=0 graph_form="" own_graph=""
+    local dir=$1 program=$2 html description controls="" takes_graph=0 graph_form=""
     html_escape "${program_description[$program]}"
     description=$html
     # A program that runs on a graph takes a graph of the visitor's, and a seed for a random one.
     if "$native/bin/$program" --help 2>/dev/null | grep -q -- '--graph FILE'; then
         takes_graph=1
-        html_escape "$("$native/bin/$program" --print-graph 2>/dev/null)"
-        own_graph=$html
-        graph_form='<form id="graph-form" class="graph"><label for="graph">Your graph, in the format of <code>'"$program"' --graph FILE</code>: a line <code>vertex V X Y</code> for each vertex, then <code>edge U V</code> (or <code>arc U V</code> for a digraph) for each edge</label><br><textarea id="graph" rows="10" cols="34" spellcheck="false" autocomplete="off" aria-describedby="graph-note">'"$own_graph"'</textarea><br><button type="submit">Run on this graph</button><p id="graph-note" role="status"></p></form>'
+        graph_form='<form id="graph-form" class="graph"><label for="graph">Your graph, in the format of <code>'"$program"' --graph FILE</code>: a line <code>vertex V X Y</code> for each vertex, then <code>edge U V</code> (or <code>arc U V</code> for a digraph) for each edge; the field shows the graph on screen, to change and run</label><br><textarea id="graph" rows="10" cols="34" spellcheck="false" autocomplete="off" aria-describedby="graph-note"></textarea><br><button type="submit">Run on this graph</button><p id="graph-note" role="status"></p></form>'
     fi
     { [ -n "${program_seeds[$program]}" ] || [ $takes_graph -eq 1 ]; } &&
         controls+='<label>Seed <input id="seed" inputmode="numeric" pattern="[0-9]*" placeholder="from the clock" aria-describedby="seed-note"></label>'

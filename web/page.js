@@ -22,15 +22,17 @@
     var graphField = document.getElementById("graph");
     var graphNote = document.getElementById("graph-note");
     var graphName = "your-graph.txt";
-    var graph = parameters.get("graph");
+    var graph = graphField ? parameters.get("graph") : null;
     var files = {};
-    if (graphField && graph !== null) {
+    if (graph !== null) {
         graphField.value = decodeGraph(graph);
         files[graphName] = graphField.value;
         args.push("--graph", graphName);
     }
     var seed = parameters.get("seed");
-    if (seedField && seed !== null && graph === null) {
+    if (seed !== null && graph !== null) {
+        refused.push("a graph of yours and a seed together: the page runs your graph, as the desktop takes one of them");
+    } else if (seedField && seed !== null) {
         if (/^[0-9]{1,10}$/.test(seed) && Number(seed) <= 4294967295) {
             args.push("--seed", seed);
             seedField.value = seed;
@@ -55,13 +57,13 @@
     if (refused.length > 0) status.textContent = refused.join("; ") + ".";
 
     // A graph in the address, short: "vertex 0 200 60" is v0.200.60, "edge 0 1" e0.1, "arc 0 1"
-    // a0.1, the lines joined by "_", comments and blank lines left out; a text with any other
-    // line goes as it is, after a "~".
+    // a0.1, the lines joined by "_"; a text with anything else (a comment, a blank line, another
+    // word) goes as it is, after a "~", so that what the visitor wrote comes back as written.
     function encodeGraph(text) {
         var parts = [];
-        var plain = text.split("\n").every(function (line) {
-            var words = line.replace(/#.*/, "").trim().split(/\s+/).filter(Boolean);
-            if (words.length === 0) return true;
+        var plain = text.replace(/\n+$/, "").split("\n").every(function (line) {
+            var words = line.split(" ");
+            if (words.length < 2 || line !== line.trim()) return false;
             var letter = { vertex: "v", edge: "e", arc: "a" }[words[0]];
             if (!letter || !words.slice(1).every(function (w) { return /^[0-9]{1,5}$/.test(w); })) return false;
             parts.push(letter + words.slice(1).join("."));
@@ -70,6 +72,7 @@
         return plain ? parts.join("_") : "~" + text;
     }
     function decodeGraph(value) {
+        if (value === "") return "";
         if (value.charAt(0) === "~") return value.slice(1);
         var names = { v: "vertex", e: "edge", a: "arc" };
         return value.split("_").map(function (part) {
@@ -77,21 +80,28 @@
         }).join("\n") + "\n";
     }
 
-    // Restart: the same page with what the fields say, so that the address names the graph.
+    // Restart: the same page with what the fields say, so that the address names the graph: the
+    // field's graph after Run, a seed typed in its field, or on the page of a graph that graph.
     function restart(withGraph) {
         var next = new URLSearchParams();
-        if (withGraph) next.set("graph", encodeGraph(graphField.value));
-        else if (seedField && seedField.value.trim() !== "") next.set("seed", seedField.value.trim());
+        var seedTyped = seedField && seedField.value.trim() !== "";
+        if (seedTyped && !withGraph) next.set("seed", seedField.value.trim());
+        else if (withGraph || graph !== null) next.set("graph", encodeGraph(graphField.value));
         if (fpsField && fpsField.value.trim() !== "") next.set("fps", fpsField.value.trim());
         if (predictBox.checked) next.set("predict", "1");
         var query = next.toString() === "" ? "" : "?" + next.toString();
         if (query === window.location.search) window.location.reload();
         else window.location.search = query;
     }
-    document.getElementById("restart").addEventListener("click", function () { restart(graph !== null && graphField !== null); });
+    document.getElementById("restart").addEventListener("click", function () { restart(false); });
     if (graphField) {
         document.getElementById("graph-form").addEventListener("submit", function (event) {
             event.preventDefault();
+            if (!/^\s*(vertex|edge|arc)\b/m.test(graphField.value)) {
+                graphNote.textContent = "Your graph is empty: write a line 'vertex V X Y' for each vertex, then its edges.";
+                graphField.setAttribute("aria-invalid", "true");
+                return;
+            }
             restart(true);
         });
     }
@@ -142,6 +152,10 @@
         keys: keys,
         print: print,
         files: files,
+        // The graph on screen, from the program: the field shows it, unless it holds the visitor's.
+        showGraph: function (text) {
+            if (graphField && graph === null) graphField.value = text;
+        },
         printErr: function (line) {
             // A graph the program refuses is said beside the field: "your-graph.txt:3: ..." is line 3 of it.
             if (graphNote && line.indexOf(graphName) === 0) {

@@ -557,6 +557,8 @@ void platform_sleep_us(std::int64_t microseconds) {
     std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
 }
 
+void platform_show_graph_text(const std::string&) {}
+
 FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text) {
     // Only a plain file: a FIFO without a writer would wait for ever, a device never end.
     struct stat status {};

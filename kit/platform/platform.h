@@ -110,3 +110,6 @@ std::string platform_executable_folder();
 // browser from the page (Module.files, by name).
 enum class FileRead { done, too_large, failed };
 FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text);
+// The graph the program runs on, in the format of --graph: the browser's page shows it in its
+// field, to change and run again; the desktop has no such field.
+void platform_show_graph_text(const std::string& text);

@@ -200,6 +200,14 @@ EM_JS(int, page_file_character, (const char* name, int at), {
 
 }  // namespace
 
+void platform_show_graph_text(const std::string& text) {
+    // clang-format off
+    EM_ASM({
+        if (Module['showGraph']) Module['showGraph'](UTF8ToString($0));
+    }, text.c_str());
+    // clang-format on
+}
+
 // A graph file is plain ASCII: any other character stands as '?', for the reading to refuse.
 FileRead platform_read_text_file(const std::string& path, std::size_t largest, std::string& text) {
     const int length = page_file_length(path.c_str());

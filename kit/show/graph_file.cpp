@@ -51,10 +51,10 @@ struct Reader {
             return refuse(line, "a vertex line is 'vertex NUMBER' or 'vertex NUMBER X Y'");
         const int v = number_of(words[1]);
         if (v < 0) return refuse(line, quoted(words[1]) + " is not a vertex number (0, 1, 2, ...)");
-        if (v >= rules.max_vertices)
-            return refuse(line, "vertex " + std::to_string(v) + ": this program draws at most " +
-                                    std::to_string(rules.max_vertices) + " vertices, 0 to " +
-                                    std::to_string(rules.max_vertices - 1));
+        const int most = std::min(rules.max_vertices, graph_max_vertices);
+        if (v >= most)
+            return refuse(line, "vertex " + std::to_string(v) + ": this program draws at most " + std::to_string(most) +
+                                    " vertices, 0 to " + std::to_string(most - 1));
         if (given[v])
             return refuse(line, "vertex " + std::to_string(v) + " is given twice (first on line " +
                                     std::to_string(graph.vertex_line[v]) + ")");

@@ -20,8 +20,9 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "Shows the algorithm step by step in a window; any key (or closing the window)\n"
                       "goes on to the next step.\n\n");
     std::fprintf(out, "  --explain     say what each step does, and the algorithm's state, in a panel\n"
-                      "                beside the picture (F1 shows the legend there) and on standard\n"
-                      "                output (with --record, also as DIR/steps.txt)\n");
+                      "                beside the picture (F1 there: the legend, the algorithm, how it\n"
+                      "                works) and on standard output (with --record, also as\n"
+                      "                DIR/steps.txt)\n");
     std::fprintf(out, "  --predict     before a step, ask what it will show, in the panel beside the\n"
                       "                picture: type the answer and press Enter (Escape or an empty\n"
                       "                Enter skips); the verdict, its reason and the right answer come\n"
@@ -190,6 +191,8 @@ Parsed parse_arguments(int argc, const char* const argv[], const ProgramInfo& pr
     }
     if (settings.print_graph && (!settings.record_folder.empty() || !settings.gif_path.empty() || !settings.worksheet_folder.empty()))
         return complaint = "--print-graph writes the graph alone: leave out --record, --gif and --worksheet", Parsed::error;
+    if (!settings.graph_path.empty() && settings.gif_path == settings.graph_path)
+        return complaint = "--gif would write over the graph file " + printable(settings.graph_path), Parsed::error;
     if (settings.seed_given && !settings.graph_path.empty())
         return complaint = "--graph and --seed: give one of them, your graph or a random one", Parsed::error;
     return Parsed::run;

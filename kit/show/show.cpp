@@ -266,7 +266,6 @@ bool safe_palette_in_use() { return settings.safe_palette; }
 const Graph* graph_from_file() { return graph_read ? &file_graph : nullptr; }
 void say_graph_in_use(int vertex_count, const int* x, const int* y, const int* degree, const int* rows, int row_length,
                       bool directed) {
-    if (!settings.print_graph) return;
     std::string text = "# " + std::string(program_name) + ": " +
                        (graph_read ? "the graph of " + printable(settings.graph_path)
                                    : state.seed_in_use ? "the random graph of seed " + std::to_string(state.seed) : "its own graph") +
@@ -274,6 +273,8 @@ void say_graph_in_use(int vertex_count, const int* x, const int* y, const int* d
     for (int v = 0; v < vertex_count; ++v)
         text += "vertex " + std::to_string(v) + " " + std::to_string(x[v]) + " " + std::to_string(y[v]) + "\n";
     text += edges_in_list_order(vertex_count, degree, rows, row_length, directed);
+    platform_show_graph_text(text);
+    if (!settings.print_graph) return;
     std::string why;
     if (!write_standard_output(text, why)) {
         std::fprintf(stderr, "%s: %s\n", program_name, why.c_str());
