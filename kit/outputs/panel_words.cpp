@@ -141,6 +141,9 @@ std::vector<PanelParagraph> panel_paragraphs(const PanelMoment& moment) {
             add(paragraphs, PanelStyle::heading, "On screen: " + step_heading(show, moment.step));
             add_step(paragraphs, show, *moment.narration);
         }
+    } else if (moment.step > 0 && (moment.aside == PanelMoment::Aside::algorithm || moment.aside == PanelMoment::Aside::how)) {
+        // The algorithm and how it works take the whole panel: the step is one F1 away.
+        if (!moment.score.empty()) add(paragraphs, PanelStyle::strong, "Your score: " + moment.score + ".");
     } else if (moment.step > 0) {
         add(paragraphs, PanelStyle::heading, step_heading(show, moment.step));
         if (!moment.verdict.empty()) add(paragraphs, PanelStyle::strong, moment.verdict);
