@@ -72,8 +72,6 @@ int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"backtrack", "depth-first search with parent pointers and return arrows",
                              /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
     use_chosen_graph();
-    // The graph, a step down each tree edge and one for each finish, and the end.
-    show_step_count(2 * reached_from_0() + 1);
     map_palette();
     SDL_FillRect(screen, nullptr, palette[standard::white]);
     open_labels(20);
@@ -81,6 +79,8 @@ int main(int argc, char* argv[]) {
 
     draw_graph();
     depth_first::narrate_graph(graph.vertex_count, graph.degree, graph.adjacency[0], graph_max_vertices);
+    // The graph, a step down each tree edge and one for each finish, and the end.
+    show_step_count(2 * depth_first::reachable_count() + 1);
     on_graph_drawn();
     SDL_Flip(screen);
     wait_step();

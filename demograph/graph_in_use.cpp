@@ -77,38 +77,6 @@ void use_chosen_graph() {
     say_graph_in_use(graph.vertex_count, graph.x, graph.y, graph.degree, graph.adjacency[0], graph_max_vertices, false);
 }
 
-namespace {
-
-bool reached[graph_max_vertices];
-
-}  // namespace
-
-int reached_from_0() {
-    for (bool& mark : reached) mark = false;
-    int stack[graph_max_vertices], size = 0, count = 1;
-    reached[0] = true;
-    stack[size++] = 0;
-    while (size > 0) {
-        const int v = stack[--size];
-        for (int j = 0; j < graph.degree[v]; ++j) {
-            const int w = graph.adjacency[v][j];
-            if (reached[w]) continue;
-            reached[w] = true;
-            ++count;
-            stack[size++] = w;
-        }
-    }
-    return count;
-}
-
-int edges_reached_from_0() {
-    reached_from_0();
-    int ends = 0;
-    for (int v = 0; v < graph.vertex_count; ++v)
-        if (reached[v]) ends += graph.degree[v];
-    return ends / 2;
-}
-
 void draw_random_graph(Graph& drawn) {
     int from[vertex_count * vertex_count], to[vertex_count * vertex_count], count = 0;
     for (int u = 0; u < vertex_count; ++u)

@@ -25,11 +25,6 @@ GraphRules demo_graph_rules(int max_vertices, int bottom);
 // After start_frame: the file's graph with --graph, a random one with --seed, else the demo graph;
 // said to the kit (--print-graph).
 void use_chosen_graph();
-// How many vertices the search from 0 reaches, 0 included: a view whose steps are a step per
-// vertex or two says its step count with it.
-int reached_from_0();
-// How many edges join the vertices the search from 0 reaches (each edge in the lists of both its ends).
-int edges_reached_from_0();
 
 // A random connected graph on the demo graph's 8 places, drawn from the kit's random numbers
 // (seed_random first): a random spanning tree plus 3 to 5 more edges, so 3 to 5 independent

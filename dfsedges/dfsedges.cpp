@@ -107,11 +107,6 @@ int main(int argc, char* argv[]) {
                 {"dfsedges", "depth-first search from vertex 0 with tree and back edges as paired arrows",
                  /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
     use_chosen_graph();
-    // The graph; a step down each tree edge, two for each back edge (along it, and back) and one
-    // for each way back up; the end. Of the edges among the vertices reached, all but the tree's
-    // are back edges.
-    const int reached = reached_from_0(), tree_edges = reached - 1;
-    show_step_count(1 + tree_edges + 2 * (edges_reached_from_0() - tree_edges) + tree_edges + 1);
     map_palette();
     SDL_FillRect(screen, nullptr, palette[standard::white]);
     open_labels(label_point_size);
@@ -121,6 +116,11 @@ int main(int argc, char* argv[]) {
     draw_bands_and_numbers();
     compute_arrow_starts(arrow_start_x, arrow_start_y);
     depth_first::narrate_graph(graph.vertex_count, graph.degree, graph.adjacency[0], graph_max_vertices);
+    // The graph; a step down each tree edge, two for each back edge (along it, and back) and one
+    // for each way back up; the end. Of the edges among the vertices reached, all but the tree's
+    // are back edges.
+    const int reached = depth_first::reachable_count(), tree_edges = reached - 1;
+    show_step_count(1 + tree_edges + 2 * (depth_first::reachable_edge_count() - tree_edges) + tree_edges + 1);
     on_graph_drawn();
     show_step();
 

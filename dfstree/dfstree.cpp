@@ -66,7 +66,6 @@ int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"dfstree", "depth-first search with thick tree edges",
                              /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
     use_chosen_graph();
-    show_step_count(reached_from_0() + 2);  // the graph, a vertex entered each, the end
     map_palette();
     SDL_FillRect(screen, nullptr, palette[white]);
     open_labels(22);
@@ -74,6 +73,7 @@ int main(int argc, char* argv[]) {
 
     draw_graph();
     depth_first::narrate_graph(graph.vertex_count, graph.degree, graph.adjacency[0], graph_max_vertices);
+    show_step_count(depth_first::reachable_count() + 2);  // the graph, a vertex entered each, the end
     on_graph_drawn();
     SDL_Flip(screen);
     wait_step();

@@ -91,7 +91,6 @@ int main(int argc, char* argv[]) {
                 {"numbering", "depth-first search from vertex 0 with discovery numbers and a colour per branch",
                  /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
     use_chosen_graph();
-    show_step_count(2 * reached_from_0() + 2);  // the graph, a discovery and a finish each, the end
     map_palette();
     SDL_FillRect(screen, nullptr, palette[standard::white]);
     open_labels(label_point_size);
@@ -100,6 +99,7 @@ int main(int argc, char* argv[]) {
 
     draw_graph();
     depth_first::narrate_graph(graph.vertex_count, graph.degree, graph.adjacency[0], graph_max_vertices);
+    show_step_count(2 * depth_first::reachable_count() + 2);  // the graph, a discovery and a finish each, the end
     on_graph_drawn();
     show_step();
 

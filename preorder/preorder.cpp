@@ -67,7 +67,6 @@ int main(int argc, char* argv[]) {
     start_frame(argc, argv, {"preorder", "depth-first search with the discovery-order list",
                              /*draws_random_graph=*/false, /*animates=*/false, graph_rules});
     use_chosen_graph();
-    show_step_count(reached_from_0() + 1);  // the graph, then an entry each
     map_palette();
     SDL_FillRect(screen, nullptr, palette[standard::white]);
     open_labels(20);
@@ -76,6 +75,7 @@ int main(int argc, char* argv[]) {
 
     draw_graph();
     depth_first::narrate_graph(graph.vertex_count, graph.degree, graph.adjacency[0], graph_max_vertices);
+    show_step_count(depth_first::reachable_count() + 1);  // the graph, then an entry each
     on_graph_drawn();
     SDL_Flip(screen);
     wait_step();
