@@ -135,6 +135,15 @@ void ask(AnswerKind kind, const char* format, ...) __attribute__((format(printf,
 void answer(int value, const char* reason_format, ...) __attribute__((format(printf, 2, 3)));
 void answer_vertices(const int* vertices, int count, const char* reason_format, ...)
     __attribute__((format(printf, 3, 4)));
+// Several questions may be put before one step: each ask starts a new one, and each answer goes to
+// the first question of the step not answered yet, so they are answered in the order asked.
+// A table to fill, one number for each column in order: the columns are headed by column_title and
+// the numbers first_column, first_column + 1, ... ("vertex 0", "vertex 1", ...), or by position
+// ("1st", "2nd", ...) when column_title is ""; row_title says what the row holds ("parent").
+void ask_table(const char* row_title, const char* column_title, int first_column, int column_count,
+               const char* format, ...) __attribute__((format(printf, 5, 6)));
+// Its answer: one value for each column, answers::none for a cell written "-".
+void answer_table(const int* values, int count, const char* reason_format, ...) __attribute__((format(printf, 3, 4)));
 
 // ---- The user's graph (--graph FILE) and a random one (--seed N) ---------------------------------
 // For a program whose ProgramInfo accepts a graph (GraphRules, settings.h). The graph of --graph

@@ -7,7 +7,7 @@
 namespace {
 
 Question question_of(AnswerKind kind, std::vector<int> answer) {
-    return Question{kind, "Which?", true, std::move(answer), "Because."};
+    return Question{kind, "Which?", true, std::move(answer), "Because.", "", {}};
 }
 
 Verdict::Reading reading(const Question& question, const std::string& typed) {
@@ -47,7 +47,22 @@ TEST(Answers, AreReadLenientlyButAnythingElseIsAskedAgainNotCountedWrong) {
     const Question back_edge = question_of(AnswerKind::edge_kind, {answers::back_edge});
     EXPECT_EQ(reading(back_edge, "b"), right);
     EXPECT_EQ(reading(back_edge, "t"), not_quite);
-    EXPECT_EQ(judge(back_edge, "x").feedback, answer_hint(AnswerKind::edge_kind));
+    EXPECT_EQ(judge(back_edge, "x").feedback, answer_hint(back_edge));
+}
+
+// A table is judged cell by cell: the verdict names where the filled-in row first goes wrong.
+TEST(Answers, ATableNamesItsFirstWrongCellAndSaysHowManyTheHintAsks) {
+    Question parents = question_of(AnswerKind::table, {answers::none, 0, 0, 1});
+    parents.row_title = "parent";
+    parents.columns = {"vertex 0", "vertex 1", "vertex 2", "vertex 3"};
+    EXPECT_EQ(reading(parents, "- 0 0 1"), right);
+    EXPECT_EQ(judge(parents, "- 0 1 2").feedback, "not quite: vertex 2 is 0, not 1 (and 1 more cell differs after it). Because.");
+    EXPECT_EQ(judge(parents, "0 0 0 1").feedback, "not quite: vertex 0 is -, not 0. Because.");
+    EXPECT_EQ(judge(parents, "- 0 0").feedback,
+              "type 4 entries separated by spaces, one for each of vertex 0 to vertex 3 in order, - for none");
+    EXPECT_EQ(answer_text(parents), "-, 0, 0, 1");
+    EXPECT_TRUE(may_type(AnswerKind::table, '-'));
+    EXPECT_FALSE(may_type(AnswerKind::table, 'b'));
 }
 
 TEST(Answers, OnlyTheKeysAnAnswerOfItsKindTakesAreEchoed) {
@@ -70,7 +85,7 @@ TEST(Answers, TheKeyAndTheScoreReadAsSentences) {
     EXPECT_EQ(answer_text(question_of(AnswerKind::vertex_or_back, {0})), "0");
     EXPECT_EQ(answer_text(question_of(AnswerKind::yes_no, {answers::no})), "no");
     EXPECT_EQ(answer_text(question_of(AnswerKind::edge_kind, {answers::tree_edge})), "a tree edge");
-    EXPECT_EQ(answer_text(Question{AnswerKind::number, "How many?", false, {}, ""}), "");  // never answered
+    EXPECT_EQ(answer_text(Question{AnswerKind::number, "How many?", false, {}, "", "", {}}), "");  // never answered
     EXPECT_EQ(score_line(7, 9, 0), "7 of 9 right");
     EXPECT_EQ(score_line(1, 2, 1), "1 of 2 right, 1 skipped");
     EXPECT_EQ(score_line(0, 0, 2), "none answered, 2 skipped");
@@ -160,6 +175,31 @@ TEST_F(PredictingShow, QuestionBeforeAStageIsPutBeforeItsFirstFrame) {
     wait_step();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "  you answered 12: right: The path has 12 edges.\n");
     EXPECT_EQ(caption(), "gridpath - step 1 of 3 - seed 3 - any key: next");
+}
+
+// Several questions before one step are all asked before any is told, so that the verdict on the
+// first cannot give the second away; the verdicts then come in the order asked, with the step.
+TEST_F(PredictingShow, SeveralQuestionsBeforeOneStepAreAllAskedThenToldInOrder) {
+    start({"dfstree", "a fixed graph", false}, {"--predict"});
+    testing::internal::CaptureStdout();
+    ask(AnswerKind::yes_no, "Does 0 reach 2?");
+    ask_table("parent", "vertex", 0, 3, "Fill in each vertex's parent.");
+    answer(answers::yes, "Yes: edge 0-2.");
+    const int parents[] = {answers::none, 0, 0};
+    answer_table(parents, 3, "0 is the root.");
+    for (SDLKey key : {SDLK_y, SDLK_RETURN, SDLK_MINUS, SDLK_SPACE, SDLK_0, SDLK_SPACE, SDLK_1, SDLK_RETURN, SDLK_SPACE})
+        press(key);
+    EXPECT_EQ(wait_step(), 0);
+    end_show();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "dfstree - step 1 of 3 - question 1 of 2 - question: Does 0 reach 2?\n"
+              "  (type y or n, then press Enter in the window; Escape skips it)\n"
+              "dfstree - step 1 of 3 - question 2 of 2 - question: Fill in each vertex's parent.\n"
+              "  (type 3 entries separated by spaces, one for each of vertex 0 to vertex 2 in order, - for none, "
+              "then press Enter in the window; Escape skips it)\n"
+              "  you answered y: right: Yes: edge 0-2.\n"
+              "  you answered - 0 1: not quite: vertex 2 is 0, not 1. 0 is the root.\n"
+              "1 of 2 right\n");
 }
 
 }  // namespace

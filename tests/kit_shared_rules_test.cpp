@@ -58,10 +58,14 @@ TEST(SharedRules, ATypedAnswerIsReadAlikeByTheWindowAndTheStepPage) {
     for (const std::string& line : cases_of("answers.txt")) {
         const std::vector<std::string> fields = split(line, '|');
         ASSERT_EQ(fields.size(), 3u) << line;
-        Question question{AnswerKind::number, "Which?", true, {}, "Because."};
+        Question question{AnswerKind::number, "Which?", true, {}, "Because.", "cell", {}};
         bool known = false;
         for (const auto& kind : answer_kinds)
             if (fields[0] == kind.name) question.kind = kind.kind, known = true;
+        if (fields[0].compare(0, 6, "table/") == 0) {  // a row of N columns to fill
+            question.kind = AnswerKind::table, known = true;
+            question.columns.assign(std::size_t(std::stoi(fields[0].substr(6))), "column");
+        }
         ASSERT_TRUE(known) << line;
         if (fields[2] == "unreadable") {
             EXPECT_EQ(judge(question, fields[1]).reading, Verdict::Reading::unreadable) << line;
@@ -71,7 +75,7 @@ TEST(SharedRules, ATypedAnswerIsReadAlikeByTheWindowAndTheStepPage) {
         std::istringstream values(fields[2]);
         for (int value; values >> value;) question.answer.push_back(value);
         EXPECT_EQ(judge(question, fields[1]).reading, Verdict::Reading::right) << line;
-        question.answer.push_back(1000);
+        question.answer.back() += 1000;
         EXPECT_EQ(judge(question, fields[1]).reading, Verdict::Reading::not_quite) << line;
     }
     expect_scripts_agree("answers tests/shared_rules/answers.txt kit/outputs/pages/step_page.js");

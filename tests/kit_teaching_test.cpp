@@ -96,7 +96,7 @@ TEST(TeachingWorksheet, AlgorithmAndListsComeBeforeTheQuestionsAndTheKeyNamesThe
     sheet.runs.back().picture = "step-001.png";
     SheetQuestion asked;
     asked.step = 2;
-    asked.question = Question{AnswerKind::vertex, "Which vertex comes next?", true, {1}, "1 is first in 0's list."};
+    asked.question = Question{AnswerKind::vertex, "Which vertex comes next?", true, {1}, "1 is first in 0's list.", "", {}};
     asked.lines = {2, 3};
     sheet.runs.back().questions.push_back(asked);
 

@@ -56,7 +56,7 @@ std::uint32_t top_pixel(const std::string& path, int x) {
 Narration asking(const char* text, int answer) {
     Narration narration;
     narration.sentence = "a step";
-    narration.question = Question{AnswerKind::vertex, text, true, {answer}, "because of " + std::to_string(answer) + "."};
+    narration.questions = {Question{AnswerKind::vertex, text, true, {answer}, "because of " + std::to_string(answer) + ".", "", {}}};
     return narration;
 }
 
@@ -107,7 +107,7 @@ TEST_F(Worksheets, EachQuestionIsAskedFromThePictureOnScreenWhenItIsPut) {
     for (int number = 1; number <= 3; ++number) {
         const Picture picture = numbered(700 + number);
         // The question is put once the first frame is on screen, as gridpath puts it.
-        const Frame frame{&show, 7, number, "growing", &picture, number == 1 ? nullptr : &seventh.question};
+        const Frame frame{&show, 7, number, "growing", &picture, number == 1 ? nullptr : &seventh.questions};
         ASSERT_TRUE(worksheet_output.frame(frame, why)) << why;
     }
     step(7, seventh);
@@ -189,7 +189,7 @@ TEST_F(Worksheets, ManyQuestionsGoOnOverPagesThatNameTheirPicture) {
     for (int k = 2; k <= 41; ++k) {
         SheetQuestion asked;
         asked.step = k;
-        asked.question = Question{AnswerKind::number, "How many?", true, {k}, "Because."};
+        asked.question = Question{AnswerKind::number, "How many?", true, {k}, "Because.", "", {}};
         asked.answer_picture = "step-" + std::to_string(k) + ".png";
         sheet.runs.back().questions.push_back(asked);
     }

@@ -125,15 +125,20 @@ Recording record(const std::string& program, const std::string& extra_arguments)
 std::vector<RecordedQuestion> recorded_questions(const Recording& recording) {
     std::vector<RecordedQuestion> questions;
     std::istringstream lines(recording.transcript);
-    const std::string opening = "Question before step ", answer_opening = "  Answer: ";
+    // "Question before step 4 of 9: ..." or, one of several, "Question 2 of 3 before step 4 of 9: ...".
+    const std::string opening = "Question ", before = "before step ", answer_opening = "  Answer: ";
     for (std::string line; std::getline(lines, line);) {
         if (line.compare(0, opening.size(), opening) != 0) continue;
+        const std::size_t step_at = line.find(before);
+        if (step_at == std::string::npos || step_at > line.find(": ")) continue;
         RecordedQuestion question;
-        question.step = std::atoi(line.c_str() + opening.size());
+        question.step = std::atoi(line.c_str() + step_at + before.size());
         const std::size_t text_start = line.find(": ") + 2, hint_start = line.rfind(" (");
         question.text = line.substr(text_start, hint_start - text_start);
         std::string answer_line;
         std::getline(lines, answer_line);
+        if (answer_line.compare(0, 2, "  ") == 0 && answer_line.compare(0, answer_opening.size(), answer_opening) != 0)
+            std::getline(lines, answer_line);  // a table's columns come before its answer
         EXPECT_EQ(answer_line.compare(0, answer_opening.size(), answer_opening), 0) << line;
         const std::string rest = answer_line.substr(std::min(answer_line.size(), answer_opening.size()));
         const std::size_t stop = rest.find(". ");

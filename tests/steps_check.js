@@ -74,7 +74,10 @@ if (withLists) {
   const discoveryOrder = moves.order;
   let at = 0;
   let asked = 0;
-  data.steps.forEach((step) => {
+  // Every question put, with the step it comes before; several may come before one step.
+  const puts = [];
+  data.steps.forEach((step) => (step.questions || []).forEach((question) => puts.push({ step: step.step, question })));
+  puts.forEach((step) => {
     const question = step.question;
     // "After vertex 6, which vertex does the search enter next?": the next in discovery order.
     const after = question && question.kind === "vertex" && /^After vertex (\d+), which vertex/.exec(question.text);
@@ -103,7 +106,7 @@ if (withLists) {
     if (JSON.stringify(item.values) !== JSON.stringify(discoveryOrder.slice(0, item.values.length)))
       fail("step " + step.step + ": " + item.title + " is " + item.values + ", the lists give " + discoveryOrder);
   }));
-  if (!asked && data.steps.some((step) => step.question && step.question.kind === "vertex_or_back"))
+  if (!asked && puts.some((put) => put.question.kind === "vertex_or_back"))
     fail("no question was checked");
 }
 // A program's own result, checked by tests/checks/PROGRAM.js where there is one: a function of the

@@ -123,7 +123,7 @@
         if (event.key === "Tab" || /^F[0-9]+$/.test(event.key) || modifiers.indexOf(event.key) >= 0) return;
         var code = otherKey * 256;
         if (named[event.key] !== undefined) code = named[event.key] * 256;
-        else if (event.key.length === 1 && /[0-9a-zA-Z ,]/.test(event.key)) code = event.key.toLowerCase().charCodeAt(0);
+        else if (event.key.length === 1 && /[0-9a-zA-Z ,-]/.test(event.key)) code = event.key.toLowerCase().charCodeAt(0);
         keys.push(code);
         event.preventDefault();
     });

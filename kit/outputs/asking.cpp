@@ -10,14 +10,14 @@
 namespace {
 
 // Long enough for every vertex of the largest graph as a set; more is not taken.
-constexpr std::size_t longest_answer = 60;
+constexpr std::size_t longest_answer = 100;  // a table of 24 vertices, each one to two digits
 
 }  // namespace
 
 Prompt caption_prompt(const std::string& where, const Question& question) {
     Prompt prompt;
     prompt.show = [where, &question](const std::string& typed, const char* trouble) {
-        std::string caption = where + " - question: " + question.text + " (" + answer_hint(question.kind);
+        std::string caption = where + " - question: " + question.text + " (" + answer_hint(question);
         caption += trouble != nullptr ? std::string(" - ") + trouble : "";
         caption += ", then Enter; Esc skips) - answer: " + typed + "_";
         platform_set_caption(caption.c_str(), question.text.c_str());
@@ -26,7 +26,7 @@ Prompt caption_prompt(const std::string& where, const Question& question) {
 }
 
 Asked put_question(const std::string& where, const Question& question, const Prompt& prompt) {
-    say_on_standard_output(where + " - question: " + question.text + "\n  (" + answer_hint(question.kind) +
+    say_on_standard_output(where + " - question: " + question.text + "\n  (" + answer_hint(question) +
                            ", then press Enter in the window; Escape skips it)\n");
     std::string typed;
     const char* trouble = nullptr;

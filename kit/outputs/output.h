@@ -35,9 +35,9 @@ struct Frame {
     int number;              // counts from 1 in each stage
     const char* stage;       // what the stage grows, in a few words; null when not said
     const Picture* picture;  // null for an output that takes no pictures
-    // The question that the step after the stage answers (--predict), posed before the stage began;
-    // null when there is none.
-    const Question* question;
+    // The questions that the step after the stage answers (--predict), posed before the stage began;
+    // null when there are none.
+    const std::vector<Question>* questions;
     // What the stage has grown so far, as the program said it last (say_during_stage); null when
     // it said nothing more than `stage`.
     const char* grown = nullptr;
@@ -48,6 +48,8 @@ struct Posed {
     const ShowState* show;
     int step;                  // the step that answers it
     const Question* question;  // its answer may come only with that step, after an animated stage
+    int index = 0;             // several may be put before one step: all are asked, then all told
+    int count = 1;
 };
 
 enum class Outcome {
@@ -66,9 +68,10 @@ struct Output {
     bool (*frame)(const Frame& frame, std::string& why);  // an animation frame was flipped
     bool (*finish)(std::string& why);  // the show ended well: complete what was written
     void (*discard)();  // the show failed: close and remove whatever would be left incomplete
-    // With --predict, the show puts the question of the step to come before that step, or before
-    // the animated stage that leads to it, reaches any output (the window asks it and waits for the
-    // student); then, just before the step goes out, it tells the answer. Null: not concerned.
+    // With --predict, the show puts the questions of the step to come before that step, or before
+    // the animated stage that leads to it, reaches any output (the window asks each and waits for
+    // the student); then, just before the step goes out, it tells their answers in the same order.
+    // Null: not concerned.
     void (*ask)(const Posed& posed) = nullptr;
     void (*tell_answer)(const Posed& posed) = nullptr;
 };

@@ -134,7 +134,7 @@ std::vector<PanelParagraph> panel_paragraphs(const PanelMoment& moment) {
         add(paragraphs, PanelStyle::heading, "Question before the next step");
         add(paragraphs, PanelStyle::strong, question.text);
         add(paragraphs, PanelStyle::text,
-            std::string("Predict it from the picture: ") + answer_hint(question.kind) + ", then Enter.");
+            std::string("Predict it from the picture: ") + answer_hint(question) + ", then Enter.");
         add(paragraphs, PanelStyle::strong, "Your answer: " + moment.typed + "_");
         if (!moment.trouble.empty()) add(paragraphs, PanelStyle::text, moment.trouble);
         if (moment.narration != nullptr && moment.step > 0) {

@@ -137,26 +137,43 @@ const char* kind_name(AnswerKind kind) {
         case AnswerKind::number: return "number";
         case AnswerKind::yes_no: return "yes_no";
         case AnswerKind::edge_kind: return "edge_kind";
+        case AnswerKind::table: return "table";
     }
     return "number";
 }
 
 std::string question_json(const Question& question) {
-    return "{\"text\":" + json_string(question.text) + ",\"kind\":\"" + kind_name(question.kind) +
-           "\",\"hint\":" + json_string(answer_hint(question.kind)) + ",\"answer\":" + json_numbers(question.answer) +
-           ",\"answer_text\":" + json_string(answer_text(question)) + ",\"reason\":" + json_string(question.reason) + "}";
+    std::string out = "{\"text\":" + json_string(question.text) + ",\"kind\":\"" + kind_name(question.kind) +
+                      "\",\"hint\":" + json_string(answer_hint(question)) + ",\"answer\":" + json_numbers(question.answer) +
+                      ",\"answer_text\":" + json_string(answer_text(question)) + ",\"reason\":" + json_string(question.reason);
+    if (question.kind == AnswerKind::table) {
+        out += ",\"row\":" + json_string(question.row_title) + ",\"columns\":[";
+        for (std::size_t k = 0; k < question.columns.size(); ++k) out += (k == 0 ? "" : ",") + json_string(question.columns[k]);
+        out += "]";
+    }
+    return out + "}";
 }
 
 }  // namespace
 
 std::string question_text(const Step& step) {
-    const Question& question = step.narration->question;
-    if (question.text.empty()) return "";
-    std::string text = "Question before step " + number(step.number);
-    if (step.show->step_count > 0) text += " of " + number(step.show->step_count);
-    text += ": " + question.text + " (" + answer_hint(question.kind) + ")\n";
-    if (question.answered) text += "  Answer: " + answer_text(question) + ". " + question.reason + "\n";
-    return text + "\n";
+    const std::vector<Question>& questions = step.narration->questions;
+    std::string text;
+    for (std::size_t k = 0; k < questions.size(); ++k) {
+        const Question& question = questions[k];
+        text += "Question ";
+        if (questions.size() > 1) text += number(int(k + 1)) + " of " + number(int(questions.size())) + " ";
+        text += "before step " + number(step.number);
+        if (step.show->step_count > 0) text += " of " + number(step.show->step_count);
+        text += ": " + question.text + " (" + answer_hint(question) + ")\n";
+        if (question.kind == AnswerKind::table) {
+            text += "  " + question.row_title + " of";
+            for (const std::string& column : question.columns) text += (&column == &question.columns[0] ? " " : ", ") + column;
+            text += "\n";
+        }
+        if (question.answered) text += "  Answer: " + answer_text(question) + ". " + question.reason + "\n";
+    }
+    return text.empty() ? "" : text + "\n";
 }
 
 std::string legend_text(const ShowState& show) {
@@ -222,7 +239,12 @@ std::string steps_json(const ShowState& show, const std::vector<Narration>& step
                ",\"state\":[";
         for (std::size_t i = 0; i < steps[k].state.size(); ++i) out += (i == 0 ? "" : ",") + item_json(steps[k].state[i]);
         out += "]";
-        if (questions && !steps[k].question.text.empty()) out += ",\"question\":" + question_json(steps[k].question);
+        if (questions && !steps[k].questions.empty()) {
+            out += ",\"questions\":[";
+            for (std::size_t i = 0; i < steps[k].questions.size(); ++i)
+                out += (i == 0 ? "" : ",") + question_json(steps[k].questions[i]);
+            out += "]";
+        }
         out += "}";
     }
     return out + "\n]}\n";

@@ -28,8 +28,10 @@ Pacing pacing{0};
 bool presents = false;   // shows the pictures it is handed
 bool predicting = false; // --predict
 
-// The question of the step to come, once put: what the student typed, if anything.
-Asked asked{Asked::Ending::skipped, ""};
+// The questions of the step to come, once put: what the student typed to each, if anything. All
+// are asked before any is told; a close during one skips the rest.
+std::vector<Asked> asked;
+bool closed_while_asking = false;
 int right_answers = 0, answered = 0, skipped = 0;
 // How the question before the step to come went: for the caption (without a panel), and in full
 // with the reason and the right answer for the panel; empty when none was put.
@@ -129,9 +131,21 @@ std::string short_sentence(const Narration& narration) {
 // the caption, or in full in the panel with what is typed and the step on screen below it.
 void ask(const Posed& posed) {
     if (!predicting) return;
-    const std::string where_now = where(*posed.show, posed.step);
+    if (posed.index == 0) {
+        asked.clear();
+        closed_while_asking = false;
+        verdict_caption.clear();
+        verdict_in_words.clear();
+    }
+    if (closed_while_asking) {
+        asked.push_back({Asked::Ending::closed, ""});
+        return;
+    }
+    std::string where_now = where(*posed.show, posed.step);
+    if (posed.count > 1) where_now += " - question " + std::to_string(posed.index + 1) + " of " + std::to_string(posed.count);
     if (!teaching) {
-        asked = put_question(where_now, *posed.question, caption_prompt(where_now, *posed.question));
+        asked.push_back(put_question(where_now, *posed.question, caption_prompt(where_now, *posed.question)));
+        closed_while_asking = asked.back().ending == Asked::Ending::closed;
         return;
     }
     const int on_screen = static_cast<int>(said_at_step.size());
@@ -143,7 +157,7 @@ void ask(const Posed& posed) {
     Prompt prompt;
     prompt.show = [&](const std::string& typed, const char* trouble) {
         moment.typed = typed;
-        moment.trouble = trouble != nullptr ? std::string("Not an answer here: ") + answer_hint(posed.question->kind) + "." : "";
+        moment.trouble = trouble != nullptr ? std::string("Not an answer here: ") + answer_hint(*posed.question) + "." : "";
         moment.keys = "Type the answer, Enter: check it. Esc: skip. " + legend_key(*posed.show) + ".";
         show_panel(moment);
         const std::string caption = where(*posed.show, on_screen > 0 ? on_screen : 1) +
@@ -151,7 +165,8 @@ void ask(const Posed& posed) {
         platform_set_caption(caption.c_str(), posed.show->program);
     };
     prompt.f1 = [show = posed.show] { next_aside(*show); };
-    asked = put_question(where_now, *posed.question, prompt);
+    asked.push_back(put_question(where_now, *posed.question, prompt));
+    closed_while_asking = asked.back().ending == Asked::Ending::closed;
 }
 
 // The verdict on the answer, before the step that answers the question is shown: with the reason
@@ -159,24 +174,28 @@ void ask(const Posed& posed) {
 void tell_answer(const Posed& posed) {
     if (!predicting) return;
     const Question& question = *posed.question;
-    verdict_caption.clear();
-    const bool given = asked.ending == Asked::Ending::answered;
+    const Asked typed_answer = std::size_t(posed.index) < asked.size() ? asked[std::size_t(posed.index)] : Asked{Asked::Ending::skipped, ""};
+    // Each verdict joins those of the questions before it in this step.
+    std::string caption;
+    const bool given = typed_answer.ending == Asked::Ending::answered;
     bool right = false;
     if (!given) {
         ++skipped;
         if (question.answered) {
-            verdict_caption = "skipped: the answer is " + answer_text(question);
+            caption = "skipped: the answer is " + answer_text(question);
             say_on_standard_output("  skipped: the answer is " + answer_text(question) + ". " + question.reason + "\n");
         }
     } else if (question.answered) {  // else the program gave no answer to judge by
-        const Verdict verdict = judge(question, asked.typed);
+        const Verdict verdict = judge(question, typed_answer.typed);
         ++answered;
         right = verdict.reading == Verdict::Reading::right;
         if (right) ++right_answers;
-        say_on_standard_output("  you answered " + asked.typed + ": " + verdict.feedback + "\n");
-        verdict_caption = right ? "right" : verdict.feedback;
+        say_on_standard_output("  you answered " + typed_answer.typed + ": " + verdict.feedback + "\n");
+        caption = right ? "right" : verdict.feedback;
     }
-    verdict_in_words = verdict_words(question, !given, asked.typed, right);
+    const std::string number = posed.count > 1 ? "Question " + std::to_string(posed.index + 1) + ": " : "";
+    if (!caption.empty()) verdict_caption += (verdict_caption.empty() ? "" : "; ") + number + caption;
+    verdict_in_words += (verdict_in_words.empty() ? "" : " ") + number + verdict_words(question, !given, typed_answer.typed, right);
 }
 
 // The caption with --browse or --autoplay: the step on screen, and when it is not the newest one
@@ -272,7 +291,7 @@ Outcome wait_with_controls(const ShowState& show, const std::string& score) {
 Outcome step(const Step& step, std::string&) {
     end_stage(pacing);
     const bool last = step.number == step.show->step_count;
-    const bool asked_here = predicting && !step.narration->question.text.empty();
+    const bool asked_here = predicting && !step.narration->questions.empty();
     if (presents) platform_present(*step.picture);
 
     const std::string verdict = asked_here ? verdict_caption : "";
@@ -294,7 +313,7 @@ Outcome step(const Step& step, std::string&) {
         set_caption(*step.show, caption + " - " + key_does);
     }
     // Closing the window during the question goes on past the step, as a close at the step would.
-    if (asked_here && asked.ending == Asked::Ending::closed) return Outcome::quit;
+    if (asked_here && closed_while_asking) return Outcome::quit;
     if (!controlled) {
         for (;;) {
             KeyPress key;

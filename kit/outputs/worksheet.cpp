@@ -66,9 +66,9 @@ bool write_picture(const std::string& name, const Picture& picture, std::string&
     return true;
 }
 
-// The question of `step` is put now, with the last picture on screen. A question right after
-// another is asked from that one's picture: the picture in between answers it.
-bool put(int step, const Question& question, std::string& why) {
+// The questions of `step` are put now, with the last picture on screen. Questions right after
+// others are asked from that one's picture: the picture in between answers them.
+bool put(int step, const std::vector<Question>& questions, std::string& why) {
     if (step == last_question_step) return true;
     if (sheet.runs.empty() || last_question_step != step - 1) {
         sheet.runs.emplace_back();
@@ -77,10 +77,12 @@ bool put(int step, const Question& question, std::string& why) {
             sheet.runs.back().picture = last_picture_name;
         }
     }
-    SheetQuestion asked;
-    asked.step = step;
-    asked.question = question;
-    sheet.runs.back().questions.push_back(asked);
+    for (const Question& question : questions) {
+        SheetQuestion asked;
+        asked.step = step;
+        asked.question = question;
+        sheet.runs.back().questions.push_back(asked);
+    }
     last_question_step = step;
     return true;
 }
@@ -121,17 +123,20 @@ Outcome step(const Step& step, std::string& why) {
                                        [&](const StateItem& kept) { return kept.title == item.title; });
         if (!known) sheet.lists.push_back(item);
     }
-    const Question& question = step.narration->question;
-    if (!question.text.empty()) {
-        if (!put(step.number, question, why)) return Outcome::failed;
-        // The answer may come only now, after an animated stage.
-        SheetQuestion& asked = sheet.runs.back().questions.back();
-        asked.question = question;
-        asked.lines = step.narration->lines;
+    const std::vector<Question>& questions = step.narration->questions;
+    if (!questions.empty()) {
+        if (!put(step.number, questions, why)) return Outcome::failed;
         char name[32];
         std::snprintf(name, sizeof name, "step-%03d.png", step.number);
         if (!write_picture(name, *step.picture, why)) return Outcome::failed;
-        asked.answer_picture = name;
+        // The answers may come only now, after an animated stage.
+        std::vector<SheetQuestion>& asked = sheet.runs.back().questions;
+        const std::size_t first = asked.size() - questions.size();
+        for (std::size_t k = 0; k < questions.size(); ++k) {
+            asked[first + k].question = questions[k];
+            asked[first + k].lines = step.narration->lines;
+            asked[first + k].answer_picture = name;
+        }
     }
     char name[32];
     std::snprintf(name, sizeof name, "step-%03d.png", step.number);
@@ -141,7 +146,7 @@ Outcome step(const Step& step, std::string& why) {
 }
 
 bool frame(const Frame& frame, std::string& why) {
-    if (frame.question != nullptr && !put(frame.step, *frame.question, why)) return false;
+    if (frame.questions != nullptr && !put(frame.step, *frame.questions, why)) return false;
     char name[40];
     std::snprintf(name, sizeof name, "step-%03d-frame-%04d.png", frame.step, frame.number);
     last_picture = *frame.picture;

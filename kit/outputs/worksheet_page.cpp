@@ -100,9 +100,9 @@ std::string head(const std::string& title, Paper paper, const std::string& extra
 }
 
 // What the student writes or circles, for each kind of answer; on paper nothing is typed.
-std::string answer_room(AnswerKind kind) {
+std::string answer_room(const Question& question) {
     const std::string line = "<span class=\"line\" style=\"width: 35mm\"></span>";
-    switch (kind) {
+    switch (question.kind) {
         case AnswerKind::vertex: return "<span>Vertex:</span>" + line;
         case AnswerKind::vertex_or_back:
             return "<span>Vertex:</span>" + line + "<span>or</span><span><span class=\"box\"></span>the search goes back</span>";
@@ -113,6 +113,15 @@ std::string answer_room(AnswerKind kind) {
             return "<span>Circle one:</span><span class=\"choice\">yes</span><span class=\"choice\">no</span>";
         case AnswerKind::edge_kind:
             return "<span>Circle one:</span><span class=\"choice\">tree edge</span><span class=\"choice\">back edge</span>";
+        case AnswerKind::table: {
+            // An empty row to fill, under its columns' headings.
+            std::string heads = "<tr><th scope=\"col\"></th>", cells = "<tr><th scope=\"row\">" + escape_html(question.row_title) + "</th>";
+            for (const std::string& column : question.columns) {
+                heads += "<th scope=\"col\">" + escape_html(column) + "</th>";
+                cells += "<td></td>";
+            }
+            return "<table class=\"fill\">" + heads + "</tr>" + cells + "</tr></table>";
+        }
     }
     return line;
 }
@@ -145,7 +154,7 @@ double question_height(const Worksheet& sheet, int index, const SheetQuestion& a
 
 std::string question_block(const Worksheet& sheet, int index, const SheetQuestion& asked) {
     return "<div class=\"question\"><p><b>Question " + number(index) + "</b> (before " + step_words(sheet, asked.step) +
-           "): " + words(asked.question.text) + "</p><div class=\"room\">" + answer_room(asked.question.kind) + "</div></div>\n";
+           "): " + words(asked.question.text) + "</p><div class=\"room\">" + answer_room(asked.question) + "</div></div>\n";
 }
 
 std::string figure(const std::string& picture, double height_mm, const std::string& caption) {

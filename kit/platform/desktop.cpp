@@ -395,6 +395,8 @@ KeyPress key_of(const SDL_keysym& symbol) {
     switch (key) {
         case SDLK_SPACE: return {Kind::character, ' '};
         case SDLK_COMMA: return {Kind::character, ','};
+        case SDLK_MINUS:
+        case SDLK_KP_MINUS: return {Kind::character, '-'};  // a table's empty cell
         case SDLK_BACKSPACE: return {Kind::backspace, 0};
         case SDLK_RETURN:
         case SDLK_KP_ENTER: return {Kind::enter, 0};

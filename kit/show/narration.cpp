@@ -121,26 +121,76 @@ std::string formatted(const char* format, va_list arguments) {
 void ask(AnswerKind kind, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    said.question = Question{kind, coloured(formatted(format, arguments)), false, {}, ""};
+    said.questions.push_back(Question{kind, coloured(formatted(format, arguments)), false, {}, "", "", {}});
     va_end(arguments);
 }
 
+void ask_table(const char* row_title, const char* column_title, int first_column, int column_count,
+               const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    Question question{AnswerKind::table, coloured(formatted(format, arguments)), false, {}, "", row_title, {}};
+    va_end(arguments);
+    static constexpr const char* suffixes[] = {"th", "st", "nd", "rd"};
+    for (int k = 0; k < column_count; ++k) {
+        const int n = first_column + k;
+        if (column_title[0] != '\0') {
+            question.columns.push_back(std::string(column_title) + " " + std::to_string(n));
+        } else {
+            const int last = n % 10;
+            const bool teen = n % 100 >= 11 && n % 100 <= 13;
+            question.columns.push_back(std::to_string(n) + suffixes[!teen && last >= 1 && last <= 3 ? last : 0]);
+        }
+    }
+    said.questions.push_back(question);
+}
+
+namespace {
+
+// Answers go to the questions in the order they were asked: several may be put before an animated
+// stage and answered after it.
+Question& first_unanswered(const char* what) {
+    for (Question& question : said.questions)
+        if (!question.answered) return question;
+    std::fprintf(stderr, "%s: %s without a question asked before it\n", program_name, what);
+    std::abort();
+}
+
+}  // namespace
+
 void answer(int value, const char* reason_format, ...) {
+    Question& question = first_unanswered("answer");
     va_list arguments;
     va_start(arguments, reason_format);
-    said.question.answered = true;
-    said.question.answer = {value};
-    said.question.reason = coloured(formatted(reason_format, arguments));
+    question.answered = true;
+    question.answer = {value};
+    question.reason = coloured(formatted(reason_format, arguments));
     va_end(arguments);
 }
 
 void answer_vertices(const int* vertices, int count, const char* reason_format, ...) {
+    Question& question = first_unanswered("answer_vertices");
     va_list arguments;
     va_start(arguments, reason_format);
-    said.question.answered = true;
-    said.question.answer = copied(vertices, count);
-    std::sort(said.question.answer.begin(), said.question.answer.end());
-    said.question.reason = coloured(formatted(reason_format, arguments));
+    question.answered = true;
+    question.answer = copied(vertices, count);
+    std::sort(question.answer.begin(), question.answer.end());
+    question.reason = coloured(formatted(reason_format, arguments));
+    va_end(arguments);
+}
+
+void answer_table(const int* values, int count, const char* reason_format, ...) {
+    Question& question = first_unanswered("answer_table");
+    if (question.kind != AnswerKind::table || static_cast<std::size_t>(count) != question.columns.size()) {
+        std::fprintf(stderr, "%s: answer_table with %d values for a question of %zu columns\n", program_name,
+                     count, question.columns.size());
+        std::abort();
+    }
+    va_list arguments;
+    va_start(arguments, reason_format);
+    question.answered = true;
+    question.answer = copied(values, count);
+    question.reason = coloured(formatted(reason_format, arguments));
     va_end(arguments);
 }
 

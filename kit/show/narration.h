@@ -27,6 +27,7 @@ enum class AnswerKind {
     number,          // a count or a length
     yes_no,          // "y" or "n"
     edge_kind,       // "t" for a tree edge, "b" for a back edge
+    table,           // a row to fill: one number for each column, in order, "-" for none
 };
 
 // The values an answer of each kind holds.
@@ -34,6 +35,7 @@ namespace answers {
 constexpr int goes_back = -1;  // vertex_or_back: no new vertex
 constexpr int no = 0, yes = 1;
 constexpr int tree_edge = 0, back_edge = 1;
+constexpr int none = -1;  // table: a cell left empty on purpose, written "-" (a root's parent)
 }  // namespace answers
 
 // A question that the step's picture answers, for --predict: put before the picture is shown.
@@ -43,12 +45,16 @@ struct Question {
     bool answered = false;     // the program has said the answer
     std::vector<int> answer;   // one value; for `vertices` the set, smallest first
     std::string reason;        // one sentence: why that is the answer, naming it
+    // table: what the row holds ("parent") and each column's heading ("vertex 0", "1st", ...);
+    // the answer has one value for each column.
+    std::string row_title;
+    std::vector<std::string> columns;
 };
 
 struct Narration {
     std::string sentence;
     std::vector<StateItem> state;
-    Question question;
+    std::vector<Question> questions;  // put one after another before the step, in the order asked
     std::vector<int> lines;  // the lines of the algorithm the step carried out, from 1, in order
 };
 

@@ -6,14 +6,18 @@
 #include <cctype>
 #include <vector>
 
-const char* answer_hint(AnswerKind kind) {
-    switch (kind) {
+std::string answer_hint(const Question& question) {
+    switch (question.kind) {
         case AnswerKind::vertex: return "type a vertex number";
         case AnswerKind::vertex_or_back: return "type a vertex number, or b if it goes back";
         case AnswerKind::vertices: return "type the vertex numbers, separated by spaces";
         case AnswerKind::number: return "type a number";
         case AnswerKind::yes_no: return "type y or n";
         case AnswerKind::edge_kind: return "type t for a tree edge or b for a back edge";
+        case AnswerKind::table:
+            if (question.columns.empty()) break;
+            return "type " + std::to_string(question.columns.size()) + " entries separated by spaces, one for each of " +
+                   question.columns.front() + " to " + question.columns.back() + " in order, - for none";
     }
     return "type the answer";
 }
@@ -27,6 +31,7 @@ bool may_type(AnswerKind kind, char c) {
         case AnswerKind::vertices: return digit || c == ' ' || c == ',';
         case AnswerKind::yes_no: return c == 'y' || c == 'n';
         case AnswerKind::edge_kind: return c == 't' || c == 'b';
+        case AnswerKind::table: return digit || c == ' ' || c == ',' || c == '-';
     }
     return false;
 }
@@ -39,12 +44,19 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" ,") - first + 1);
 }
 
-// The numbers in `text`, separated by spaces or commas; false if anything else is there.
-bool read_numbers(const std::string& text, std::vector<int>& numbers) {
+// The numbers in `text`, separated by spaces or commas (and "-" for answers::none where a table
+// allows it); false if anything else is there.
+bool read_numbers(const std::string& text, std::vector<int>& numbers, bool dash_for_none = false) {
     numbers.clear();
     std::size_t at = 0;
     while (at < text.size()) {
         if (text[at] == ' ' || text[at] == ',') {
+            ++at;
+            continue;
+        }
+        if (dash_for_none && text[at] == '-') {
+            if (at + 1 < text.size() && text[at + 1] != ' ' && text[at + 1] != ',') return false;
+            numbers.push_back(answers::none);
             ++at;
             continue;
         }
@@ -60,10 +72,10 @@ bool read_numbers(const std::string& text, std::vector<int>& numbers) {
 }
 
 // The typed answer as the values a Question holds; false when it is not an answer of that kind.
-bool read_answer(AnswerKind kind, const std::string& typed, std::vector<int>& values) {
+bool read_answer(const Question& question, const std::string& typed, std::vector<int>& values) {
     const std::string text = trimmed(typed);
     if (text.empty()) return false;
-    switch (kind) {
+    switch (question.kind) {
         case AnswerKind::yes_no:
             if (text == "y" || text == "yes") return values = {answers::yes}, true;
             if (text == "n" || text == "no") return values = {answers::no}, true;
@@ -83,8 +95,26 @@ bool read_answer(AnswerKind kind, const std::string& typed, std::vector<int>& va
             std::sort(values.begin(), values.end());
             values.erase(std::unique(values.begin(), values.end()), values.end());
             return true;
+        case AnswerKind::table:
+            return read_numbers(text, values, true) && values.size() == question.columns.size();
     }
     return false;
+}
+
+std::string cell_text(int value) { return value == answers::none ? "-" : std::to_string(value); }
+
+// Where a filled-in row first parts from the answer, which is where the student's working went
+// wrong: "vertex 3 is 1, not 2".
+std::string first_wrong_cell(const Question& question, const std::vector<int>& typed) {
+    int wrong = 0;
+    std::string first;
+    for (std::size_t k = 0; k < typed.size(); ++k) {
+        if (typed[k] == question.answer[k]) continue;
+        if (wrong++ == 0)
+            first = question.columns[k] + " is " + cell_text(question.answer[k]) + ", not " + cell_text(typed[k]);
+    }
+    if (wrong > 1) first += " (and " + std::to_string(wrong - 1) + " more cell" + (wrong > 2 ? "s differ" : " differs") + " after it)";
+    return first;
 }
 
 }  // namespace
@@ -100,6 +130,12 @@ std::string answer_text(const Question& question) {
             return std::to_string(value);
         case AnswerKind::vertex:
         case AnswerKind::number: return std::to_string(value);
+        case AnswerKind::table: {
+            std::string text;
+            for (std::size_t i = 0; i < question.answer.size(); ++i)
+                text += (i == 0 ? "" : ", ") + cell_text(question.answer[i]);
+            return text;
+        }
         case AnswerKind::vertices: {
             std::string text;
             const std::size_t count = question.answer.size();
@@ -113,9 +149,10 @@ std::string answer_text(const Question& question) {
 
 Verdict judge(const Question& question, const std::string& typed) {
     std::vector<int> values;
-    if (!read_answer(question.kind, typed, values))
-        return {Verdict::Reading::unreadable, answer_hint(question.kind)};
+    if (!read_answer(question, typed, values)) return {Verdict::Reading::unreadable, answer_hint(question)};
     if (values == question.answer) return {Verdict::Reading::right, "right: " + question.reason};
+    if (question.kind == AnswerKind::table)
+        return {Verdict::Reading::not_quite, "not quite: " + first_wrong_cell(question, values) + ". " + question.reason};
     return {Verdict::Reading::not_quite, "not quite: " + question.reason};
 }
 

@@ -6,8 +6,9 @@
 
 #include <string>
 
-// What to type, for the prompt: "type a vertex number".
-const char* answer_hint(AnswerKind kind);
+// What to type, for the prompt: "type a vertex number"; for a table, how many entries and for which
+// columns.
+std::string answer_hint(const Question& question);
 // Whether `c` can be part of an answer of this kind; other keys are not echoed.
 bool may_type(AnswerKind kind, char c);
 // The right answer in words: "4", "none: the search goes back", "1, 3 and 5", "yes", "a tree edge".

@@ -162,16 +162,19 @@ void stop_if_asked() {
     platform_end_by_signal(signal);
 }
 
-// --predict: the question of `step` goes to every output that puts questions before anything of
+// --predict: the questions of `step` go to every output that puts questions before anything of
 // that step does, so that no output can give the answer away before it is asked.
-void put_question(int step, const Question& question) {
-    if (!settings.predict || question.text.empty() || question_put_for == step) return;
+void put_questions(int step, const std::vector<Question>& questions) {
+    if (!settings.predict || questions.empty() || question_put_for == step) return;
     question_put_for = step;
-    const Posed posed{&state, step, &question};
-    for (const Output* output : active) {
-        if (output->ask == nullptr) continue;
-        output->ask(posed);
-        stop_if_asked();
+    const int count = static_cast<int>(questions.size());
+    for (int k = 0; k < count; ++k) {
+        const Posed posed{&state, step, &questions[std::size_t(k)], k, count};
+        for (const Output* output : active) {
+            if (output->ask == nullptr) continue;
+            output->ask(posed);
+            stop_if_asked();
+        }
     }
 }
 
@@ -317,15 +320,18 @@ int wait_step() {
     ++steps_shown;
     stage_frames = 0;
     stage = grown = nullptr;
-    // The question, then its answer, then the step: in that order on every output.
-    const Question& question = narration_said().question;
-    put_question(steps_shown, question);
+    // The questions, then their answers, then the step: in that order on every output.
+    const std::vector<Question>& questions = narration_said().questions;
+    put_questions(steps_shown, questions);
     if (question_put_for == steps_shown) {
-        const Posed posed{&state, steps_shown, &question};
-        for (const Output* output : active) {
-            if (output->tell_answer == nullptr) continue;
-            output->tell_answer(posed);
-            stop_if_asked();
+        const int count = static_cast<int>(questions.size());
+        for (int k = 0; k < count; ++k) {
+            const Posed posed{&state, steps_shown, &questions[std::size_t(k)], k, count};
+            for (const Output* output : active) {
+                if (output->tell_answer == nullptr) continue;
+                output->tell_answer(posed);
+                stop_if_asked();
+            }
         }
     }
     const Step step{&state, steps_shown, pictures_wanted ? captured_picture() : nullptr, &step_narration()};
@@ -344,11 +350,11 @@ int wait_step() {
 void pace_frame() {
     if (!show_open) return;
     stop_if_asked();
-    const Question& question = narration_said().question;
-    // A question the step after the stage answers is put before the stage's first frame.
-    put_question(steps_shown + 1, question);
+    const std::vector<Question>& questions = narration_said().questions;
+    // Questions the step after the stage answers are put before the stage's first frame.
+    put_questions(steps_shown + 1, questions);
     const Frame frame{&state, steps_shown + 1, ++stage_frames, stage, frames_wanted ? captured_picture() : nullptr,
-                      question.text.empty() ? nullptr : &question, grown};
+                      questions.empty() ? nullptr : &questions, grown};
     Frame without_picture = frame;
     without_picture.picture = nullptr;
     std::string why;

@@ -13,7 +13,10 @@ module.exports = function (data, fail) {
   const tree = checkDepthFirstTree(data, fail);
   if (!tree) return;
   const { edges, reached, parent, treeEdges, isAncestor, edgeKey } = tree;
-  const asked = data.steps.filter((step) => step.question && step.question.kind === "edge_kind");
+  const asked = [];
+  data.steps.forEach((step) => (step.questions || []).forEach((question) => {
+    if (question.kind === "edge_kind") asked.push({ step: step.step, question });
+  }));
   const backEdges = new Set();
   asked.forEach((step) => {
     const edge = /looks along edge (\d+)-(\d+)/.exec(step.question.text);

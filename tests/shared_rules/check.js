@@ -19,9 +19,9 @@ function expect(what, seen, wanted) {
 
 // The step page's readAnswer, taken from the page's script: it lives inside the page's closure.
 function stepPageReader(source) {
-  const start = source.indexOf("  function readAnswer(kind, typed) {");
+  const start = source.indexOf("  function readAnswer(question, typed) {");
   const end = source.indexOf("\n  }\n", start);
-  if (start < 0 || end < 0) throw new Error(script + " has no readAnswer(kind, typed)");
+  if (start < 0 || end < 0) throw new Error(script + " has no readAnswer(question, typed)");
   return vm.runInNewContext(source.slice(start, end + 4) + "; readAnswer");
 }
 
@@ -49,7 +49,9 @@ if (rule === "answers") {
   const readAnswer = stepPageReader(source);
   for (const line of cases) {
     const [kind, typed, wanted] = line.split("|");
-    const read = readAnswer(kind, typed);
+    // "table/3": a row of three columns to fill.
+    const [name, columns] = kind.split("/");
+    const read = readAnswer({ kind: name, columns: new Array(Number(columns || 0)).fill("c") }, typed);
     expect(kind + " '" + typed + "'", read === null ? "unreadable" : read.join(" "), wanted);
   }
 } else if (rule === "keys") {

@@ -183,19 +183,27 @@
   var feedback = document.getElementById("feedback");
   var score = document.getElementById("score");
   var asking = 0;      // the step whose question is open, 0 when none
-  var put = {};        // steps whose question was put already
+  var askingIndex = 0; // which of that step's questions: all are asked before the step is shown
+  var verdicts = [];   // of that step's questions answered so far
+  var put = {};        // steps whose questions were put already
   var tally = { right: 0, answered: 0, skipped: 0 };
 
-  function questionOf(k) {
+  function questionsOf(k) {
     var said = data && data.steps[k - 1];
-    return said && said.question ? said.question : null;
+    return said && said.questions && said.questions.length ? said.questions : null;
   }
 
   // Read as the window reads a typed answer: spaces and commas around it, "yes" for "y", a set
   // of vertices in any order; null when it is no answer of that kind.
-  function readAnswer(kind, typed) {
+  function readAnswer(question, typed) {
+    var kind = question.kind;
     var text = typed.replace(/^[\s,]+|[\s,]+$/g, "").toLowerCase();
     if (!text) return null;
+    if (kind === "table") {
+      var cells = text.split(/[\s,]+/);
+      if (cells.length !== question.columns.length || !cells.every(function (c) { return /^(-|[0-9]+)$/.test(c); })) return null;
+      return cells.map(function (c) { return c === "-" ? -1 : parseInt(c, 10); });
+    }
     if (kind === "yes_no") return text === "y" || text === "yes" ? [1] : text === "n" || text === "no" ? [0] : null;
     if (kind === "edge_kind") return text === "t" || text === "tree" ? [0] : text === "b" || text === "back" ? [1] : null;
     if (kind === "vertex_or_back" && (text === "b" || text === "back")) return [-1];
@@ -215,11 +223,15 @@
     score.textContent = tally.answered + tally.skipped ? "Your predictions: " + line + "." : "";
   }
 
-  function openQuestion(k) {
-    var question = questionOf(k);
+  function openQuestion(k, index) {
+    var all = questionsOf(k), question = all[index];
     asking = k;
+    askingIndex = index;
+    if (index === 0) verdicts = [];
     put[k] = true;
-    questionText.textContent = "Before step " + k + " of " + count + ": " + question.text;
+    var which = all.length > 1 ? "Question " + (index + 1) + " of " + all.length + " before step " : "Before step ";
+    questionText.textContent = which + k + " of " + count + ": " + question.text;
+    if (all.length === 1) which = "Question before step ";
     answerHint.textContent = "(" + question.hint + ", then Enter; Escape skips)";
     answerField.value = "";
     answerField.removeAttribute("aria-invalid");
@@ -228,34 +240,38 @@
     questionSection.hidden = false;
     buttons.next.disabled = buttons.last.disabled = true;
     answerField.focus();
-    live.textContent = "Question before step " + k + ": " + question.text + " " + question.hint + ".";
+    live.textContent = which + k + ": " + question.text + " " + question.hint + ".";
   }
 
   function closeQuestion(typed) {
-    var k = asking, question = questionOf(k);
-    asking = 0;
-    questionSection.hidden = true;
-    var verdict = "";
+    var k = asking, all = questionsOf(k), question = all[askingIndex];
+    var number = all.length > 1 ? "Question " + (askingIndex + 1) + ": " : "";
     if (typed === null) {
       tally.skipped += 1;
     } else {
-      var right = sameAnswer(readAnswer(question.kind, typed), question.answer);
+      var right = sameAnswer(readAnswer(question, typed), question.answer);
       tally.answered += 1;
       if (right) tally.right += 1;
-      verdict = (right ? "Right: " : "Not quite: ") + question.reason;
-      feedback.textContent = "You answered " + typed.trim() + ". " + verdict;
-      feedback.className = right ? "right" : "not-quite";
+      verdicts.push({ right: right, number: number, typed: "You answered " + typed.trim() + ". ",
+                      words: (right ? "Right: " : "Not quite: ") + question.reason });
     }
     showScore();
+    // The step's picture would answer the questions still to come: they are asked first.
+    if (predictSwitch.checked && askingIndex + 1 < all.length) return openQuestion(k, askingIndex + 1);
+    asking = 0;
+    questionSection.hidden = true;
+    var verdict = verdicts.map(function (v) { return v.number + v.words; }).join(" ");
+    feedback.textContent = verdicts.map(function (v) { return v.number + v.typed + v.words; }).join(" ");
+    feedback.className = !verdicts.length ? "" : verdicts.every(function (v) { return v.right; }) ? "right" : "not-quite";
     show(k, verdict);
     (buttons.next.disabled ? buttons.previous : buttons.next).focus();
   }
 
   questionForm.addEventListener("submit", function (event) {
     event.preventDefault();
-    var question = questionOf(asking);
+    var question = questionsOf(asking)[askingIndex];
     if (!answerField.value.trim()) return closeQuestion(null);
-    if (readAnswer(question.kind, answerField.value) === null) {
+    if (readAnswer(question, answerField.value) === null) {
       answerField.setAttribute("aria-invalid", "true");
       live.textContent = "That is not an answer here: " + question.hint + ".";
       return;
@@ -273,11 +289,11 @@
   function forward() {
     var k = step + 1;
     if (k > count) return;
-    if (predictSwitch.checked && questionOf(k) && !put[k]) openQuestion(k);
+    if (predictSwitch.checked && questionsOf(k) && !put[k]) openQuestion(k, 0);
     else show(k);
   }
 
-  if (data && data.steps.some(function (said) { return said.question; })) {
+  if (data && data.steps.some(function (said) { return said.questions; })) {
     document.getElementById("predict-control").hidden = false;
     // "?predict" in the address opens the page in predict mode, for a projector.
     predictSwitch.checked = /[?&]predict\b/.test(location.search);
