@@ -18,6 +18,7 @@ struct ShowState {
     unsigned int seed;
     const std::vector<std::string>* legend;  // what the pictures' colours and shapes mean
     const Algorithm* algorithm;              // how it works, and its lines; null: not said
+    const GraphPlaces* places = nullptr;     // where its graph's vertices stand; null: not said
 };
 
 // One waited step of the show.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct StateItem {
@@ -56,6 +57,15 @@ struct Narration {
     std::vector<StateItem> state;
     std::vector<Question> questions;  // put one after another before the step, in the order asked
     std::vector<int> lines;  // the lines of the algorithm the step carried out, from 1, in order
+};
+
+// The graph a program runs on as its pictures place it (say_graph_in_use): vertex v stands at
+// (x[v], y[v]) in picture pixels. A worksheet draws it small and plain beside the pictures, so
+// that a number half under a disc or a band can still be read.
+struct GraphPlaces {
+    std::vector<int> x, y;
+    std::vector<std::pair<int, int>> edges;  // each edge once (each arc, tail first)
+    bool directed = false;
 };
 
 // What a program says once, before its first step, about the algorithm it shows.

@@ -35,6 +35,7 @@ bool show_open = false;        // started and neither ended nor failed
 
 ShowState state{"graphsteps", 0, false, 0, nullptr, &algorithm_said()};
 int steps_shown = 0;
+GraphPlaces places;             // the graph in use, once said
 int question_put_for = 0;      // the step whose question (--predict) was put; 0: none yet
 int stage_frames = 0;          // frames of the animated stage in progress
 const char* stage = nullptr;   // what it grows, as the program said
@@ -277,6 +278,13 @@ void say_graph_in_use(int vertex_count, const int* x, const int* y, const int* d
         text += "vertex " + std::to_string(v) + " " + std::to_string(x[v]) + " " + std::to_string(y[v]) + "\n";
     text += edges_in_list_order(vertex_count, degree, rows, row_length, directed);
     platform_show_graph_text(text);
+    places = GraphPlaces{std::vector<int>(x, x + vertex_count), std::vector<int>(y, y + vertex_count), {}, directed};
+    for (int u = 0; u < vertex_count; ++u)
+        for (int j = 0; j < degree[u]; ++j) {
+            const int v = rows[u * row_length + j];
+            if (directed || u < v) places.edges.emplace_back(u, v);
+        }
+    state.places = &places;
     if (!settings.print_graph) return;
     std::string why;
     if (!write_standard_output(text, why)) {
