@@ -137,6 +137,7 @@ const char* kind_name(AnswerKind kind) {
         case AnswerKind::number: return "number";
         case AnswerKind::yes_no: return "yes_no";
         case AnswerKind::edge_kind: return "edge_kind";
+        case AnswerKind::table: return "table";
     }
     return "number";
 }

@@ -121,7 +121,7 @@ std::string formatted(const char* format, va_list arguments) {
 void ask(AnswerKind kind, const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    said.question = Question{kind, coloured(formatted(format, arguments)), false, {}, ""};
+    said.question = Question{kind, coloured(formatted(format, arguments)), false, {}, "", "", {}};
     va_end(arguments);
 }
 

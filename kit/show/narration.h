@@ -27,10 +27,12 @@ enum class AnswerKind {
     number,          // a count or a length
     yes_no,          // "y" or "n"
     edge_kind,       // "t" for a tree edge, "b" for a back edge
+    table,           // one number per column, in order; answers::none is "-"
 };
 
 // The values an answer of each kind holds.
 namespace answers {
+constexpr int none = -1;       // table: a cell with no value
 constexpr int goes_back = -1;  // vertex_or_back: no new vertex
 constexpr int no = 0, yes = 1;
 constexpr int tree_edge = 0, back_edge = 1;
@@ -43,6 +45,8 @@ struct Question {
     bool answered = false;     // the program has said the answer
     std::vector<int> answer;   // one value; for `vertices` the set, smallest first
     std::string reason;        // one sentence: why that is the answer, naming it
+    std::string row_title;             // table: what the row holds ("parent")
+    std::vector<std::string> columns;  // table: the columns' headings ("vertex 0", ...)
 };
 
 struct Narration {

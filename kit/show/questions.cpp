@@ -14,6 +14,7 @@ const char* answer_hint(AnswerKind kind) {
         case AnswerKind::number: return "type a number";
         case AnswerKind::yes_no: return "type y or n";
         case AnswerKind::edge_kind: return "type t for a tree edge or b for a back edge";
+        case AnswerKind::table: return "type one number per column, or - for none";
     }
     return "type the answer";
 }
@@ -27,6 +28,7 @@ bool may_type(AnswerKind kind, char c) {
         case AnswerKind::vertices: return digit || c == ' ' || c == ',';
         case AnswerKind::yes_no: return c == 'y' || c == 'n';
         case AnswerKind::edge_kind: return c == 't' || c == 'b';
+        case AnswerKind::table: return digit || c == ' ' || c == ',' || c == '-';
     }
     return false;
 }
@@ -83,6 +85,22 @@ bool read_answer(AnswerKind kind, const std::string& typed, std::vector<int>& va
             std::sort(values.begin(), values.end());
             values.erase(std::unique(values.begin(), values.end()), values.end());
             return true;
+        case AnswerKind::table: {
+            values.clear();
+            std::string cells = text;
+            for (char& c : cells) if (c == ',') c = ' ';
+            std::size_t at = 0;
+            while ((at = cells.find_first_not_of(' ', at)) != std::string::npos) {
+                const std::size_t end = std::min(cells.find(' ', at), cells.size());
+                const std::string cell = cells.substr(at, end - at);
+                std::vector<int> number;
+                if (cell == "-") values.push_back(answers::none);
+                else if (read_numbers(cell, number) && number.size() == 1) values.push_back(number[0]);
+                else return false;
+                at = end;
+            }
+            return true;
+        }
     }
     return false;
 }
@@ -105,6 +123,13 @@ std::string answer_text(const Question& question) {
             const std::size_t count = question.answer.size();
             for (std::size_t i = 0; i < count; ++i)
                 text += (i == 0 ? "" : i + 1 == count ? " and " : ", ") + std::to_string(question.answer[i]);
+            return text;
+        }
+        case AnswerKind::table: {
+            std::string text;
+            for (std::size_t i = 0; i < question.answer.size(); ++i)
+                text += (i == 0 ? "" : ", ") +
+                        (question.answer[i] == answers::none ? std::string("-") : std::to_string(question.answer[i]));
             return text;
         }
     }
