@@ -391,9 +391,10 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
                      : ", for question " + number(index + 1));
             const Layout caption_layout = text(pages, words(caption), small, box_width);
             const double below = 3 + height_of(caption_layout) + gap + question_height(pages, sheet, index + 1, opening);
-            // As wide as the page, unless that leaves no room for the first question; a page whose
-            // room is less than three quarters of that starts the picture on a new page.
-            const double full = std::min(box_width / picture->width, (pages.foot - below) / picture->height);
+            // As wide as the page, unless that leaves no room for the first question, and no taller than
+            // to leave half the page's room for questions; a page whose room is less than three quarters
+            // of that starts the picture on a new page.
+            const double full = std::min(box_width / picture->width, (std::min(pages.foot * 0.56, pages.foot - below)) / picture->height);
             double scale = std::min(full, (pages.foot - pages.y - below) / picture->height);
             if (pages.pages.empty() || scale < full * 0.75) {
                 pages.open();
@@ -423,13 +424,6 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
 
 // ---- The key ----
 
-std::string algorithm_line(const Worksheet& sheet, int line) {
-    if (line < 1 || line > static_cast<int>(sheet.algorithm.lines.size())) return "";
-    const std::string& text = sheet.algorithm.lines[static_cast<std::size_t>(line - 1)];
-    const std::size_t indent = text.find_first_not_of(' ');
-    return indent == std::string::npos ? "" : text.substr(indent);
-}
-
 void lay_out_algorithm(const Worksheet& sheet, Pages& pages) {
     if (sheet.algorithm.lines.empty()) return;
     paragraph(pages, bold("The algorithm") + ", whose lines each answer's step carried out are named below", body, 0, box_width, 3);
@@ -447,8 +441,9 @@ void lay_out_algorithm(const Worksheet& sheet, Pages& pages) {
     pages.y += gap + 2;
 }
 
-// The key's columns: the number, the question with its answer and why, the lines its step carried out.
-constexpr double number_column = 22, words_column = 318, lines_column = box_width - number_column - words_column;
+// The key's columns: the number, the question with its answer and why, the numbers of the lines its
+// step carried out (the algorithm above says them).
+constexpr double number_column = 22, lines_column = 70, words_column = box_width - number_column - lines_column;
 
 struct KeyRow {
     Layout number, words, lines;
@@ -467,8 +462,9 @@ KeyRow key_row(Pages& pages, const Worksheet& sheet, int index, const SheetQuest
     std::string lines;
     if (!sheet.algorithm.lines.empty())
         for (const int line : asked.lines)
-            lines += (lines.empty() ? "" : "\n") + number(line) + "  " + words(algorithm_line(sheet, line));
-    row.lines = text(pages, lines, code, lines_column - 2 * cell_padding);
+            if (line >= 1 && line <= static_cast<int>(sheet.algorithm.lines.size()))
+                lines += (lines.empty() ? "" : ", ") + number(line);
+    row.lines = text(pages, lines, small, lines_column - 2 * cell_padding);
     row.height = std::max({height_of(row.number), height_of(row.words), height_of(row.lines)}) + 2 * cell_padding;
     return row;
 }
@@ -476,7 +472,7 @@ KeyRow key_row(Pages& pages, const Worksheet& sheet, int index, const SheetQuest
 void lay_out_key_head(Pages& pages, bool with_lines) {
     const Layout numbers = text(pages, bold("No."), small, number_column),
                  asked = text(pages, bold("Question, answer and why"), small, words_column),
-                 lines = text(pages, bold(with_lines ? "The lines its step carried out" : ""), small, lines_column);
+                 lines = text(pages, bold(with_lines ? "Lines carried out" : ""), small, lines_column);
     const double top = pages.place(height_of(asked) + 2 * cell_padding);
     pages.draw(show(numbers, 0, top + cell_padding));
     pages.draw(show(asked, number_column + cell_padding, top + cell_padding));
@@ -520,7 +516,7 @@ void lay_out_key_pictures(const Worksheet& sheet, Pages& pages) {
                 shown.push_back({picture, "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
                                               ", which answers question " + number(index)});
         }
-    constexpr double cell_width = (box_width - 14) / 2, cell_height = 200;
+    constexpr double cell_width = (box_width - 14) / 2, cell_height = 160;
     for (std::size_t at = 0; at < shown.size(); at += 2) {
         double row_height = 0;
         std::vector<Layout> captions;
