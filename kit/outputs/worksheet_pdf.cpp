@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace {
@@ -34,9 +35,13 @@ constexpr const char* mono = "Liberation Mono";
 
 using Layout = std::shared_ptr<PangoLayout>;
 using Draw = std::function<void(cairo_t*)>;
+using Surface = std::shared_ptr<cairo_surface_t>;
 
 struct Pages {
     PangoContext* context = nullptr;
+    // One image for each picture, however often it is shown: cairo embeds an image once a file,
+    // and the step that answers one question is often the picture of the next.
+    std::map<std::string, Surface> images;
     double foot = box_height;  // where the content stops: the footer is below
     std::vector<std::vector<Draw>> pages;
     double y = 0;
@@ -157,8 +162,6 @@ double paragraph(Pages& pages, const std::string& markup, Style style, double x 
     return top;
 }
 
-using Surface = std::shared_ptr<cairo_surface_t>;
-
 // The picture's own pixels as an image: cairo embeds it whole, Flate-compressed.
 Surface image_of(const CroppedPicture& picture) {
     Surface image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height), cairo_surface_destroy);
@@ -199,6 +202,12 @@ std::string step_words(const Worksheet& sheet, int step) {
 const CroppedPicture* picture_named(const Worksheet& sheet, const std::string& name) {
     const auto found = sheet.pictures.find(name);
     return found == sheet.pictures.end() ? nullptr : &found->second;
+}
+
+Surface image_named(Pages& pages, const std::string& name, const CroppedPicture& picture) {
+    Surface& image = pages.images[name];
+    if (!image) image = image_of(picture);
+    return image;
 }
 
 // The picture's scale to fill `width` without being taller than `height`.
@@ -402,7 +411,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
             }
             const double width = picture->width * scale, height = picture->height * scale;
             const double top = pages.place(height + 3 + height_of(caption_layout) + gap);
-            const Surface image = image_of(*picture);
+            const Surface image = image_named(pages, run.picture, *picture);
             const double x = (box_width - width) / 2;
             pages.draw(picture_at(image, x, top, scale));
             pages.draw(show(caption_layout, x, top + height + 3));
@@ -504,7 +513,7 @@ void lay_out_key_table(const Worksheet& sheet, Pages& pages) {
 void lay_out_key_pictures(const Worksheet& sheet, Pages& pages) {
     struct Shown {
         const CroppedPicture* picture;
-        std::string caption;
+        std::string name, caption;
     };
     std::vector<Shown> shown;
     int index = 0;
@@ -513,7 +522,7 @@ void lay_out_key_pictures(const Worksheet& sheet, Pages& pages) {
             ++index;
             const CroppedPicture* picture = picture_named(sheet, asked.answer_picture);
             if (picture != nullptr)
-                shown.push_back({picture, "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
+                shown.push_back({picture, asked.answer_picture, "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
                                               ", which answers question " + number(index)});
         }
     constexpr double cell_width = (box_width - 14) / 2, cell_height = 160;
@@ -529,7 +538,7 @@ void lay_out_key_pictures(const Worksheet& sheet, Pages& pages) {
         for (std::size_t k = at; k < std::min(at + 2, shown.size()); ++k) {
             const double scale = scale_into(*shown[k].picture, cell_width, cell_height);
             const double x = double(k - at) * (cell_width + 14);
-            pages.draw(picture_at(image_of(*shown[k].picture), x, top, scale));
+            pages.draw(picture_at(image_named(pages, shown[k].name, *shown[k].picture), x, top, scale));
             pages.draw(show(captions[k - at], x, top + shown[k].picture->height * scale + 3));
         }
     }
