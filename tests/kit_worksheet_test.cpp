@@ -263,7 +263,7 @@ TEST_F(Worksheets, QuestionsOfOneStepAndATableAreNumberedAndHeadedInThePdf) {
                 at = found + part.size();
             }
         }
-        EXPECT_EQ(count_of(text, "parent"), 4) << "the row titled in each band of columns, and the question";
+        EXPECT_EQ(count_of(text, "parent"), 5) << "the row titled in each of three bands, the question on the sheet and in the key";
     }
     EXPECT_FALSE(write_worksheet_pdfs(folder + "/nowhere/worksheet", sheet, pages, why));
     EXPECT_NE(why.find("nowhere"), std::string::npos) << why;
