@@ -111,6 +111,7 @@ class_dir=""
 class_work=""
 class_jobs=()
 class_made=()
+class_written=()  # the class's own pages in DIR, as each is written
 
 # Stops the sheets being made, removes everything this run wrote, and ends the script.
 stop_class() {
@@ -119,6 +120,7 @@ stop_class() {
     for job in "${class_jobs[@]}"; do kill -TERM "$job" 2>/dev/null; done
     for job in "${class_jobs[@]}"; do wait "$job" 2>/dev/null; done
     for folder in "${class_made[@]}"; do remove_new_sheet "$folder"; done
+    for folder in "${class_written[@]}"; do rm -f -- "$folder"; done
     [ -n "$class_work" ] && rm -rf -- "$class_work"
     echo "demo: stopped; the sheets made so far are removed" >&2
     exit 130
@@ -127,7 +129,7 @@ stop_class() {
 # A page of the class, whole or not at all: $2 is written to a temporary file, then moved to $1.
 class_page_from() {
     local final=$1 temporary=$2
-    chmod 644 "$temporary" && mv -fT -- "$temporary" "$final"
+    chmod 644 "$temporary" && mv -fT -- "$temporary" "$final" && class_written+=("$final")
 }
 
 # The answers of every sheet on one page, DIR/answers.html, from each sheet's own answers.html
