@@ -111,34 +111,6 @@ void expect_marked_unfinished(const std::string& folder, int of) {
     expect_whole_recording(folder);
 }
 
-// Whether the process is gone: no such process, or one that has ended and waits to be reaped.
-bool process_gone(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(stat, line)) return true;
-    const std::size_t after_name = line.rfind(") ");
-    return after_name != std::string::npos && line.compare(after_name + 2, 1, "Z") == 0;
-}
-
-// Waits up to `seconds` for the process to be gone.
-bool gone_within(pid_t pid, double seconds) {
-    for (int i = 0; i < seconds * 100; ++i) {
-        if (process_gone(pid)) return true;
-        usleep(10000);
-    }
-    return process_gone(pid);
-}
-
-// Whether the signal waits to be delivered to the process.
-bool pending(pid_t pid, int signal) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigPnd:", 0) != 0 && line.rfind("ShdPnd:", 0) != 0) continue;
-        if (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1) & 1) return true;
-    }
-    return false;
-}
-
 // The names in the sheet's folder that a write in progress leaves: its files under their
 // temporary names.
 std::vector<std::string> write_leftovers(const std::string& folder) {
