@@ -41,7 +41,7 @@ std::vector<std::string> names_in(const std::string& folder) {
 
 std::string run_of(const std::string& program) { return quote_path(program_path(program)); }
 
-// A worksheet needs no PDFs here: without chromium on the PATH it is the page and its pictures.
+// A worksheet with nothing on the PATH: its PDFs are the program's own, whatever is installed.
 const std::string without_chromium = "PATH=/nonexistent ";
 
 // A PNG that the suite did not write: libpng's own, without the suite's mark (a golden picture would
@@ -176,23 +176,24 @@ TEST(OwnFiles, RecordingAndWorksheetInOneFolderNeverMixTwoRuns) {
     run = run_in(folder, without_chromium + run_of("closure8") + " --seed 1 --worksheet both");
     EXPECT_EQ(run.exit_status, 0) << run.err;
     EXPECT_EQ(names_in(folder + "/both"),
-              (std::vector<std::string>{"answers.html", "step-002.png", "step-003.png", "worksheet.html"}));
-    expect_pictures_of(seed_one, {2, 3});
+              (std::vector<std::string>{"answers-a4.pdf", "answers-letter.pdf", "answers.html", "step-002-cropped.png",
+                                        "step-003-cropped.png", "worksheet-a4.pdf", "worksheet-letter.pdf", "worksheet.html"}));
 
     run = run_in(folder, without_chromium + run_of("closure8") + " --seed 2 --record both --worksheet both");
     EXPECT_EQ(run.exit_status, 0) << run.err;
     EXPECT_EQ(names_in(folder + "/both"),
-              (std::vector<std::string>{"answers.html", "index.html", "step-001.png", "step-002.png", "step-003.png",
-                                        "steps.js", "steps.json", "steps.txt", "worksheet.html"}));
+              (std::vector<std::string>{"answers-a4.pdf", "answers-letter.pdf", "answers.html", "index.html", "step-001.png",
+                                        "step-002-cropped.png", "step-002.png", "step-003-cropped.png", "step-003.png",
+                                        "steps.js", "steps.json", "steps.txt", "worksheet-a4.pdf", "worksheet-letter.pdf",
+                                        "worksheet.html"}));
     expect_pictures_of(seed_two, {1, 2, 3});
     EXPECT_NE(slurp(folder + "/both/worksheet.html").find("seed 2"), std::string::npos);
     fs::remove_all(folder);
 }
 
-// The PDFs chromium printed carry the sheet's title, by which a later sheet knows them for the
-// suite's and replaces them.
-TEST(OwnFiles, WorksheetMadeAgainReplacesThePdfsChromiumPrintedForTheEarlierOne) {
-    if (std::system("command -v chromium >/dev/null 2>&1") != 0) GTEST_SKIP() << "chromium is not installed";
+// The PDFs carry the sheet's title, by which a later sheet knows them for the suite's and
+// replaces them.
+TEST(OwnFiles, WorksheetMadeAgainReplacesThePdfsOfTheEarlierOne) {
     const std::string folder = make_temp_folder();
     ASSERT_EQ(run_in(folder, run_of("closure8") + " --seed 1 --worksheet sheet").exit_status, 0);
     const std::string first = slurp(folder + "/sheet/worksheet-a4.pdf");
@@ -200,7 +201,8 @@ TEST(OwnFiles, WorksheetMadeAgainReplacesThePdfsChromiumPrintedForTheEarlierOne)
     const ProgramRun again = run_in(folder, run_of("closure8") + " --seed 2 --worksheet sheet");
     EXPECT_EQ(again.exit_status, 0) << again.err;
     EXPECT_NE(slurp(folder + "/sheet/worksheet-a4.pdf"), first);
-    EXPECT_EQ(names_in(folder + "/sheet"), (std::vector<std::string>{"answers.html", "step-002.png", "step-003.png", "worksheet-a4.pdf",
+    EXPECT_EQ(names_in(folder + "/sheet"), (std::vector<std::string>{"answers-a4.pdf", "answers-letter.pdf", "answers.html",
+                                                                     "step-002-cropped.png", "step-003-cropped.png", "worksheet-a4.pdf",
                                                                      "worksheet-letter.pdf", "worksheet.html"}));
     fs::remove_all(folder);
 }
@@ -210,7 +212,7 @@ TEST(OwnFiles, GifOnANameThatTheRecordOrTheWorksheetWritesIsRefusedInOneLine) {
     fs::create_directories(folder + "/sheet");
     for (const char* arguments : {"--record pictures --gif pictures/index.html", "--record pictures --gif pictures/step-001.png",
                                   "--record pictures --gif ./pictures/../pictures/steps.json",
-                                  "--worksheet sheet --gif sheet/worksheet.html", "--worksheet sheet --gif sheet/step-002.png"}) {
+                                  "--worksheet sheet --gif sheet/worksheet.html", "--worksheet sheet --gif sheet/step-002-cropped.png"}) {
         const ProgramRun run = run_in(folder, without_chromium + run_of("closure8") + " --seed 1 " + arguments);
         EXPECT_EQ(run.exit_status, 1) << arguments;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

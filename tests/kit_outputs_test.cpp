@@ -228,7 +228,7 @@ TEST_F(Outputs, EachRunRemovesTheEarlierOneOnceAndOnlyWhenEveryFileIsTheSuites) 
     ASSERT_TRUE(pictures_output.finish(why));
     put(folder + "/notes.txt", "mine\n");
 
-    // A second run with a worksheet in the same folder; no chromium, so no PDFs.
+    // A second run with a worksheet in the same folder, with nothing on PATH: the PDFs are the program's own.
     const char* path = std::getenv("PATH");
     const std::string saved_path = path != nullptr ? path : "";
     setenv("PATH", "/nonexistent", 1);
@@ -246,8 +246,9 @@ TEST_F(Outputs, EachRunRemovesTheEarlierOneOnceAndOnlyWhenEveryFileIsTheSuites) 
     ASSERT_TRUE(pictures_output.finish(why)) << why;
     ASSERT_TRUE(worksheet_output.finish(why)) << why;
     setenv("PATH", saved_path.c_str(), 1);
-    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"answers.html", "index.html", "notes.txt", "step-001.png",
-                                                          "step-002.png", "worksheet.html"}));
+    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"answers-a4.pdf", "answers-letter.pdf", "answers.html", "index.html",
+                                                          "notes.txt", "step-001.png", "step-002.png", "worksheet-a4.pdf",
+                                                          "worksheet-letter.pdf", "worksheet.html"}));
 
     // A third run finds a file of its names that is not the suite's: it refuses at the start, and
     // again at its first step should one appear after the start, removing nothing either time.
@@ -261,8 +262,9 @@ TEST_F(Outputs, EachRunRemovesTheEarlierOneOnceAndOnlyWhenEveryFileIsTheSuites) 
     EXPECT_EQ(pictures_output.step({&test_show, 1, &picture, &no_words}, why), Outcome::failed);
     EXPECT_EQ(why, folder + " holds a steps.txt that graphsteps did not write; choose an empty folder");
     pictures_output.discard();
-    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"answers.html", "index.html", "notes.txt", "step-001.png",
-                                                          "step-002.png", "steps.txt", "worksheet.html"}));
+    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"answers-a4.pdf", "answers-letter.pdf", "answers.html", "index.html",
+                                                          "notes.txt", "step-001.png", "step-002.png", "steps.txt",
+                                                          "worksheet-a4.pdf", "worksheet-letter.pdf", "worksheet.html"}));
 }
 
 TEST_F(Outputs, WorksheetThatEndsBeforeItsFirstStepLeavesNoFolderOfItsMaking) {

@@ -27,20 +27,25 @@ chmod +x "$work/fake/dpkg-query" "$work/fake/apt-get"
 said=$(PATH="$work/fake:$PATH" install_missing "${packages_needed[@]}" 2>&1) || fail "install_missing failed: $said"
 [ ! -e "$work/apt-get.calls" ] || fail "apt-get was asked for what is here: $(cat "$work/apt-get.calls")"
 
-# FreeType's headers missing alone (the SDL packages do not bring them in): apt-get is asked for them.
-cat >"$work/fake/pkg-config" <<'FAKE'
+# FreeType's headers missing alone (the SDL packages do not bring them in), or the worksheets'
+# cairo or pango: apt-get is asked for that package alone.
+for missing in "freetype2 libfreetype-dev" "cairo-pdf libcairo2-dev" "pangocairo libpango1.0-dev"; do
+    module=${missing% *}
+    package=${missing#* }
+    cat >"$work/fake/pkg-config" <<FAKE
 #!/bin/sh
-case "$*" in *freetype2*) exit 1 ;; esac
-exec /usr/bin/pkg-config "$@"
+case "\$*" in *$module*) exit 1 ;; esac
+exec /usr/bin/pkg-config "\$@"
 FAKE
-chmod +x "$work/fake/pkg-config"
-if [ "$(id -u)" -eq 0 ]; then
-    PATH="$work/fake:$PATH" install_missing "${packages_needed[@]}" >/dev/null 2>&1
-    grep -q 'install.* libfreetype-dev' "$work/apt-get.calls" 2>/dev/null ||
-        fail "without freetype2, apt-get was not asked for libfreetype-dev: $(cat "$work/apt-get.calls" 2>/dev/null)"
-    rm -f "$work/apt-get.calls"
-fi
-rm "$work/fake/pkg-config"
+    chmod +x "$work/fake/pkg-config"
+    if [ "$(id -u)" -eq 0 ]; then
+        PATH="$work/fake:$PATH" install_missing "${packages_needed[@]}" >/dev/null 2>&1
+        grep -qx "install -y --no-install-recommends $package" "$work/apt-get.calls" 2>/dev/null ||
+            fail "without $module, apt-get was asked: $(cat "$work/apt-get.calls" 2>/dev/null)"
+        rm -f "$work/apt-get.calls"
+    fi
+    rm "$work/fake/pkg-config"
+done
 
 # A user who is neither root nor allowed sudo is told only the command to run as root.
 printf '#!/bin/sh\necho 1000\n' >"$work/fake/id"

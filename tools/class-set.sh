@@ -1,7 +1,10 @@
 # Sourced by ./demo: ./demo --worksheets PROGRAM COUNT DIR [FIRST_SEED] makes a class's worksheets,
 # each sheet in a folder of its own that this run creates (DIR/sheet-SEED, or DIR/sheet for a
-# program whose graph is always the same), then DIR/answers.html with the answers of every sheet
-# and, with chromium, its PDFs and the question pages of every sheet in one PDF per paper.
+# program whose graph is always the same), then DIR/answers.html with the answers of every sheet,
+# and for each paper the answers of every sheet (DIR/answers-a4.pdf) and the question pages of
+# every sheet (DIR/questions-a4.pdf) in one PDF. The sheets' programs draw their PDFs themselves;
+# poppler-utils only takes pages out and joins files, which keeps each sheet's pages exactly as
+# its program laid them out.
 #
 # What the run wrote is listed with its checksums in DIR/.graphsteps-class.md5. The next class
 # made into DIR removes exactly those files, and only while they are unchanged, then every sheet
@@ -89,7 +92,8 @@ remove_earlier_class() {
 sheet_files() {
     local folder=$1
     printf '%s\n' "$folder"/worksheet.html "$folder"/answers.html "$folder"/worksheet-a4.pdf \
-        "$folder"/worksheet-letter.pdf "$folder"/step-[0-9][0-9][0-9]*.png
+        "$folder"/worksheet-letter.pdf "$folder"/answers-a4.pdf "$folder"/answers-letter.pdf \
+        "$folder"/step-[0-9][0-9][0-9]*.png
 }
 
 # Removes a sheet folder that this run created, with what its program wrote in it; a file put
@@ -107,6 +111,7 @@ class_dir=""
 class_work=""
 class_jobs=()
 class_made=()
+class_written=()  # the class's own pages in DIR, as each is written
 
 # Stops the sheets being made, removes everything this run wrote, and ends the script.
 stop_class() {
@@ -115,6 +120,7 @@ stop_class() {
     for job in "${class_jobs[@]}"; do kill -TERM "$job" 2>/dev/null; done
     for job in "${class_jobs[@]}"; do wait "$job" 2>/dev/null; done
     for folder in "${class_made[@]}"; do remove_new_sheet "$folder"; done
+    for folder in "${class_written[@]}"; do rm -f -- "$folder"; done
     [ -n "$class_work" ] && rm -rf -- "$class_work"
     echo "demo: stopped; the sheets made so far are removed" >&2
     exit 130
@@ -123,15 +129,17 @@ stop_class() {
 # A page of the class, whole or not at all: $2 is written to a temporary file, then moved to $1.
 class_page_from() {
     local final=$1 temporary=$2
-    chmod 644 "$temporary" && mv -fT -- "$temporary" "$final"
+    chmod 644 "$temporary" && mv -fT -- "$temporary" "$final" && class_written+=("$final")
 }
 
 # The answers of every sheet on one page, DIR/answers.html, from each sheet's own answers.html
-# (the head of the first, then what each holds between its markers), and its PDFs.
+# (the head of the first, then what each holds between its markers), and in one PDF per paper,
+# DIR/answers-a4.pdf and DIR/answers-letter.pdf, each sheet's answers from a page of its own, as
+# its program drew them.
 combine_answers() {
-    local dir=$1 build=$2
-    shift 2
-    local page="$class_work/answers.html" sheet
+    local dir=$1
+    shift
+    local page="$class_work/answers.html" sheet paper
     {
         sed -n '1,/<!-- begin answers -->/p' "$1/answers.html" | sed '$d'
         for sheet in "$@"; do
@@ -142,34 +150,34 @@ combine_answers() {
         echo "demo: cannot write $dir/answers.html" >&2
         return 1
     }
-    command -v chromium >/dev/null 2>&1 || return 0  # said once for all the sheets
-    local paper
     for paper in a4 letter; do
-        "$build/tools/print_page" "$dir" "$dir/answers.html" "$dir/answers-$paper.pdf" $paper || return 1
+        local parts=()
+        for sheet in "$@"; do parts+=("$sheet/answers-$paper.pdf"); done
+        if ! pdfunite "${parts[@]}" "$class_work/answers-$paper.pdf" ||
+           ! class_page_from "$dir/answers-$paper.pdf" "$class_work/answers-$paper.pdf"; then
+            echo "demo: cannot put the answers together into $dir/answers-$paper.pdf" >&2
+            return 1
+        fi
     done
 }
 
 # The question pages of every sheet, without their keys, as one PDF for each paper to print for
-# the class: DIR/questions-a4.pdf and DIR/questions-letter.pdf, with poppler-utils' pdfseparate
-# and pdfunite.
+# the class: DIR/questions-a4.pdf and DIR/questions-letter.pdf. A sheet's PDF says in its subject
+# how many of its pages are questions ("3 pages of questions, 2 of answers").
 combine_questions() {
     local dir=$1
     shift
-    [ -f "$1/worksheet-a4.pdf" ] || return 0  # no chromium: said already
-    if ! command -v pdfseparate >/dev/null 2>&1 || ! command -v pdfunite >/dev/null 2>&1; then
-        echo "demo: poppler-utils is not installed, so the question pages of the sheets were not put into one PDF" >&2
-        return 0
-    fi
     local paper sheet pages work="$class_work/questions"
     for paper in a4 letter; do
         rm -rf -- "$work" && mkdir -- "$work" || return 1
         local parts=() k=0 page
         for sheet in "$@"; do
-            pages=$(sed -n 's/^<meta name="graphsteps-question-pages" content="\([0-9]*\)">$/\1/p' "$sheet/worksheet.html")
+            pages=$(pdfinfo -- "$sheet/worksheet-$paper.pdf" 2>/dev/null |
+                    sed -n 's/^Subject: *\([0-9][0-9]*\) pages* of questions, .*/\1/p')
             k=$((k + 1))
             # The pattern of the pages' names is read for %d: it is given inside the work folder,
             # whose path may hold a % of its own.
-            if ! (pdf=$(realpath -- "$sheet/worksheet-$paper.pdf") && cd -- "$work" &&
+            if [ -z "$pages" ] || ! (pdf=$(realpath -- "$sheet/worksheet-$paper.pdf") && cd -- "$work" &&
                   pdfseparate -f 1 -l "$pages" "$pdf" "$k-%d.pdf"); then
                 echo "demo: cannot take the question pages out of $sheet/worksheet-$paper.pdf" >&2
                 return 1
@@ -213,9 +221,9 @@ start_sheet() {
     class_jobs+=($!)
 }
 
-# What a sheet's program said, less the line that chromium is missing, said once for them all.
+# What a sheet's program said.
 show_sheet_said() {
-    grep -v ': chromium is not installed' "$class_work/${1##*/}.said" >&2
+    cat -- "$class_work/${1##*/}.said" >&2
 }
 
 # COUNT sheets of one program into DIR/sheet-SEED (DIR/sheet for a program that takes no --seed),
@@ -225,8 +233,12 @@ make_worksheets() {
     local program=$1 count=$2 dir=$3 first=$4
     local build=${GRAPHSTEPS_BUILD_DIR:-$top/build/release}
     if [ -z "${GRAPHSTEPS_BUILD_DIR:-}" ]; then
-        install_missing "${packages_needed[@]}" chromium || return 1
+        install_missing "${packages_needed[@]}" poppler-utils || return 1
         build_suite "$build" -DCMAKE_BUILD_TYPE=Release -DGRAPHSTEPS_TESTS=OFF || return 1
+    fi
+    if ! command -v pdfunite >/dev/null 2>&1 || ! command -v pdfseparate >/dev/null 2>&1 || ! command -v pdfinfo >/dev/null 2>&1; then
+        echo "demo: the class's PDFs are put together with poppler-utils, which is not installed (Debian: apt install poppler-utils)" >&2
+        return 1
     fi
     if ! mkdir -p -- "$dir" 2>/dev/null; then
         echo "demo: cannot make the worksheet folder $dir" >&2
@@ -244,9 +256,6 @@ make_worksheets() {
     fi
     trap stop_class INT TERM HUP
     trap 'rm -rf -- "$class_work"' EXIT
-    if ! command -v chromium >/dev/null 2>&1; then
-        echo "demo: chromium is not installed, so no PDFs are made: print the worksheet.html pages from a browser" >&2
-    fi
 
     local kept=()
     if [ $fixed -eq 1 ]; then
@@ -307,7 +316,7 @@ make_worksheets() {
         done
     fi
     class_jobs=()
-    if ! combine_answers "$dir" "$build" "${kept[@]}" || ! combine_questions "$dir" "${kept[@]}" ||
+    if ! combine_answers "$dir" "${kept[@]}" || ! combine_questions "$dir" "${kept[@]}" ||
        ! write_class_manifest "$dir" "${kept[@]}"; then
         for sheet in "${kept[@]}"; do remove_new_sheet "$sheet"; done
         rm -f -- "$dir"/answers.html "$dir"/answers-{a4,letter}.pdf "$dir"/questions-{a4,letter}.pdf

@@ -59,7 +59,7 @@ void flush_bytes(png_structp png) {
 }
 
 // The picture as palette indices, or false when it has more colours than a palette holds.
-bool index_colours(const Picture& picture, std::vector<png_byte>& indices, std::vector<png_color>& colours) {
+bool index_colours(const CroppedPicture& picture, std::vector<png_byte>& indices, std::vector<png_color>& colours) {
     indices.resize(picture.pixels.size());
     colours.clear();
     std::unordered_map<std::uint32_t, png_byte> index_of;
@@ -90,12 +90,15 @@ struct Rows {
     std::vector<png_byte> bytes;
     std::vector<png_color> colours;  // empty: RGB
     std::size_t row_bytes = 0;
+    int width = 0, height = 0;
 };
 
-Rows rows_of(const Picture& picture) {
+Rows rows_of(const CroppedPicture& picture) {
     Rows rows;
+    rows.width = picture.width;
+    rows.height = picture.height;
     if (index_colours(picture, rows.bytes, rows.colours)) {
-        rows.row_bytes = Picture::width;
+        rows.row_bytes = std::size_t(picture.width);
         return rows;
     }
     rows.colours.clear();
@@ -105,7 +108,7 @@ Rows rows_of(const Picture& picture) {
         rows.bytes[3 * i + 1] = static_cast<png_byte>(green_of(picture.pixels[i]));
         rows.bytes[3 * i + 2] = static_cast<png_byte>(blue_of(picture.pixels[i]));
     }
-    rows.row_bytes = std::size_t(Picture::width) * 3;
+    rows.row_bytes = std::size_t(picture.width) * 3;
     return rows;
 }
 
@@ -125,7 +128,7 @@ bool encode(std::FILE* file, const Rows& rows, std::string& why) {
     }
     png_set_write_fn(out.png, &out, write_bytes, flush_bytes);
     const bool indexed = !rows.colours.empty();
-    png_set_IHDR(out.png, out.info, Picture::width, Picture::height, 8,
+    png_set_IHDR(out.png, out.info, static_cast<png_uint_32>(rows.width), static_cast<png_uint_32>(rows.height), 8,
                  indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (indexed) {
@@ -141,7 +144,7 @@ bool encode(std::FILE* file, const Rows& rows, std::string& why) {
     mark.text = const_cast<png_charp>(png_software);
     png_set_text(out.png, out.info, &mark, 1);
     png_write_info(out.png, out.info);
-    for (int y = 0; y < Picture::height; ++y)
+    for (int y = 0; y < rows.height; ++y)
         png_write_row(out.png, &rows.bytes[static_cast<std::size_t>(y) * rows.row_bytes]);
     png_write_end(out.png, nullptr);
     return true;
@@ -150,6 +153,10 @@ bool encode(std::FILE* file, const Rows& rows, std::string& why) {
 }  // namespace
 
 bool write_png(const std::string& path, const Picture& picture, std::string& why) {
+    return write_png(path, CroppedPicture{Picture::width, Picture::height, picture.pixels}, why);
+}
+
+bool write_png(const std::string& path, const CroppedPicture& picture, std::string& why) {
     PendingFile pending;
     if (!open_pending(path, pending, why)) return false;
     if (!encode(pending.file, rows_of(picture), why)) {

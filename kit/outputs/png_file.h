@@ -2,6 +2,7 @@
 // suite do, else 8-bit RGB. Either way the decoded pixels are exactly the picture's.
 #pragma once
 
+#include "cropped_picture.h"
 #include "picture.h"
 
 #include <string>
@@ -9,3 +10,5 @@
 // Writes the file beside `path` and renames it into place once complete, so that a failure never
 // leaves a partial picture under its name. False, with the reason in `why`, when it fails.
 bool write_png(const std::string& path, const Picture& picture, std::string& why);
+// A part of a picture, the same way.
+bool write_png(const std::string& path, const CroppedPicture& picture, std::string& why);

@@ -34,6 +34,7 @@ bool is_step_picture(const char* name) {
         at += 7;
         if (!digits(at, 4)) return false;
     }
+    if (std::strncmp(at, "-cropped", 8) == 0) at += 8;  // the worksheet's
     return std::strcmp(at, ".png") == 0;
 }
 
@@ -84,19 +85,22 @@ bool png_marked(const std::string& bytes) {
     return false;
 }
 
-// The title that worksheet_page.cpp gives the sheet, and chromium its PDF: "PROGRAM worksheet,
-// seed N" or "PROGRAM worksheet, the same graph every time".
+// The title that worksheet_pdf.cpp gives the sheet's PDFs: "PROGRAM worksheet, seed N" or
+// "PROGRAM worksheet, the same graph every time", and "answers" for "worksheet" in the answers'.
 bool is_worksheet_title(const std::string& title) {
-    const std::size_t words = title.find(" worksheet, ");
-    if (words == std::string::npos || words == 0 || title.find(' ') < words) return false;
-    const std::string rest = title.substr(words + 12);
+    const std::size_t space = title.find(' ');
+    if (space == std::string::npos || space == 0) return false;
+    std::string rest;
+    for (const char* kind : {" worksheet, ", " answers, "})
+        if (title.compare(space, std::strlen(kind), kind) == 0) rest = title.substr(space + std::strlen(kind));
+    if (rest.empty()) return false;
     if (rest == "the same graph every time") return true;
     if (!starts_with(rest, "seed ") || rest.size() == 5) return false;
     return rest.find_first_not_of("0123456789", 5) == std::string::npos;
 }
 
-// A PDF whose document information names a worksheet of the suite. Chromium writes the title as a
-// literal string, with ( ) and \ escaped.
+// A PDF whose document information names a worksheet of the suite. Cairo writes a title of
+// printable ASCII as a literal string, with ( ) and \ escaped.
 bool pdf_marked(const std::string& bytes) {
     if (!starts_with(bytes, "%PDF-")) return false;
     for (std::size_t at = bytes.find("/Title ("); at != std::string::npos; at = bytes.find("/Title (", at + 1)) {
@@ -176,7 +180,8 @@ bool scan(const std::string& folder, std::vector<std::string>& ours, std::string
 
 bool is_suite_name(const std::string& name) {
     for (const char* page : {"index.html", "steps.txt", "steps.json", "steps.js", "worksheet.html", "answers.html",
-                             "worksheet-a4.pdf", "worksheet-letter.pdf"})
+                             "worksheet-a4.pdf", "worksheet-letter.pdf",
+                             "answers-a4.pdf", "answers-letter.pdf"})
         if (name == page) return true;
     return is_step_picture(name.c_str());
 }

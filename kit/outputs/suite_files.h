@@ -2,7 +2,7 @@
 // a file there is replaced or removed only when the suite wrote it. Each kind carries a mark: the
 // PNG pictures a tEXt chunk "Software: graphsteps", the HTML pages <meta name="generator"
 // content="graphsteps">, steps.json its "program" key first, steps.js its variable, steps.txt its
-// first line, and the worksheet's PDFs the title chromium took from the worksheet page.
+// first line, and the worksheet's PDFs their title, which names the sheet.
 //
 // The recording and the worksheet share one set of names (both write step-NNN.png, the same
 // picture of the same step), so each takes the other's files in its folder for an earlier run.
@@ -17,7 +17,8 @@ constexpr char png_software[] = "graphsteps";
 constexpr char transcript_mark[] = "Written by graphsteps: the transcript of the pictures beside it.\n\n";
 
 // step-001.png, step-001-frame-0001.png, index.html, steps.txt, steps.json, steps.js,
-// worksheet.html, answers.html, worksheet-a4.pdf, worksheet-letter.pdf.
+// worksheet.html, answers.html, worksheet-a4.pdf, worksheet-letter.pdf, answers-a4.pdf,
+// answers-letter.pdf, step-001-cropped.png, step-001-frame-0001-cropped.png.
 bool is_suite_name(const std::string& name);
 
 // The suite wrote `path`, a file of a suite name: it is a plain file (not a link) with its mark.

@@ -1,17 +1,19 @@
 // --worksheet DIR: the show's questions on paper. DIR/worksheet.html has, on its first pages, the
 // picture on screen when each question is put (the step before it, or the frame of an animated
 // stage it is asked on) with room to answer, and on pages of its own the answer key with each step
-// that answers one; DIR/worksheet-a4.pdf and DIR/worksheet-letter.pdf are the same pages printed
-// by chromium, and DIR/answers.html the answers alone, in words. The questions are the ones
+// that answers one; DIR/worksheet-a4.pdf and DIR/worksheet-letter.pdf are the same sheet drawn by
+// the program itself (worksheet_pdf.cpp), and DIR/answers.html with DIR/answers-a4.pdf and
+// DIR/answers-letter.pdf the answers alone. Each picture is cropped to what the step drew, into
+// a file of its own (step-NNN-cropped.png), never the recording's step-NNN.png beside it. The questions are the ones
 // --predict asks, whether or not it is given. The files of an earlier worksheet (or recording) in
 // DIR are removed before this run writes its first file, a file there that the suite did not write
 // stops the run at its start (see suite_files.h), and every file appears whole or not at all.
 #include "files.h"
 #include "output.h"
-#include "pdf_printer.h"
 #include "png_file.h"
 #include "suite_files.h"
 #include "worksheet_page.h"
+#include "worksheet_pdf.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,7 +29,6 @@ std::string folder;
 std::vector<std::string> made_folders;  // by this run, outermost first
 std::vector<std::string> pictures;      // written by this run
 bool earlier_run_removed = false;
-bool record_beside = false;  // --record writes into the same folder, the same step-NNN.png
 Worksheet sheet;
 std::string command;
 // The picture last handed on, which is on screen when the next question is put.
@@ -55,15 +56,23 @@ bool ready_folder(std::string& why) {
     return earlier_run_removed;
 }
 
+// The cropped picture, kept for the PDFs as well.
 bool write_picture(const std::string& name, const Picture& picture, std::string& why) {
     const std::string path = folder + "/" + name;
     if (!ready_folder(why)) return false;
-    if (!write_png(path, picture, why)) {
+    CroppedPicture& kept = sheet.pictures[name] = cropped(picture);
+    if (!write_png(path, kept, why)) {
         why = "cannot write the worksheet's picture " + printable(path) + ": " + why;
         return false;
     }
     pictures.push_back(path);
     return true;
+}
+
+std::string picture_name(int step) {
+    char name[32];
+    std::snprintf(name, sizeof name, "step-%03d-cropped.png", step);
+    return name;
 }
 
 // The questions of `step` are put now, with the last picture on screen. Questions right after
@@ -111,7 +120,6 @@ bool start(const Settings& settings, const char* program, std::string& why) {
         remove_made_folders(made_folders);
         return false;
     }
-    record_beside = !settings.record_folder.empty() && same_folder(settings.record_folder, folder);
     return true;
 }
 
@@ -126,29 +134,25 @@ Outcome step(const Step& step, std::string& why) {
     const std::vector<Question>& questions = step.narration->questions;
     if (!questions.empty()) {
         if (!put(step.number, questions, why)) return Outcome::failed;
-        char name[32];
-        std::snprintf(name, sizeof name, "step-%03d.png", step.number);
-        if (!write_picture(name, *step.picture, why)) return Outcome::failed;
+        if (!write_picture(picture_name(step.number), *step.picture, why)) return Outcome::failed;
         // The answers may come only now, after an animated stage.
         std::vector<SheetQuestion>& asked = sheet.runs.back().questions;
         const std::size_t first = asked.size() - questions.size();
         for (std::size_t k = 0; k < questions.size(); ++k) {
             asked[first + k].question = questions[k];
             asked[first + k].lines = step.narration->lines;
-            asked[first + k].answer_picture = name;
+            asked[first + k].answer_picture = picture_name(step.number);
         }
     }
-    char name[32];
-    std::snprintf(name, sizeof name, "step-%03d.png", step.number);
     last_picture = *step.picture;
-    last_picture_name = name;
+    last_picture_name = picture_name(step.number);
     return Outcome::go_on;
 }
 
 bool frame(const Frame& frame, std::string& why) {
     if (frame.questions != nullptr && !put(frame.step, *frame.questions, why)) return false;
     char name[40];
-    std::snprintf(name, sizeof name, "step-%03d-frame-%04d.png", frame.step, frame.number);
+    std::snprintf(name, sizeof name, "step-%03d-frame-%04d-cropped.png", frame.step, frame.number);
     last_picture = *frame.picture;
     last_picture_name = name;
     return true;
@@ -191,32 +195,20 @@ bool finish(std::string& why) {
     if (!write_page("worksheet.html", page.html, why) || !write_page("answers.html", answers_page(sheet, Paper::any), why))
         return false;
 
+    PdfPages pdf;
+    if (!ready_folder(why) || !write_worksheet_pdfs(folder + "/worksheet", sheet, pdf, why) ||
+        !write_answers_pdfs(folder + "/answers", sheet, why))
+        return false;
     const std::string html_path = printable(folder + "/worksheet.html");
-    for (const auto& [paper, name] : {std::pair{Paper::a4, "worksheet-a4.pdf"}, std::pair{Paper::letter, "worksheet-letter.pdf"}}) {
-        const std::string pdf = folder + "/" + name;
-        switch (print_pdf(folder, worksheet_page(sheet, paper).html, pdf, why)) {
-            case Printed::done: break;
-            case Printed::no_chromium:
-                std::fprintf(stderr, "%s: chromium is not installed, so the PDFs were not made: print %s from a browser, "
-                                     "or install chromium (Debian: apt install chromium) to have them\n",
-                             show->program, html_path.c_str());
-                return true;
-            case Printed::failed:
-                why = "cannot make " + printable(pdf) + ": " + why + " (" + html_path + " is written)";
-                return false;
-        }
-    }
     // The sheet is whole whether or not the line goes out; a line lost is said by end_show.
-    say_on_standard_output("Worksheet written: " + html_path + " (" + std::to_string(page.sheet_pages) + " page" +
-                           (page.sheet_pages == 1 ? "" : "s") + " of questions, " + std::to_string(page.key_pages) +
+    say_on_standard_output("Worksheet written: " + html_path + " (" + std::to_string(pdf.sheet_pages) + " page" +
+                           (pdf.sheet_pages == 1 ? "" : "s") + " of questions, " + std::to_string(pdf.key_pages) +
                            " of answers) and its PDFs, A4 and US Letter\n");
     return true;
 }
 
 void discard() {
-    // A step's picture is the recording's too when it shares the folder: it keeps its steps.
-    for (const std::string& path : pictures)
-        if (!record_beside || path.find("-frame-") != std::string::npos) unlink(path.c_str());
+    for (const std::string& path : pictures) unlink(path.c_str());
     pictures.clear();
     remove_made_folders(made_folders);
 }

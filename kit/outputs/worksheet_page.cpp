@@ -23,12 +23,12 @@ constexpr double line_10pt_mm = 10 * 1.3 * 25.4 / 72;   // the legend's and the 
 // Characters on a line, counted low: a line of Liberation Sans holds some 110 at 11 pt across the page.
 constexpr int chars_11pt_full = 104;
 constexpr int chars_10pt_full = 100;
-constexpr int chars_10pt_key = 32;  // the key's text beside its picture
-// The sheet's pictures are as wide as the page, and no smaller than this where they share the first
-// page with the legend; the key's stand beside their text.
-constexpr double picture_mm = page_width_mm * 3 / 4;
-constexpr double smallest_picture_mm = 90;
-constexpr double key_picture_width_mm = 116, key_picture_mm = key_picture_width_mm * 3 / 4;
+constexpr int chars_10pt_key = 80;  // the key table's middle column
+// The sheet's pictures, cropped to what the step drew, are as wide as the page and no taller than
+// leaves half of it to the questions, and no smaller than three quarters of that where they share a
+// page; the key's stand two to a row.
+constexpr double picture_mm = content_height_mm * 0.56;
+constexpr double key_picture_width_mm = (page_width_mm - 5) / 2, key_picture_mm = 56;
 constexpr double caption_mm = line_10pt_mm + 2;
 
 // Escaped, with each word that holds a hyphen kept on one line: an edge "11->3" or a cycle
@@ -101,8 +101,9 @@ std::string head(const std::string& title, Paper paper, const std::string& extra
 
 // What the student writes or circles, for each kind of answer; on paper nothing is typed.
 std::string answer_room(const Question& question) {
+    const AnswerKind kind = question.kind;
     const std::string line = "<span class=\"line\" style=\"width: 35mm\"></span>";
-    switch (question.kind) {
+    switch (kind) {
         case AnswerKind::vertex: return "<span>Vertex:</span>" + line;
         case AnswerKind::vertex_or_back:
             return "<span>Vertex:</span>" + line + "<span>or</span><span><span class=\"box\"></span>the search goes back</span>";
@@ -114,13 +115,12 @@ std::string answer_room(const Question& question) {
         case AnswerKind::edge_kind:
             return "<span>Circle one:</span><span class=\"choice\">tree edge</span><span class=\"choice\">back edge</span>";
         case AnswerKind::table: {
-            // An empty row to fill, under its columns' headings.
-            std::string heads = "<tr><th scope=\"col\"></th>", cells = "<tr><th scope=\"row\">" + escape_html(question.row_title) + "</th>";
+            std::string head = "<tr><th></th>", row = "<tr><th>" + escape_html(question.row_title) + "</th>";
             for (const std::string& column : question.columns) {
-                heads += "<th scope=\"col\">" + escape_html(column) + "</th>";
-                cells += "<td></td>";
+                head += "<th>" + escape_html(column) + "</th>";
+                row += "<td></td>";
             }
-            return "<table class=\"fill\">" + heads + "</tr>" + cells + "</tr></table>";
+            return "<table class=\"fill\">" + head + "</tr>" + row + "</tr></table>";
         }
     }
     return line;
@@ -148,33 +148,43 @@ std::string question_opening(const Worksheet& sheet, int index, const SheetQuest
     return "Question " + number(index) + " (before " + step_words(sheet, asked.step) + "): ";
 }
 
+// A table to fill takes its columns in bands across the page, each band a head and a row.
+double room_height(const Question& question) {
+    if (question.kind != AnswerKind::table) return 9.5;
+    const double bands = static_cast<double>((question.columns.size() + 9) / 10);
+    return 1.5 + std::max(1.0, bands) * 16;
+}
+
 double question_height(const Worksheet& sheet, int index, const SheetQuestion& asked) {
-    return lines_of(question_opening(sheet, index, asked) + asked.question.text, chars_11pt_full) * line_11pt_mm + 1.5 + 9.5 + 3;
+    return lines_of(question_opening(sheet, index, asked) + asked.question.text, chars_11pt_full) * line_11pt_mm + 1.5 +
+           room_height(asked.question) + 3 + 6;
 }
 
 std::string question_block(const Worksheet& sheet, int index, const SheetQuestion& asked) {
     return "<div class=\"question\"><p><b>Question " + number(index) + "</b> (before " + step_words(sheet, asked.step) +
-           "): " + words(asked.question.text) + "</p><div class=\"room\">" + answer_room(asked.question) + "</div></div>\n";
+           "): " + words(asked.question.text) + "</p><div class=\"" + (asked.question.kind == AnswerKind::table ? "table-room" : "room") +
+           "\">" + answer_room(asked.question) + "</div></div>\n";
 }
 
-std::string figure(const std::string& picture, double height_mm, const std::string& caption) {
+// The picture's height in the page when it is at most `width_mm` wide and `height_mm` tall.
+double picture_height(const Worksheet& sheet, const std::string& picture, double width_mm, double height_mm) {
+    const auto found = sheet.pictures.find(picture);
+    if (found == sheet.pictures.end()) return height_mm;
+    const double aspect = double(found->second.height) / found->second.width;
+    return std::min(height_mm, width_mm * aspect);
+}
+
+std::string figure(const Worksheet& sheet, const std::string& picture, double height_mm, const std::string& caption) {
+    const auto found = sheet.pictures.find(picture);
+    const double width_mm = found == sheet.pictures.end() ? height_mm * 4 / 3 : height_mm * found->second.width / found->second.height;
     return "<figure><img src=\"" + escape_html(picture) + "\" alt=\"" + escape_html(caption) + "\" style=\"width: " +
-           millimetres(height_mm * 4 / 3) + "; height: " + millimetres(height_mm) + "\"><figcaption>" + escape_html(caption) +
+           millimetres(width_mm) + "; height: " + millimetres(height_mm) + "\"><figcaption>" + escape_html(caption) +
            "</figcaption></figure>\n";
 }
 
 std::string footer(const Worksheet& sheet, int page, int pages) {
     return "<footer>" + escape_html(sheet.program) + ", " + escape_html(sheet_seed_words(sheet)) + " &middot; page " + number(page) +
            " of " + number(pages) + " &middot; made again by: <code>" + escape_html(sheet.command) + "</code></footer>\n";
-}
-
-// Line `line` of the algorithm without its indent, for the key's list of the lines a step
-// carried out.
-std::string algorithm_line(const Worksheet& sheet, int line) {
-    if (line < 1 || line > static_cast<int>(sheet.algorithm.lines.size())) return "";
-    const std::string& text = sheet.algorithm.lines[static_cast<std::size_t>(line - 1)];
-    const std::size_t indent = text.find_first_not_of(' ');
-    return indent == std::string::npos ? "" : text.substr(indent);
 }
 
 // How the algorithm works and the neighbour lists the search tries in order: what a student needs
@@ -252,16 +262,17 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
                                                                   : ", for question " + number(index + 1));
             // Where the page has room for the picture somewhat smaller, it stays on this page.
             // (A millimetre to spare: the sum of the estimates must not come out a hair over the page.)
+            const double full = picture_height(sheet, run.picture, page_width_mm, picture_mm);
             const double room = content_height_mm - pages.used - caption_mm - 2 - first_question - 1;
-            double picture_height = picture_mm;
-            if (!pages.fits(picture_mm + caption_mm + 2 + first_question)) {
-                if (pages.fits(smallest_picture_mm + caption_mm + 2 + first_question)) {
-                    picture_height = std::min(picture_mm, room);
+            double height = full;
+            if (!pages.fits(full + caption_mm + 2 + first_question)) {
+                if (pages.fits(full * 0.75 + caption_mm + 2 + first_question)) {
+                    height = std::min(full, room);
                 } else {
                     pages.open();
                 }
             }
-            pages.add(figure(run.picture, picture_height, caption), picture_height + caption_mm + 2);
+            pages.add(figure(sheet, run.picture, height, caption), height + caption_mm + 2);
             picture_page = pages.current();
         }
         for (const SheetQuestion& asked : run.questions) {
@@ -287,39 +298,61 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
                               sheet_seed_words(sheet) + ") that shows it.";
     pages.add("<h2>Answer key</h2>\n<p>" + escape_html(intro) + "</p>\n", 6.5 + 2 + lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5 + 2);
     lay_out_algorithm(sheet, pages);
+    // One row a question: its number, the question with its answer and why, and the numbers of
+    // the lines its step carried out, which the algorithm above says.
+    const bool with_lines = !sheet.algorithm.lines.empty();
+    const std::string table_head = std::string("<table class=\"key\"><tr><th>No.</th><th>Question, answer and why</th><th>") +
+                                   (with_lines ? "Lines carried out" : "") + "</th></tr>";
+    const double head_height = line_10pt_mm + 2;
+    std::string table;
     int index = 0;
     for (const SheetRun& run : sheet.runs) {
         for (const SheetQuestion& asked : run.questions) {
             ++index;
             const Question& question = asked.question;
             const std::string answer = question.answered ? answer_text(question) : "(the program gave no answer)";
-            const std::string asked_words = "Question " + number(index) + " (before " + step_words(sheet, asked.step) +
-                                            "): " + question.text;
-            std::string html = "<div class=\"entry\"><div class=\"words\"><p>" + words(asked_words) +
-                               "</p><p class=\"answer\"><b>Answer: " + escape_html(answer) + "</b></p><p>" +
-                               words(question.reason) + "</p>";
-            double lines_height = 0;
-            if (!asked.lines.empty() && !sheet.algorithm.lines.empty()) {
-                html += "<p>The step carried out:</p><ol class=\"code key-lines\">";
-                lines_height += line_10pt_mm + 1.5 + 1.5;
-                for (const int line : asked.lines) {
-                    html += "<li value=\"" + number(line) + "\">" + escape_html(algorithm_line(sheet, line)) + "</li>";
-                    lines_height += lines_of(algorithm_line(sheet, line), chars_10pt_key - 6) * line_10pt_mm;
-                }
-                html += "</ol>";
+            const std::string asked_words = "Before " + step_words(sheet, asked.step) + ": " + question.text;
+            std::string lines;
+            if (with_lines)
+                for (const int line : asked.lines)
+                    if (line >= 1 && line <= static_cast<int>(sheet.algorithm.lines.size()))
+                        lines += (lines.empty() ? "" : ", ") + number(line);
+            const std::string row = "<tr><td><b>" + number(index) + "</b></td><td><p>" + words(asked_words) +
+                                    "</p><p><b>Answer: " + escape_html(answer) + "</b></p><p>" + words(question.reason) +
+                                    "</p></td><td>" + escape_html(lines) + "</td></tr>\n";
+            const double height = (lines_of(asked_words, chars_10pt_key) + lines_of("Answer: " + answer, chars_10pt_key) +
+                                   lines_of(question.reason, chars_10pt_key)) * line_10pt_mm + 3;
+            if (!table.empty() && !pages.fits(height)) {
+                pages.add(table + "</table>\n", 0);
+                table.clear();
             }
-            html += "</div>";
-            if (!asked.answer_picture.empty())
-                html += figure(asked.answer_picture, key_picture_mm,
-                               "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
-                                   ", which answers question " + number(index));
-            html += "</div>\n";
-            const double text_height = (lines_of(asked_words, chars_10pt_key) + lines_of(answer, chars_10pt_key - 10) + 0.3 +
-                                  lines_of(question.reason, chars_10pt_key)) * line_10pt_mm + 3 * 1.5 + lines_height;
-            const double picture = asked.answer_picture.empty() ? 0 : key_picture_mm + caption_mm;
-            pages.add(html, std::max(text_height, picture) + 4);
+            if (table.empty()) {
+                if (!pages.fits(head_height + height)) pages.open();
+                table = table_head;
+                pages.used += head_height;
+            }
+            table += row;
+            pages.used += height;
         }
     }
+    if (!table.empty()) pages.add(table + "</table>\n", 3);
+    // The steps that answer them, two to a row.
+    index = 0;
+    std::string pair;
+    for (const SheetRun& run : sheet.runs)
+        for (const SheetQuestion& asked : run.questions) {
+            ++index;
+            if (asked.answer_picture.empty()) continue;
+            const double height = picture_height(sheet, asked.answer_picture, key_picture_width_mm, key_picture_mm);
+            pair += figure(sheet, asked.answer_picture, height,
+                           "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
+                               ", which answers question " + number(index));
+            if (pair.find("</figure>") != pair.rfind("</figure>")) {
+                pages.add("<div class=\"pair\">" + pair + "</div>\n", key_picture_mm + caption_mm + 4);
+                pair.clear();
+            }
+        }
+    if (!pair.empty()) pages.add("<div class=\"pair\">" + pair + "</div>\n", key_picture_mm + caption_mm + 4);
 }
 
 std::string answers_list(const Worksheet& sheet) {

@@ -3,8 +3,10 @@
 // so that both papers print the same pages.
 #pragma once
 
+#include "cropped_picture.h"
 #include "narration.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,7 @@ struct Worksheet {
     std::vector<StateItem> lists;  // the neighbour lists the steps showed, each once
     std::string command;      // the command line that makes this sheet again
     std::vector<SheetRun> runs;
+    std::map<std::string, CroppedPicture> pictures;  // every picture named above, by its file name
 };
 
 enum class Paper { any, a4, letter };

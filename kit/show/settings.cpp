@@ -47,7 +47,7 @@ void print_usage(std::FILE* out, const ProgramInfo& program) {
     std::fprintf(out, "  --gif FILE    no window: write the whole show as an animated GIF\n");
     std::fprintf(out, "  --worksheet DIR\n"
                       "                no window: write a printable worksheet of the questions, with\n"
-                      "                its answer key, as DIR/worksheet.html and, with chromium, as\n"
+                      "                its answer key, as DIR/worksheet.html and as the PDFs\n"
                       "                DIR/worksheet-a4.pdf and DIR/worksheet-letter.pdf\n");
     if (program.graph.accepted) {
         std::fprintf(out, "  --graph FILE  run on the %s in FILE: a line 'vertex V X Y' for each vertex\n"
