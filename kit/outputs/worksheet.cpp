@@ -190,6 +190,7 @@ bool finish(std::string& why) {
     sheet.step_count = show->step_count;
     if (show->legend != nullptr) sheet.legend = *show->legend;
     if (show->algorithm != nullptr) sheet.algorithm = *show->algorithm;
+    if (show->places != nullptr) sheet.places = *show->places;
     sheet.command = remaking_command();
     const WorksheetPage page = worksheet_page(sheet, Paper::any);
     if (!write_page("worksheet.html", page.html, why) || !write_page("answers.html", answers_page(sheet, Paper::any), why))

@@ -8,6 +8,7 @@
 #include "pages/page_files.h"
 #include "questions.h"
 #include "suite_files.h"
+#include "vertex_key.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -187,6 +188,35 @@ std::string footer(const Worksheet& sheet, int page, int pages) {
            " of " + number(pages) + " &middot; made again by: <code>" + escape_html(sheet.command) + "</code></footer>\n";
 }
 
+// The graph small and plain, each vertex a ring around its number, where the pictures place it:
+// drawn as SVG, so that it prints as sharp as the text.
+void lay_out_vertex_key(const Worksheet& sheet, Pages& pages) {
+    const VertexKey key = vertex_key(sheet.places, page_width_mm * 0.6, 56, 2.6);
+    if (key.width <= 0) return;
+    const std::string intro = "Vertex numbers, each where the pictures draw its vertex: for a number that a disc or a band "
+                              "half covers, or that is hard to read in grey.";
+    char size[96];
+    std::snprintf(size, sizeof size, "width=\"%.1fmm\" height=\"%.1fmm\" viewBox=\"0 0 %.2f %.2f\"", key.width, key.height,
+                  key.width, key.height);
+    std::string svg = "<p><b>Vertex numbers</b>" + intro.substr(std::string("Vertex numbers").size()) + "</p>\n<svg class=\"vertex-key\" role=\"img\" aria-label=\"" +
+                      std::string("The graph's vertices by number, where the pictures draw them") + "\" " + size + ">";
+    char part[320];
+    for (const auto& [u, v] : sheet.places.edges) {
+        std::snprintf(part, sizeof part, "<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" stroke=\"#737373\" stroke-width=\"0.2\"/>",
+                      key.x[std::size_t(u)], key.y[std::size_t(u)], key.x[std::size_t(v)], key.y[std::size_t(v)]);
+        svg += part;
+    }
+    for (std::size_t v = 0; v < key.x.size(); ++v) {
+        std::snprintf(part, sizeof part,
+                      "<circle cx=\"%.2f\" cy=\"%.2f\" r=\"%.2f\" fill=\"#fff\" stroke=\"#000\" stroke-width=\"0.28\"/>"
+                      "<text x=\"%.2f\" y=\"%.2f\" font-size=\"2.8\" font-weight=\"bold\" text-anchor=\"middle\" "
+                      "dominant-baseline=\"central\">%zu</text>",
+                      key.x[v], key.y[v], key.ring, key.x[v], key.y[v], v);
+        svg += part;
+    }
+    pages.add(svg + "</svg>\n", lines_of(intro, chars_11pt_full) * line_11pt_mm + 1.5 + key.height + 3);
+}
+
 // How the algorithm works and the neighbour lists the search tries in order: what a student needs
 // to answer the questions, before the first of them.
 void lay_out_how_and_lists(const Worksheet& sheet, Pages& pages) {
@@ -206,6 +236,7 @@ void lay_out_how_and_lists(const Worksheet& sheet, Pages& pages) {
         const double rows = static_cast<double>((lists.rows.size() + 2) / 3);
         pages.add(html + "</ul>\n", line_11pt_mm + 1.5 + rows * line_10pt_mm + 3);
     }
+    lay_out_vertex_key(sheet, pages);
 }
 
 // The algorithm's numbered lines, at the head of the key, whose answers name them.

@@ -32,6 +32,7 @@ struct Worksheet {
     std::vector<std::string> legend;
     Algorithm algorithm;      // how it works, and its lines
     std::vector<StateItem> lists;  // the neighbour lists the steps showed, each once
+    GraphPlaces places;            // where the graph's vertices stand, for the key of their numbers
     std::string command;      // the command line that makes this sheet again
     std::vector<SheetRun> runs;
     std::map<std::string, CroppedPicture> pictures;  // every picture named above, by its file name

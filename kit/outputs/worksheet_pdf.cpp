@@ -6,6 +6,7 @@
 
 #include "files.h"
 #include "questions.h"
+#include "vertex_key.h"
 
 #include <cairo-pdf.h>
 #include <fontconfig/fontconfig.h>
@@ -219,6 +220,42 @@ double scale_into(const CroppedPicture& picture, double width, double height) {
 
 // ---- The questions' pages ----
 
+// The graph small and plain, each vertex a ring around its number, where the pictures place it.
+void lay_out_vertex_key(const Worksheet& sheet, Pages& pages) {
+    const VertexKey key = vertex_key(sheet.places, box_width * 0.6, 160, 7.5);
+    if (key.width <= 0) return;
+    paragraph(pages,
+              bold("Vertex numbers") + words(", each where the pictures draw its vertex: for a number that a disc or a "
+                                             "band half covers, or that is hard to read in grey."),
+              body, 0, box_width, 3);
+    const double top = pages.place(key.height + gap), left = 8;
+    for (const auto& [u, v] : sheet.places.edges) {
+        const double x0 = left + key.x[u], y0 = top + key.y[u], x1 = left + key.x[v], y1 = top + key.y[v];
+        pages.draw([=](cairo_t* cr) {
+            cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
+            cairo_set_line_width(cr, 0.6);
+            cairo_move_to(cr, x0, y0);
+            cairo_line_to(cr, x1, y1);
+            cairo_stroke(cr);
+            cairo_set_source_rgb(cr, 0, 0, 0);
+        });
+    }
+    for (std::size_t v = 0; v < key.x.size(); ++v) {
+        const double cx = left + key.x[v], cy = top + key.y[v], ring = key.ring;
+        pages.draw([=](cairo_t* cr) {
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, cx, cy, ring, 0, 2 * G_PI);
+            cairo_set_source_rgb(cr, 1, 1, 1);
+            cairo_fill_preserve(cr);
+            cairo_set_source_rgb(cr, 0, 0, 0);
+            cairo_set_line_width(cr, 0.8);
+            cairo_stroke(cr);
+        });
+        const Layout label = text(pages, bold(number(static_cast<int>(v))), small, 40);
+        pages.draw(show(label, cx - width_of(label) / 2, cy - height_of(label) / 2));
+    }
+}
+
 void lay_out_opening(const Worksheet& sheet, Pages& pages) {
     paragraph(pages, words(sheet.program + ": worksheet"), heading, 0, box_width, 8);
     {
@@ -270,6 +307,7 @@ void lay_out_opening(const Worksheet& sheet, Pages& pages) {
         }
         pages.y += gap;
     }
+    lay_out_vertex_key(sheet, pages);
 }
 
 // The empty table of a question of kind `table`: its widths, and how many bands of columns it
@@ -483,8 +521,9 @@ KeyRow key_row(Pages& pages, const Worksheet& sheet, int index, const SheetQuest
 void lay_out_key_head(Pages& pages, bool with_lines) {
     const Layout numbers = text(pages, bold("No."), small, number_column),
                  asked = text(pages, bold("Question, answer and why"), small, words_column),
-                 lines = text(pages, bold(with_lines ? "Lines carried out" : ""), small, lines_column);
-    const double top = pages.place(height_of(asked) + 2 * cell_padding);
+                 lines = text(pages, bold(with_lines ? "Lines carried out" : ""), small, lines_column - 2 * cell_padding);
+    // A heading that wraps makes the row taller, never runs into the first answer.
+    const double top = pages.place(std::max(height_of(asked), height_of(lines)) + 2 * cell_padding);
     pages.draw(show(numbers, 0, top + cell_padding));
     pages.draw(show(asked, number_column + cell_padding, top + cell_padding));
     pages.draw(show(lines, number_column + words_column + cell_padding, top + cell_padding));
