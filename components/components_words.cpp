@@ -7,6 +7,7 @@
 #include "kit.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace depth_first;
 
@@ -77,6 +78,155 @@ void describe_unsorted(int v, char* text, int size) {
 void name_range(int first, int last, char* text, int size) {
     text[0] = '\0';
     for (int w = first, used = 0; w < last; ++w) used = join_words(text, size, used, w - first, last - first, w);
+}
+
+// ---- Questions for --predict ----
+// The components the searches will find, worked out before the first one starts: the same outer
+// loop over the same lists, so that the opening questions can be answered from the first picture.
+int expected[max_vertices];  // 1, 2, ... in the order the outer loop starts them
+int expected_count;
+bool search_question_asked;  // one question about where a search goes, in the first search
+
+void reach(int v, int k) {
+    expected[v] = k;
+    for (int j = 0; j < degree_of(v); ++j)
+        if (expected[neighbour(v, j)] == 0) reach(neighbour(v, j), k);
+}
+
+void expect_components() {
+    expected_count = 0;
+    for (int v = 0; v < vertex_count(); ++v) expected[v] = 0;
+    for (int v = 0; v < vertex_count(); ++v)
+        if (expected[v] == 0) reach(v, ++expected_count);
+}
+
+int expected_size(int k) {
+    int size = 0;
+    for (int v = 0; v < vertex_count(); ++v) size += expected[v] == k;
+    return size;
+}
+
+// "{0, 1, 2}": the vertices of expected component k.
+void name_set(int k, char* text, int size) {
+    int used = std::snprintf(text, static_cast<std::size_t>(size), "{");
+    for (int v = 0, i = 0; v < vertex_count() && used < size; ++v)
+        if (expected[v] == k) used += std::snprintf(text + used, static_cast<std::size_t>(size - used), "%s%d", i++ ? ", " : "", v);
+    if (used < size) std::snprintf(text + used, static_cast<std::size_t>(size - used), "}");
+}
+
+// Lines of the picture, listed at one end or both: a path may use either.
+bool joined_by_line(int v, int w) { return lists(v, w) || lists(w, v); }
+
+// Shortest paths along the lines from `from`: distance (-1 unreached) and the vertex before.
+void paths_from(int from, int* distance, int* before) {
+    int queue[max_vertices], head = 0, tail = 0;
+    for (int v = 0; v < vertex_count(); ++v) distance[v] = -1;
+    distance[from] = 0;
+    before[from] = none;
+    queue[tail++] = from;
+    while (head < tail) {
+        const int v = queue[head++];
+        for (int w = 0; w < vertex_count(); ++w)
+            if (distance[w] < 0 && joined_by_line(v, w)) {
+                distance[w] = distance[v] + 1;
+                before[w] = v;
+                queue[tail++] = w;
+            }
+    }
+}
+
+// "are u and v in one component?": two vertices of the largest component, as far apart along its
+// lines as it goes, for a yes; and the far one beside the vertex of another component nearest to it
+// in number, for a no. Asked in an order the graph chooses, so that neither answer always comes first.
+void ask_same_component_pair() {
+    if (expected_count < 2) return;
+    int largest = 1;
+    for (int k = 2; k <= expected_count; ++k)
+        if (expected_size(k) > expected_size(largest)) largest = k;
+    if (expected_size(largest) < 2) return;
+    int first_end = 0;
+    while (expected[first_end] != largest) ++first_end;
+    int distance[max_vertices], before[max_vertices];
+    paths_from(first_end, distance, before);
+    int far_end = first_end;
+    for (int v = 0; v < vertex_count(); ++v)
+        if (expected[v] == largest && distance[v] >= distance[far_end]) far_end = v;
+    int other = none;
+    for (int v = 0; v < vertex_count(); ++v)
+        if (expected[v] != largest && (other == none || std::abs(v - far_end) < std::abs(other - far_end))) other = v;
+
+    char path[8 * max_vertices] = "";
+    int used = 0;
+    for (int v = far_end; v != none && used < static_cast<int>(sizeof path); v = before[v])
+        used += std::snprintf(path + used, sizeof path - static_cast<std::size_t>(used), "%s%d", v == far_end ? "" : "-", v);
+    char mine[8 * max_vertices], theirs[8 * max_vertices];
+    name_set(largest, mine, sizeof mine);
+    name_set(expected[other], theirs, sizeof theirs);
+    const bool yes_first = (vertex_count() + edge_count_drawn()) % 2 == 0;
+    for (int turn = 0; turn < 2; ++turn) {
+        if ((turn == 0) == yes_first) {
+            ask(AnswerKind::yes_no, "Are vertices %d and %d in one connected component?", far_end, first_end);
+            answer(answers::yes, "Yes: the path %s joins %d and %d along the lines of the graph, so one search "
+                                 "reaches both; their component is %s.", path, far_end, first_end, mine);
+        } else {
+            ask(AnswerKind::yes_no, "Are vertices %d and %d in one connected component?", far_end, other);
+            answer(answers::no, "No: %d lies in %s and %d in %s, and no line joins a vertex of one set to a vertex "
+                                "of the other, so no path leads from %d to %d.", far_end, mine, other, theirs, far_end, other);
+        }
+    }
+}
+
+// Asked from the first picture, the graph and its lists before any search: the whole result of the
+// outer loop, worked out by hand.
+void ask_opening_questions() {
+    expect_components();
+    ask_same_component_pair();
+    char sets[16 * max_vertices] = "";
+    int used = 0;
+    for (int k = 1; k <= expected_count && used < static_cast<int>(sizeof sets); ++k) {
+        char set[8 * max_vertices];
+        name_set(k, set, sizeof set);
+        used += std::snprintf(sets + used, sizeof sets - static_cast<std::size_t>(used), "%s%s",
+                              k == 1 ? "" : k == expected_count ? " and " : ", ", set);
+    }
+    ask(AnswerKind::number, "How many connected components does the graph have?");
+    if (expected_count == 1)
+        answer(1, "The graph has 1 connected component, %s: the search from 0 reaches every vertex, so the outer "
+                  "loop starts no other search.", sets);
+    else
+        answer(expected_count, "The graph has %d connected components, %s: each set is joined by its own lines and "
+                               "no line leads from one set to another, so the outer loop starts %d searches.",
+               expected_count, sets, expected_count);
+    ask_table("component", "vertex", 0, vertex_count(),
+              "Fill in the component of each vertex: 1 for the vertices the search from 0 reaches, then 2, 3, ... "
+              "in the order the outer loop starts the searches.");
+    char starts[16 * max_vertices] = "";
+    used = 0;
+    for (int k = 2, v = 0; k <= expected_count; ++k) {
+        while (expected[v] != k) ++v;
+        char start[48];
+        std::snprintf(start, sizeof start, "component %d at vertex %d", k, v);
+        used = join_words(starts, sizeof starts, used, k - 2, expected_count - 1, start);
+    }
+    if (expected_count == 1)
+        answer_table(expected, vertex_count(), "Every vertex is in component 1: the search from 0 reaches them all.");
+    else
+        answer_table(expected, vertex_count(), "Component 1 is what the search from 0 reaches; each later component "
+                     "begins at the lowest-numbered vertex no earlier search reached (%s), and holds every vertex "
+                     "a path of lines leads to from there: %s.", starts, sets);
+}
+
+// Where a search goes from the top of the stack, asked once: at the first step where a
+// discovered neighbour other than the parent has to be passed over, so that the list must be read
+// with the discovered vertices in mind, not just taken first to last.
+// Only v's first move is asked, before any tree edge leaves it: a student reads v's list from the
+// start, as the search does on arriving there.
+bool passes_over_discovered(int v, int last) {
+    for (int w = 0; w < vertex_count(); ++w)
+        if (parent[w] == v) return false;
+    for (int j = 0; j < last; ++j)
+        if (neighbour(v, j) != parent[v]) return true;
+    return false;
 }
 
 // Asked before the step that starts a search at v, when an earlier search has finished: the start
@@ -170,7 +320,9 @@ void on_graph_drawn() {
 }
 
 void on_search_starts(int v, int k) {
-    if (k > 1) ask_next_start(v, k);
+    if (k == 1) ask_opening_questions();
+    // Asked once: a later start follows the same rule, and the opening table has named it already.
+    if (k == 2) ask_next_start(v, k);
     char passed[8 * max_vertices];
     name_range(outer_loop_next, v, passed, sizeof passed);
     explain("A new search starts at vertex %d (%s disc), which begins component %d.", v,
@@ -221,10 +373,23 @@ void on_discovered(int v, int k) {
 }
 
 // The tree edge is said in w's own step, the one that shows its line with w's disc.
-void on_tree_edge(int v, int w) { note_tree_edge(v, w); }
+void on_tree_edge(int v, int w) {
+    const int j = position_in_row(v, w, unsaid[v]);
+    if (!search_question_asked && passes_over_discovered(v, j)) {
+        search_question_asked = true;
+        ask_discovered_from(v);
+        answer_discovered_from(v, j);
+    }
+    note_tree_edge(v, w);
+}
 
 // Every neighbour but the parent was skipped or searched from v: none is undiscovered now.
 void on_finished(int v) {
+    if (!search_question_asked && parent[v] != none && passes_over_discovered(v, degree_of(v))) {
+        search_question_asked = true;
+        ask_discovered_from(v);
+        answer_goes_back_from(v, parent[v]);
+    }
     note_finished(v);
     const int k = component[v];
     if (parent[v] != none) {
@@ -271,13 +436,6 @@ void on_finished(int v) {
 }
 
 void on_search_over(int count) {
-    ask(AnswerKind::number, "Component %d is complete. How many connected components does the graph have?", count);
-    if (count == 1)
-        answer(count, "The graph has 1 connected component: every vertex was reached by the one search, from "
-                      "vertex 0, so no vertex is left to start another.");
-    else
-        answer(count, "The graph has %d connected components: every vertex was reached by one of the %d "
-                      "searches, so no vertex is left to start another.", count, count);
     explain("The count appears below the graph: %d connected component%s.", count, count == 1 ? "" : "s");
     char passed[8 * max_vertices];
     name_range(outer_loop_next, vertex_count(), passed, sizeof passed);

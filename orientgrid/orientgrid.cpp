@@ -95,6 +95,7 @@ int main(int argc, char* argv[]) {
 
     dfs_number[0] = 1;
     number_vertices(0);
+    ask_numbering_questions();
     draw_numbering();
     say_numbering();
     show();

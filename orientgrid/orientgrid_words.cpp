@@ -321,14 +321,88 @@ void say_numbering() {
     explain_parents();
 }
 
-// A tree edge whose child has the smaller vertex number, so that the answer comes from the tree
-// and not from the numbering of the grid; the first tree edge if there is none such.
+// The edges that are not tree edges, each once, from the larger discovery number to the smaller:
+// found from the numbering alone, before or after the tree edges are directed.
+int other_edges(int* from, int* to) {
+    int count = 0;
+    for (int i = 0; i < vertex_count; ++i)
+        for (int j = 0; j < vertex_count; ++j)
+            if (adjacency[i][j] != self && i != j && (adjacency[i][j] == arc || adjacency[j][i] == arc) &&
+                parent[j] != i && parent[i] != j && dfs_number[i] > dfs_number[j]) {
+                from[count] = i;
+                to[count] = j;
+                count += 1;
+            }
+    return count;
+}
+
+int edge_total() {
+    int count = 0;
+    for (int v = 0; v < vertex_count; ++v) count += degree[v];
+    return count / 2;
+}
+
+// The discovery order, as "0, 1, 2, 6 and 5".
+std::string discovery_sequence(int count) {
+    int visit_order[graph_max_vertices];
+    for (int i = 0; i < vertex_count; ++i) visit_order[dfs_number[i] - 1] = i;
+    return joined(visit_order, count);
+}
+
+// Asked from the bare graph and its lists: one vertex's discovery number (neither the first nor the
+// last, chosen by the graph) and, in an order the graph chooses, a tree edge and an edge that is not.
+void ask_numbering_questions() {
+    if (vertex_count < 3) return;
+    int visit_order[graph_max_vertices];
+    for (int i = 0; i < vertex_count; ++i) visit_order[dfs_number[i] - 1] = i;
+    const int number = 2 + edge_total() % (vertex_count - 2);
+    const int v = visit_order[number - 1];
+    ask(AnswerKind::number, "The search starts at vertex %d with number 1. What depth-first number does vertex %d get?",
+        root(), v);
+    answer(number, "Vertex %d gets number %d: going each time to the first unnumbered vertex on the current vertex's "
+                   "list, and back to the parent when there is none, the search numbers %s, so %d is number %d.",
+           v, number, discovery_sequence(number).c_str(), v, number);
+
+    int from[graph_max_vertices * graph_max_vertices], to[graph_max_vertices * graph_max_vertices];
+    const int others = other_edges(from, to);
+    if (others == 0) return;
+    // The back edge that climbs least looks most like a tree edge: its ends are numbered closest.
+    int back = 0;
+    for (int k = 1; k < others; ++k)
+        if (dfs_number[from[k]] - dfs_number[to[k]] < dfs_number[from[back]] - dfs_number[to[back]]) back = k;
+    const int child = visit_order[vertex_count / 2];
+    const int p = parent[child];
+    for (int turn = 0; turn < 2; ++turn) {
+        if ((turn == 0) == (edge_total() % 2 == 0)) {
+            const std::string edge = edge_text(child, p);
+            ask(AnswerKind::edge_kind, "Does the numbering search make edge %s a tree edge or a back edge?", edge.c_str());
+            answer(answers::tree_edge, "Edge %s is a tree edge: %d is still unnumbered when the search, at %d (number %d), "
+                                       "comes to it on %d's list (%s), so the search goes down to %d and numbers it %d.",
+                   edge.c_str(), child, p, dfs_number[p], p, list_text(p).c_str(), child, dfs_number[child]);
+        } else {
+            const int u = from[back], w = to[back];
+            const std::string edge = edge_text(u, w);
+            ask(AnswerKind::edge_kind, "Does the numbering search make edge %s a tree edge or a back edge?", edge.c_str());
+            answer(answers::back_edge, "Edge %s is a back edge: %d (number %d) is an ancestor of %d (number %d) but not "
+                                       "its parent, so when the search at %d comes to %d on %d's list (%s), %d is "
+                                       "numbered already and the search does not go along the edge.", edge.c_str(), w,
+                   dfs_number[w], u, dfs_number[u], u, w, u, list_text(u).c_str(), w);
+        }
+    }
+}
+
+// A tree edge, chosen by the graph among those whose child has the smaller vertex number and those
+// whose child has the larger, so that the answer is not always the larger or the smaller number.
 void ask_tree_edge_direction() {
-    int child = 0;
-    for (int i = 0; i < vertex_count && child == 0; ++i)
-        if (!is_root(i) && parent[i] > i) child = i;
-    for (int i = 0; i < vertex_count && child == 0; ++i)
-        if (!is_root(i)) child = i;
+    int lower_child = -1, higher_child = -1;
+    for (int i = 0; i < vertex_count; ++i) {
+        if (is_root(i)) continue;
+        if (parent[i] > i && lower_child < 0) lower_child = i;
+        if (parent[i] < i) higher_child = i;
+    }
+    int child = edge_total() % 2 == 1 ? lower_child : higher_child;
+    if (child < 0) child = lower_child < 0 ? higher_child : lower_child;
+    if (child < 0) return;
     const int p = parent[child];
     const std::string edge = edge_text(child, p);
     ask(AnswerKind::vertex, "Which vertex will the arrow on edge %s point to?", edge.c_str());
@@ -353,20 +427,49 @@ void say_tree_arcs() {
     explain_count("tree edges directed", tree_count);
 }
 
-// The back edge that climbs furthest, from the larger discovery number to the smaller.
+// The back edge that climbs furthest among those whose ancestor has the larger vertex number (so
+// that the answer is not the smaller number by habit), then a yes/no pair on two other back edges:
+// one asked the way it will point, one the other way, in an order the graph chooses.
 void ask_back_edge_direction() {
-    int from = -1, to = -1;
-    for (int i = 0; i < vertex_count; ++i)
-        for (int j = 0; j < vertex_count; ++j)
-            if (adjacency[i][j] == arc && parent[j] != i && dfs_number[i] > dfs_number[j] &&
-                (from < 0 || dfs_number[i] - dfs_number[j] > dfs_number[from] - dfs_number[to]))
-                from = i, to = j;
-    if (from < 0) return;  // a tree has no other edges
-    const std::string edge = edge_text(from, to);
-    ask(AnswerKind::vertex, "Which vertex will the arrow on edge %s point to?", edge.c_str());
-    answer(to, "Edge %s is a back edge: %d (discovery number %d) is an ancestor of %d (number %d), and a back edge is "
-               "directed from the larger discovery number to the smaller, up to the ancestor: the arrow points to %d.",
-           edge.c_str(), to, dfs_number[to], from, dfs_number[from], to);
+    int from[graph_max_vertices * graph_max_vertices], to[graph_max_vertices * graph_max_vertices];
+    const int others = other_edges(from, to);
+    if (others == 0) return;  // a tree has no other edges
+    int chosen = -1;
+    for (int pass = 0; pass < 2 && chosen < 0; ++pass)
+        for (int k = 0; k < others; ++k)
+            if ((pass == 1 || to[k] > from[k]) &&
+                (chosen < 0 || dfs_number[from[k]] - dfs_number[to[k]] > dfs_number[from[chosen]] - dfs_number[to[chosen]]))
+                chosen = k;
+    {
+        const std::string edge = edge_text(from[chosen], to[chosen]);
+        ask(AnswerKind::vertex, "Which vertex will the arrow on edge %s point to?", edge.c_str());
+        answer(to[chosen], "Edge %s is a back edge: %d (discovery number %d) is an ancestor of %d (number %d), and a "
+                           "back edge is directed from the larger discovery number to the smaller, up to the ancestor: "
+                           "the arrow points to %d.", edge.c_str(), to[chosen], dfs_number[to[chosen]], from[chosen],
+               dfs_number[from[chosen]], to[chosen]);
+    }
+    if (others < 3) return;
+    // Two back edges other than the one just asked, a third of the way round the list apart.
+    const int first = (chosen + 1 + edge_total() % (others - 1)) % others;
+    int second = (first + 1 + others / 3) % others;
+    if (second == chosen) second = (second + 1) % others;
+    if (second == first) return;
+    const bool yes_first = (others + vertex_count) % 2 == 0;
+    for (int turn = 0; turn < 2; ++turn) {
+        const bool yes = (turn == 0) == yes_first;
+        const int k = yes ? first : second;
+        const int tail = yes ? from[k] : to[k], head = yes ? to[k] : from[k];
+        ask(AnswerKind::yes_no, "Will the arrow on back edge %s point from %d to %d?", edge_text(tail, head).c_str(),
+            tail, head);
+        if (yes)
+            answer(answers::yes, "Yes: %d has discovery number %d and %d has %d, and a back edge points from the larger "
+                                 "number to the smaller, up to the ancestor: %s.", tail, dfs_number[tail], head,
+                   dfs_number[head], arc_text(tail, head).c_str());
+        else
+            answer(answers::no, "No: %d has discovery number %d and %d has %d, and a back edge points from the larger "
+                                "number to the smaller, up to the ancestor: %s, from %d to %d.", tail, dfs_number[tail],
+                   head, dfs_number[head], arc_text(head, tail).c_str(), head, tail);
+    }
 }
 
 void said_back_arc(int from, int to) {

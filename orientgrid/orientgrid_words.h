@@ -4,6 +4,8 @@
 
 void give_orientgrid_legend();
 void say_grid();
+// Asked once the numbering search has run, before its numbers are shown.
+void ask_numbering_questions();
 // Once the numbering search has run and its numbers and tree are drawn.
 void say_numbering();
 // Asked before the tree edges are directed.

@@ -109,7 +109,7 @@ int main(int argc, char* argv[]) {
             component_number += 1;
         }
     }
-    ask_first_component();
+    ask_second_pass_questions();
     say_second_pass();
     show();
 

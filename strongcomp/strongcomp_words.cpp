@@ -140,6 +140,12 @@ std::string vertex_set(const int* in_set) {
     return "{" + text + "}";
 }
 
+std::string vertex_set_of(const bool* in_set) {
+    int members[most_vertices];
+    for (int v = 0; v < vertices_in_use; ++v) members[v] = in_set[v];
+    return vertex_set(members);
+}
+
 std::string component_set(int n) {
     int members[most_vertices];
     for (int v = 0; v < vertices_in_use; ++v) members[v] = component_of[v] == n;
@@ -254,24 +260,169 @@ void answer_first_to_finish() {
                (arcs + (degree[first] == 1 ? " leads" : " lead")).c_str());
 }
 
-// The first tree of the second pass, from the vertex that finished last. Said once the second pass
-// has run, before its picture is shown.
-void answer_first_component() {
-    const int start = finish_order[0];
-    int members[most_vertices], in_first[most_vertices], count = 0;
-    for (int v = 0; v < vertices_in_use; ++v) {
-        in_first[v] = component_of[v] == 1;
-        if (in_first[v]) members[count++] = v;
+// The vertices v reaches along the arcs, v among them.
+void reach_of(int v, bool* reached) {
+    for (int w = 0; w < vertices_in_use; ++w) reached[w] = false;
+    int stack[most_vertices], size = 0;
+    stack[size++] = v;
+    reached[v] = true;
+    while (size > 0) {
+        const int u = stack[--size];
+        for (int j = 0; j < degree[u]; ++j)
+            if (!reached[adjacency[u][j]]) {
+                reached[adjacency[u][j]] = true;
+                stack[size++] = adjacency[u][j];
+            }
     }
+}
+
+// A shortest path along the arcs from `from` to `to`, as "3->6->5"; "" when there is none.
+std::string arc_path(int from, int to) {
+    int before[most_vertices], queue[most_vertices], head = 0, tail = 0;
+    for (int v = 0; v < vertices_in_use; ++v) before[v] = -2;
+    before[from] = -1;
+    queue[tail++] = from;
+    while (head < tail) {
+        const int u = queue[head++];
+        for (int j = 0; j < degree[u]; ++j)
+            if (before[adjacency[u][j]] == -2) {
+                before[adjacency[u][j]] = u;
+                queue[tail++] = adjacency[u][j];
+            }
+    }
+    if (before[to] == -2) return "";
+    std::string path = std::to_string(to);
+    for (int v = before[to]; v != -1; v = before[v]) path = std::to_string(v) + "->" + path;
+    return path;
+}
+
+int component_size(int n) {
+    int size = 0;
+    for (int v = 0; v < vertices_in_use; ++v) size += component_of[v] == n;
+    return size;
+}
+
+// The first pass's finishing order, time 0 first, as "1, 4, 0, 5 and 6".
+std::string finishing_sequence() {
+    int finishing[most_vertices];
+    for (int k = 0; k < vertices_in_use; ++k) finishing[k] = finish_order[vertices_in_use - 1 - k];
+    return joined(finishing, vertices_in_use);
+}
+
+// A finishing time neither first nor last, chosen by the digraph, so that the answer is not always
+// the same number.
+void ask_finishing_time() {
+    if (vertices_in_use < 3) return;
+    int arc_count = 0;
+    for (int v = 0; v < vertices_in_use; ++v) arc_count += degree[v];
+    const int time = 1 + arc_count % (vertices_in_use - 2);
+    const int v = finish_order[vertices_in_use - 1 - time];
+    ask(AnswerKind::number, "What finishing time does the first pass give vertex %d?", v);
+    answer(time, "Vertex %d finishes at time %d: the first pass finishes %s (time 0 first, each vertex once every arc "
+                 "of its list has been tried), and %d is %s in that order, after %d other%s.", v, time,
+           finishing_sequence().c_str(), v, ordinal[time], time, time == 1 ? "" : "s");
+}
+
+// The last to finish is the start of the first pass's last tree: a start finishes after everything
+// below it, and the trees come one after another.
+void ask_last_to_finish() {
+    const int last = finish_order[0];
+    ask(AnswerKind::vertex, "Which vertex finishes last, with finishing time %d, so that the second pass starts there?",
+        vertices_in_use - 1);
+    int trees = 0;
+    for (int v = 0; v < vertices_in_use; ++v) trees += first_parent[v] == -1;
+    if (trees == 1)
+        answer(last, "Vertex 0 finishes last, at time %d: the pass starts at 0 and reaches every vertex from it, and the "
+                     "start of a tree finishes after every vertex below it.", vertices_in_use - 1);
+    else
+        answer(last, "Vertex %d finishes last, at time %d: the first pass's last tree starts at %d, the lowest-numbered "
+                     "vertex still unvisited after the earlier trees, and the start of a tree finishes after every "
+                     "vertex below it.", last, vertices_in_use - 1, last);
+}
+
+// The largest component, found latest on a tie, asked for from its highest-numbered vertex.
+void ask_component_of_vertex() {
+    const int found = component_number - 1;
+    int largest = 1;
+    for (int n = 2; n <= found; ++n)
+        if (component_size(n) >= component_size(largest)) largest = n;
+    int v = 0, start = -1;
+    for (int w = 0; w < vertices_in_use; ++w)
+        if (component_of[w] == largest) v = w;
+    for (int k = vertices_in_use - 1; k >= 0; --k)
+        if (component_of[finish_order[k]] == largest) start = finish_order[k];
+    int members[most_vertices], count = 0;
+    for (int w = 0; w < vertices_in_use; ++w)
+        if (component_of[w] == largest) members[count++] = w;
+    ask(AnswerKind::vertices, "Which vertices form the strongly connected component of vertex %d (%d among them)?",
+        v, v);
     std::string edges;
     append_tree_edges(edges, start, transposed, transposed_degree);
-    if (edges.empty())
-        answer_vertices(members, count, "Component 1 is {%d} alone: along the reversed arcs there is no arc out of %d, "
-                                        "so its tree holds nothing else.", start, start);
+    const std::string set = component_set(largest);
+    if (count == 1)
+        answer_vertices(members, count, "Vertex %d is alone in %s: when the second pass starts at %d, its reversed list "
+                                        "holds no unassigned vertex, so no other vertex reaches %d and is reached from it.",
+                        v, set.c_str(), v, v);
     else
-        answer_vertices(members, count, "Component 1 is %s: from %d the second pass follows the reversed arcs %s, and "
-                                        "no other reversed arc leads out of these vertices to an unvisited one.",
-                        vertex_set(in_first).c_str(), start, edges.c_str());
+        answer_vertices(members, count, "%s is vertex %d's component: the second pass starts it at %d, the unassigned "
+                                        "vertex that finished latest (time %d), and along the reversed arcs %s reaches "
+                                        "exactly these vertices, each of which reaches %d and is reached from it.",
+                        set.c_str(), v, start, finish_time[start], edges.c_str(), start);
+}
+
+void ask_component_count() {
+    const int found = component_number - 1;
+    std::string sets;
+    for (int n = 1; n <= found; ++n) {
+        const char* glue = n == 1 ? "" : n == found ? " and " : ", ";
+        sets += glue + component_set(n);
+    }
+    ask(AnswerKind::number, "How many strongly connected components does the digraph have?");
+    answer(found, "The digraph has %d strongly connected component%s, %s: the second pass, taking its starts in "
+                  "decreasing finishing time, grows one tree along the reversed arcs for each.", found,
+           found == 1 ? "" : "s", sets.c_str());
+}
+
+// One pair inside a component of two or more vertices (each reaches the other) and one pair that
+// an arc joins across two components (one reaches the other, but not back): asked in an order the
+// digraph chooses.
+void ask_same_component_pair() {
+    const int found = component_number - 1;
+    int shared = 0;
+    for (int n = 1; n <= found; ++n)
+        if (component_size(n) >= 2) shared = n;
+    int tail = -1, head = -1;
+    for (int v = 0; v < vertices_in_use; ++v)
+        for (int j = 0; j < degree[v]; ++j)
+            if (component_of[v] != component_of[adjacency[v][j]]) {
+                tail = v;
+                head = adjacency[v][j];
+            }
+    if (shared == 0 || tail < 0) return;
+    int low = -1, high = -1;
+    for (int v = 0; v < vertices_in_use; ++v)
+        if (component_of[v] == shared) {
+            if (low < 0) low = v;
+            high = v;
+        }
+    int arc_count = 0;
+    for (int v = 0; v < vertices_in_use; ++v) arc_count += degree[v];
+    const bool yes_first = arc_count % 2 == 1;
+    for (int turn = 0; turn < 2; ++turn) {
+        if ((turn == 0) == yes_first) {
+            ask(AnswerKind::yes_no, "Do vertices %d and %d lie in one strongly connected component?", low, high);
+            answer(answers::yes, "Yes: %d reaches %d along %s and %d reaches %d along %s, so both lie in %s.", low, high,
+                   arc_path(low, high).c_str(), high, low, arc_path(high, low).c_str(), component_set(shared).c_str());
+        } else {
+            bool reached[most_vertices];
+            reach_of(head, reached);
+            ask(AnswerKind::yes_no, "Do vertices %d and %d lie in one strongly connected component?", head, tail);
+            answer(answers::no, "No: %d reaches %d along the arc %s, but %d cannot reach %d: from %d the arcs lead only "
+                                "to %s. So %d lies in %s and %d in %s.", tail, head, arc_text(tail, head).c_str(), head,
+                   tail, head, vertex_set_of(reached).c_str(), head, component_set(component_of[head]).c_str(), tail,
+                   component_set(component_of[tail]).c_str());
+        }
+    }
 }
 
 void say_how_it_works() {
@@ -389,6 +540,8 @@ void ask_first_to_finish() {
     ask(AnswerKind::vertex, "The first pass starts at vertex 0. Which vertex finishes first, with finishing time 0? "
                             "(out-lists, tried in order: %s)", lists.c_str());
     answer_first_to_finish();
+    ask_finishing_time();
+    ask_last_to_finish();
 }
 
 void say_first_pass() {
@@ -465,10 +618,10 @@ void say_component_found(int start) {
     second_trees += text;
 }
 
-void ask_first_component() {
-    ask(AnswerKind::vertices, "The second pass starts at vertex %d, which finished last. Which vertices form the "
-                              "first component it finds?", finish_order[0]);
-    answer_first_component();
+void ask_second_pass_questions() {
+    ask_component_of_vertex();
+    ask_component_count();
+    ask_same_component_pair();
 }
 
 void say_second_pass() {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,18 +24,73 @@ const Recording& show() {
 
 const Picture& screen_no(int s) { return show().steps.at(s - 1); }
 
-// --predict: where the next search starts is the new colour's first disc, and the number of
-// components is the number of finishing colours in the last picture.
+// --predict: every answer against the discs of the pictures. The opening questions, asked from the
+// first picture where no vertex is coloured yet, must agree with the finishing colours of the last;
+// where the next search starts is the new colour's first disc.
 const Recording& predicted() {
     static const Recording recording = record("components", "--predict");
     return recording;
 }
 
+const RecordedQuestion& question_with(const std::vector<RecordedQuestion>& questions, const std::string& words) {
+    for (const RecordedQuestion& q : questions)
+        if (q.text.find(words) != std::string::npos) return q;
+    ADD_FAILURE() << "no question asks \"" << words << "\"";
+    return questions.at(0);
+}
+
+// The finishing colour of each vertex in the last picture, as a component number in the order the
+// colours first appear by vertex number: the outer loop's own numbering.
+std::vector<int> components_by_colour() {
+    std::vector<Rgb> colours;
+    std::vector<int> component;
+    for (int v = 0; v < 11; ++v) {
+        const Rgb c = predicted().steps.back().at(vx[v], vy[v]);
+        auto at = std::find(colours.begin(), colours.end(), c);
+        if (at == colours.end()) colours.push_back(c);
+        component.push_back(static_cast<int>(std::find(colours.begin(), colours.end(), c) - colours.begin()) + 1);
+    }
+    return component;
+}
+
+TEST(ComponentsPredict, TheOpeningQuestionsAgreeWithTheLastPictureAndTheFirstShowsNone) {
+    ASSERT_EQ(predicted().steps.size(), 24u);
+    const auto questions = recorded_questions(predicted());
+    ASSERT_EQ(questions.size(), 6u);
+    const std::vector<int> component = components_by_colour();
+    const int count = *std::max_element(component.begin(), component.end());
+
+    const RecordedQuestion& how_many = question_with(questions, "How many connected components");
+    EXPECT_EQ(how_many.step, 2);
+    EXPECT_EQ(how_many.answer, std::to_string(count));
+    const RecordedQuestion& table = question_with(questions, "component of each vertex");
+    EXPECT_EQ(table.step, 2);
+    std::string row;
+    for (int v = 0; v < 11; ++v) row += (v ? ", " : "") + std::to_string(component[v]);
+    EXPECT_EQ(table.answer, row);
+    // The picture they are asked from is the bare graph: every vertex a small black dot, no colour.
+    for (int v = 0; v < 11; ++v) EXPECT_EQ(predicted().steps.at(0).count_around(vx[v], vy[v], 2, black_rgb), 25) << v;
+
+    // One yes and one no about the same kind of pair, each as the colours have it.
+    int yes = 0, no = 0;
+    for (const RecordedQuestion& q : questions) {
+        int u = -1, w = -1;
+        if (std::sscanf(q.text.c_str(), "Are vertices %d and %d in one connected component?", &u, &w) != 2) continue;
+        EXPECT_EQ(q.step, 2);
+        EXPECT_EQ(q.answer, component[u] == component[w] ? "yes" : "no") << q.text;
+        (q.answer == "yes" ? yes : no) += 1;
+    }
+    EXPECT_EQ(yes, 1);
+    EXPECT_EQ(no, 1);
+    // The count is new in the last screen: the picture before it has no caption yet.
+    for (int y = 440; y < 500; ++y)
+        for (int x = 0; x < 800; ++x) ASSERT_EQ(predicted().steps.at(22).at(x, y), white_rgb);
+}
+
 TEST(ComponentsPredict, TheNextStartIsTheLowestVertexNoSearchHasReached) {
     ASSERT_EQ(predicted().steps.size(), 24u);
     const auto questions = recorded_questions(predicted());
-    ASSERT_EQ(questions.size(), 2u);
-    const RecordedQuestion& q = questions[0];
+    const RecordedQuestion& q = question_with(questions, "starts the next component");
     const int start = std::stoi(q.answer);
     const Picture& before = predicted().steps.at(q.step - 2);
     const Picture& after = predicted().steps.at(q.step - 1);
@@ -46,21 +102,6 @@ TEST(ComponentsPredict, TheNextStartIsTheLowestVertexNoSearchHasReached) {
     EXPECT_GT(after.count_around(vx[start], vy[start], 7, blue_rgb), 40);
     EXPECT_EQ(after.count(blue_rgb), after.count_around(vx[start], vy[start], 7, blue_rgb));
     EXPECT_NE(q.reason.find("begins component 2"), std::string::npos) << q.reason;
-}
-
-TEST(ComponentsPredict, TheCountIsTheNumberOfFinishingColours) {
-    ASSERT_EQ(predicted().steps.size(), 24u);
-    const auto questions = recorded_questions(predicted());
-    ASSERT_EQ(questions.size(), 2u);
-    std::vector<Rgb> colours;
-    for (int v = 0; v < 11; ++v) {
-        const Rgb c = predicted().steps.back().at(vx[v], vy[v]);
-        if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
-    }
-    EXPECT_EQ(questions[1].answer, std::to_string(colours.size()));
-    // The count is new in the last screen: the picture before it has no caption yet.
-    for (int y = 440; y < 500; ++y)
-        for (int x = 0; x < 800; ++x) ASSERT_EQ(predicted().steps.at(22).at(x, y), white_rgb);
 }
 
 }  // namespace

@@ -62,8 +62,10 @@ bool red_head(const Picture& p, int a, int b) {
     return p.at(x + 4 * dy, y - 4 * dx) == red_rgb && p.at(x - 4 * dy, y + 4 * dx) == red_rgb;
 }
 
-// --predict: one edge before each of the two orienting steps; the answer is the end that the red
-// head of that step points at.
+// --predict: before each orienting step, the end an arrow will point at (and, before the back
+// edges, a yes/no pair on which way two of them point), each against the red heads of the step it
+// comes before. The questions asked before the numbers are drawn are checked on many graphs by
+// tests/checks/orientgrid.js against a numbering search of its own.
 class OrientgridPredict : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { predicted = new Recording(record("orientgrid", "--predict")); }
@@ -72,30 +74,41 @@ protected:
 };
 Recording* OrientgridPredict::predicted = nullptr;
 
-TEST_F(OrientgridPredict, EachAnswerIsTheEndTheNewRedHeadPointsAt) {
+TEST_F(OrientgridPredict, EachArrowAnswerIsTheEndTheNewRedHeadPointsAt) {
     ASSERT_EQ(predicted->run.exit_status, 0) << predicted->run.err;
     ASSERT_EQ(predicted->steps.size(), 4u);
     const auto questions = recorded_questions(*predicted);
-    ASSERT_EQ(questions.size(), 2u);
-    for (std::size_t k = 0; k < questions.size(); ++k) {
-        const RecordedQuestion& q = questions[k];
-        EXPECT_EQ(q.step, static_cast<int>(k) + 3);
-        int a = -1, b = -1;
-        ASSERT_EQ(std::sscanf(q.text.c_str(), "Which vertex will the arrow on edge %d-%d point to?", &a, &b), 2) << q.text;
-        const int to = std::stoi(q.answer), from = to == a ? b : a;
-        ASSERT_TRUE(to == a || to == b) << q.answer << " is not an end of " << a << "-" << b;
+    ASSERT_EQ(questions.size(), 7u);
+    int arrows = 0, yes = 0, no = 0;
+    for (const RecordedQuestion& q : questions) {
+        int a = -1, b = -1, tail = -1, head = -1;
+        if (std::sscanf(q.text.c_str(), "Which vertex will the arrow on edge %d-%d point to?", &a, &b) == 2) {
+            const int to = std::stoi(q.answer), from = to == a ? b : a;
+            ASSERT_TRUE(to == a || to == b) << q.answer << " is not an end of " << a << "-" << b;
+            tail = from;
+            head = to;
+            // The first is a tree edge, the second one of the others.
+            EXPECT_EQ(q.step, arrows == 0 ? 3 : 4);
+            const auto& kind = arrows == 0 ? tree_edges : other_edges;
+            EXPECT_NE(std::find(kind.begin(), kind.end(), Edge{from, to}), kind.end()) << from << "->" << to;
+            arrows += 1;
+        } else if (std::sscanf(q.text.c_str(), "Will the arrow on back edge %d-%d point from %d to %d?", &a, &b, &tail,
+                               &head) == 4) {
+            EXPECT_EQ(q.step, 4);
+            if (q.answer == "no") std::swap(tail, head);
+            (q.answer == "yes" ? yes : no) += 1;
+        } else {
+            continue;
+        }
         const Picture& before = predicted->steps.at(q.step - 2);
         const Picture& after = predicted->steps.at(q.step - 1);
-        EXPECT_FALSE(red_head(before, from, to) || red_head(before, to, from)) << a << "-" << b << " directed too early";
-        EXPECT_TRUE(red_head(after, from, to)) << from << "->" << to;
-        EXPECT_FALSE(red_head(after, to, from)) << to << "->" << from;
-        // The first is a tree edge against the grid's numbering, the second one of the others.
-        const auto& kind = k == 0 ? tree_edges : other_edges;
-        EXPECT_NE(std::find(kind.begin(), kind.end(), Edge{from, to}), kind.end()) << from << "->" << to;
-        if (k == 0) {
-            EXPECT_LT(to, from) << "the child has the smaller vertex number";
-        }
+        EXPECT_FALSE(red_head(before, tail, head) || red_head(before, head, tail)) << q.text << " directed too early";
+        EXPECT_TRUE(red_head(after, tail, head)) << tail << "->" << head;
+        EXPECT_FALSE(red_head(after, head, tail)) << head << "->" << tail;
     }
+    EXPECT_EQ(arrows, 2);
+    EXPECT_EQ(yes, 1);
+    EXPECT_EQ(no, 1);
 }
 
 }  // namespace

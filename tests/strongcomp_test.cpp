@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <cstring>
@@ -125,7 +126,7 @@ Rgb middle(const Picture& p, int a, int b) {
     return p.at((centre(a).x + centre(b).x) / 2, (centre(a).y + centre(b).y) / 2);
 }
 
-// One question per pass, each answered by the pass's own picture.
+// The questions before each pass's picture, each answered by that picture.
 class StrongcompPredict : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { predicted = new Recording(record("strongcomp", "--predict")); }
@@ -138,7 +139,7 @@ Recording* StrongcompPredict::predicted = nullptr;
 TEST_F(StrongcompPredict, FirstToFinishEndsTheRedPathDownFromTheStart) {
     ASSERT_EQ(predicted->steps.size(), 6u) << predicted->run.err;
     const auto questions = recorded_questions(*predicted);
-    ASSERT_EQ(questions.size(), 2u);
+    ASSERT_EQ(questions.size(), 7u);
     const RecordedQuestion& q = questions[0];
     const int first = std::stoi(q.answer);
     EXPECT_EQ(expected_finish[first], 0);
@@ -166,20 +167,76 @@ TEST_F(StrongcompPredict, FirstToFinishEndsTheRedPathDownFromTheStart) {
         }
 }
 
-TEST_F(StrongcompPredict, FirstComponentIsTheVerticesInTheFirstColour) {
+// A finishing time and the last to finish, asked from the bare digraph, are the labels "(v t)" of
+// the first pass's picture: here against the pass run on its own.
+TEST_F(StrongcompPredict, FinishingTimesAskedAreThoseOfTheFirstPass) {
+    const auto questions = recorded_questions(*predicted);
+    ASSERT_EQ(questions.size(), 7u);
+    int asked = 0;
+    for (const RecordedQuestion& q : questions) {
+        int v = -1;
+        if (std::sscanf(q.text.c_str(), "What finishing time does the first pass give vertex %d?", &v) == 1) {
+            EXPECT_EQ(q.step, 2);
+            EXPECT_EQ(q.answer, std::to_string(expected_finish[v]));
+            EXPECT_NE(expected_finish[v], 0);
+            EXPECT_NE(expected_finish[v], vertex_count - 1);
+            asked += 1;
+        } else if (q.text.find("finishes last") != std::string::npos) {
+            EXPECT_EQ(q.step, 2);
+            EXPECT_EQ(q.answer, std::to_string(expected_order[0]));
+            asked += 1;
+        }
+    }
+    EXPECT_EQ(asked, 2);
+    for (int v = 0; v < vertex_count; ++v) EXPECT_EQ(predicted->steps.at(0).at(centre(v).x, centre(v).y), black_rgb) << v;
+}
+
+// The component questions are asked from the uncoloured reversed digraph; the second pass's colours
+// answer them: the set is the vertices in the asked vertex's colour, the count the colours, and the
+// pair shares a colour exactly when the answer is yes, one pair yes and one no.
+TEST_F(StrongcompPredict, ComponentQuestionsAreAnsweredByTheSecondPassColours) {
     ASSERT_EQ(predicted->steps.size(), 6u) << predicted->run.err;
     const auto questions = recorded_questions(*predicted);
-    ASSERT_EQ(questions.size(), 2u);
-    std::string red_vertices;
+    ASSERT_EQ(questions.size(), 7u);
+    const Picture& uncoloured = predicted->steps.at(2);
+    const Picture& coloured = predicted->steps.at(3);
+    std::vector<Rgb> colours;
     for (int v = 0; v < vertex_count; ++v) {
-        EXPECT_NE(predicted->steps.at(2).at(centre(v).x, centre(v).y), red_rgb) << v;
-        if (predicted->steps.at(3).at(centre(v).x, centre(v).y) == red_rgb)
-            red_vertices += (red_vertices.empty() ? "" : ", ") + std::to_string(v);
+        EXPECT_NE(uncoloured.at(centre(v).x, centre(v).y), red_rgb) << v;
+        const Rgb c = coloured.at(centre(v).x, centre(v).y);
+        if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
     }
-    EXPECT_EQ(questions[1].answer, red_vertices);
-    EXPECT_NE(questions[1].text.find("starts at vertex " + std::to_string(expected_order[0]) + ", which finished last"),
-              std::string::npos)
-        << questions[1].text;
+    auto same = [&](int u, int v) {
+        return coloured.at(centre(u).x, centre(u).y) == coloured.at(centre(v).x, centre(v).y);
+    };
+    int checked = 0, yes = 0, no = 0;
+    for (const RecordedQuestion& q : questions) {
+        int u = -1, w = -1;
+        if (std::sscanf(q.text.c_str(), "Which vertices form the strongly connected component of vertex %d", &u) == 1) {
+            std::vector<int> members;
+            for (int v = 0; v < vertex_count; ++v)
+                if (same(u, v)) members.push_back(v);
+            std::string said;
+            for (std::size_t i = 0; i < members.size(); ++i)
+                said += (i == 0 ? "" : i + 1 == members.size() ? " and " : ", ") + std::to_string(members[i]);
+            EXPECT_EQ(q.answer, said);
+            EXPECT_GE(members.size(), 2u);
+            checked += 1;
+        } else if (q.text.find("How many strongly connected components") != std::string::npos) {
+            EXPECT_EQ(q.answer, std::to_string(colours.size()));
+            checked += 1;
+        } else if (std::sscanf(q.text.c_str(), "Do vertices %d and %d lie in one strongly connected component?", &u, &w) == 2) {
+            EXPECT_EQ(q.answer, same(u, w) ? "yes" : "no") << q.text;
+            (q.answer == "yes" ? yes : no) += 1;
+            checked += 1;
+        } else {
+            continue;
+        }
+        EXPECT_EQ(q.step, 4) << q.text;
+    }
+    EXPECT_EQ(checked, 4);
+    EXPECT_EQ(yes, 1);
+    EXPECT_EQ(no, 1);
 }
 
 }  // namespace

@@ -36,4 +36,26 @@ module.exports = function (data, fail) {
   }
   if (count.value !== numberOfSet.size)
     fail("the count is " + count.value + ", the union of the listed edges leaves " + numberOfSet.size + " sets");
+
+  // The questions asked before the first search, against the same union: the count, the row of each
+  // vertex's component, and each "are u and v in one component?".
+  const questions = [];
+  data.steps.forEach((step) => (step.questions || []).forEach((question) => questions.push(question)));
+  let checked = 0;
+  questions.forEach((question) => {
+    const pair = /^Are vertices (\d+) and (\d+) in one connected component\?/.exec(question.text);
+    if (question.kind === "number" && /How many connected components/.test(question.text)) {
+      checked += 1;
+      if (question.answer[0] !== numberOfSet.size) fail("the count asked is answered " + question.answer[0] + ", the union gives " + numberOfSet.size);
+    } else if (question.kind === "table") {
+      checked += 1;
+      const row = lists.rows.map((_, v) => numberOfSet.get(find(v)));
+      if (JSON.stringify(question.answer) !== JSON.stringify(row)) fail("the component row asked is answered " + question.answer + ", the union gives " + row);
+    } else if (pair) {
+      checked += 1;
+      const same = find(Number(pair[1])) === find(Number(pair[2])) ? 1 : 0;
+      if (question.answer[0] !== same) fail(question.text + " is answered " + question.answer[0] + ", the union gives " + same);
+    }
+  });
+  if (numberOfSet.size > 1 && checked < 4) fail("only " + checked + " of the opening questions were checked");
 };

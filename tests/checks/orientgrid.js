@@ -62,4 +62,47 @@ module.exports = function (data, fail) {
       fail("edge " + key(v, w) + " is directed " + v + "->" + w + ", from discovery number " + number[v] + " to " + number[w]);
     }
   }));
+
+  // The questions, against a numbering search of the check's own over the lists (recursive, from
+  // vertex 0) and against the arcs of the last step.
+  const ownNumber = lists.rows.map(() => 0);
+  const ownParent = lists.rows.map(() => -1);
+  let next = 1;
+  const visit = (v) => {
+    ownNumber[v] = next++;
+    lists.rows[v].forEach((w) => {
+      if (!ownNumber[w]) {
+        ownParent[w] = v;
+        visit(w);
+      }
+    });
+  };
+  visit(0);
+  let checked = 0;
+  data.steps.forEach((step) => (step.questions || []).forEach((question) => {
+    const numberOf = /What depth-first number does vertex (\d+) get\?/.exec(question.text);
+    const kindOf = /make edge (\d+)-(\d+) a tree edge or a back edge\?/.exec(question.text);
+    const pointTo = /arrow on edge (\d+)-(\d+) point to\?/.exec(question.text);
+    const pointFrom = /arrow on back edge (\d+)-(\d+) point from (\d+) to (\d+)\?/.exec(question.text);
+    if (numberOf) {
+      const v = Number(numberOf[1]);
+      if (question.answer[0] !== ownNumber[v]) fail("vertex " + v + "'s number is answered " + question.answer[0] + ", the search gives " + ownNumber[v]);
+    } else if (kindOf) {
+      const a = Number(kindOf[1]), b = Number(kindOf[2]);
+      const tree = ownParent[a] === b || ownParent[b] === a ? 0 : 1;
+      if (question.answer[0] !== tree) fail("edge " + a + "-" + b + " is answered " + question.answer[0] + ", the search makes it " + (tree ? "a back edge" : "a tree edge"));
+    } else if (pointTo) {
+      const arc = directed.get(key(Number(pointTo[1]), Number(pointTo[2])));
+      if (!arc || Number(arc.split("->")[1]) !== question.answer[0]) fail(question.text + " is answered " + question.answer[0] + ", the arcs have " + arc);
+    } else if (pointFrom) {
+      const arc = directed.get(key(Number(pointFrom[1]), Number(pointFrom[2])));
+      const said = arc === pointFrom[3] + "->" + pointFrom[4] ? 1 : 0;
+      if (question.answer[0] !== said) fail(question.text + " is answered " + question.answer[0] + ", the arcs have " + arc);
+    } else {
+      return;
+    }
+    checked += 1;
+  }));
+  const asked = data.steps.some((step) => (step.questions || []).length > 0);
+  if (asked && checked < 3) fail("only " + checked + " questions were checked");
 };

@@ -50,4 +50,30 @@ module.exports = function (data, fail) {
   items("strongly connected components").forEach((count) => {
     if (count.value !== mutualClasses.size) fail("strongcomp: says " + count.value + " components, mutual reachability gives " + mutualClasses.size);
   });
+
+  // The component questions, against mutual reachability: a vertex's component, the count, and
+  // whether two vertices share one.
+  const mutual = (u, v) => reach[u][v] && reach[v][u];
+  let checked = 0;
+  data.steps.forEach((step) => (step.questions || []).forEach((question) => {
+    const of = /component of vertex (\d+)/.exec(question.text);
+    const pair = /^Do vertices (\d+) and (\d+) lie in one strongly connected component\?/.exec(question.text);
+    if (question.kind === "vertices" && of) {
+      checked += 1;
+      const u = Number(of[1]);
+      const members = rows.map((_, v) => v).filter((v) => mutual(u, v));
+      if (JSON.stringify(question.answer) !== JSON.stringify(members))
+        fail("strongcomp: the component of " + u + " is answered " + question.answer + ", mutual reachability gives " + members);
+    } else if (question.kind === "number" && /How many strongly connected components/.test(question.text)) {
+      checked += 1;
+      if (question.answer[0] !== mutualClasses.size)
+        fail("strongcomp: the count asked is answered " + question.answer[0] + ", mutual reachability gives " + mutualClasses.size);
+    } else if (pair) {
+      checked += 1;
+      const same = mutual(Number(pair[1]), Number(pair[2])) ? 1 : 0;
+      if (question.answer[0] !== same) fail("strongcomp: " + question.text + " is answered " + question.answer[0] + ", mutual reachability gives " + same);
+    }
+  }));
+  const asked = data.steps.some((step) => (step.questions || []).length > 0);
+  if (asked && checked < 2) fail("strongcomp: only " + checked + " component questions were checked");
 };
