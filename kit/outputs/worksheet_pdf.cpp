@@ -521,7 +521,7 @@ KeyRow key_row(Pages& pages, const Worksheet& sheet, int index, const SheetQuest
 void lay_out_key_head(Pages& pages, bool with_lines) {
     const Layout numbers = text(pages, bold("No."), small, number_column),
                  asked = text(pages, bold("Question, answer and why"), small, words_column),
-                 lines = text(pages, bold(with_lines ? "Lines carried out" : ""), small, lines_column - 2 * cell_padding);
+                 lines = text(pages, bold(with_lines ? "Lines" : ""), small, lines_column - 2 * cell_padding);
     // A heading that wraps makes the row taller, never runs into the first answer.
     const double top = pages.place(std::max(height_of(asked), height_of(lines)) + 2 * cell_padding);
     pages.draw(show(numbers, 0, top + cell_padding));
@@ -614,12 +614,9 @@ std::string footer_words(const Worksheet& sheet, int page, int pages) {
 
 // The measuring context: 72 units an inch, so that a point is a unit, and metrics unhinted, as
 // the PDF's text is.
-// What cairo and fontconfig keep of the fonts for the life of the process, let go at its end, so
-// that a leak check sees only what the suite itself left.
-void release_fonts() {
-    cairo_debug_reset_static_data();
-    FcFini();
-}
+// What fontconfig keeps of the fonts for the life of the process, let go at its end, so that a
+// leak check sees only what the suite itself left.
+void release_fonts() { FcFini(); }
 
 PangoContext* new_context() {
     // A font map of its own, not pango's process-wide default, so that nothing holds the fonts
@@ -694,7 +691,11 @@ bool write_both(const std::string& stem, const Worksheet& sheet, bool answers,
     Pages pages;
     pages.context = context.get();
     // The footer's height with the widest page numbers it can have: the content stops above it.
-    pages.foot = box_height - height_of(text(pages, footer_words(sheet, 999, 999), footnote, box_width)) - 8;
+    // The room kept for the footer is two lines, or more only for a command longer than that, so
+    // that a folder's long name in the command does not move the pages' breaks.
+    const double two_lines = height_of(text(pages, "a\na", footnote, box_width)),
+                 footer = height_of(text(pages, footer_words(sheet, 999, 999), footnote, box_width));
+    pages.foot = box_height - std::max(two_lines, footer) - 8;
     for (const auto& part : parts) {
         const int before = pages.current();
         part(pages);
