@@ -62,6 +62,7 @@ int foreseen_parent(int v) { return parent_of[v]; }
 int foreseen_depth(int v) { return depth_of[v]; }
 int foreseen_children(int v) { return children_of[v]; }
 int foreseen_vertex_discovered(int k) { return order[k - 1]; }
+int foreseen_vertex_finished(int k) { return finishes[k - 1]; }
 
 bool foreseen_finished_before_discovered(int u, int w) { return finished_at[u] < discovered_at[w]; }
 
@@ -75,6 +76,21 @@ bool foreseen_ancestor(int u, int w) {
     for (int v = parent_of[w]; v != none; v = parent_of[v])
         if (v == u) return true;
     return false;
+}
+
+int foreseen_climb(int v, int* run, int& next) {
+    int i = 0;
+    while (i < move_count && !(moves[i].finish && moves[i].vertex == v)) ++i;
+    int count = 0;
+    for (; i < move_count && moves[i].finish; ++i) run[count++] = moves[i].vertex;
+    next = i < move_count ? moves[i].vertex : none;
+    return count;
+}
+
+void name_way_back(int w, char* text, int size) {
+    int used = std::snprintf(text, size, "%d", w);
+    for (int v = parent_of[w]; v != none && used < size; v = parent_of[v])
+        used += std::snprintf(text + used, size - used, " -> %d", v);
 }
 
 void say_walk(char* text, int size, int until) {
@@ -156,16 +172,16 @@ void ask_parent_table() {
                  "%s; so %s, and the root 0 has none.", walk, discovered_count > 1 ? pairs : "no vertex but 0 is reached");
 }
 
-int foreseen_split_step(int& u, int& below, int& elsewhere) {
+int foreseen_split_step(int& u, int& below, int& elsewhere, bool latest) {
     int best = 0;
     for (int k = 3; k <= discovered_count; ++k) {
         const int next = order[k - 1];
         for (int a = parent_of[next]; a != none && parent_of[a] != none; a = parent_of[a]) {
             int yes = none, no = none;
-            for (int i = k; i < discovered_count; ++i) (foreseen_ancestor(a, order[i]) ? no : yes) = order[i];
+            for (int i = k - 1; i < discovered_count; ++i) (foreseen_ancestor(a, order[i]) ? no : yes) = order[i];
             if (yes == none || no == none) continue;
             // The middle of the search is where such a pair asks for the most working out.
-            if (best == 0 || std::abs(2 * k - discovered_count) < std::abs(2 * best - discovered_count))
+            if (best == 0 || latest || std::abs(2 * k - discovered_count) < std::abs(2 * best - discovered_count))
                 best = k, u = a, below = no, elsewhere = yes;
             break;
         }
@@ -190,6 +206,17 @@ void ask_leaf_question(int v) {
     else
         answer(answers::no, "No: when the search reaches %d, %d in its list (%s) is still undiscovered, so tree edge "
                "%d-%d goes down from it.", v, child, list, v, child);
+}
+
+void ask_leaf_pair() {
+    const int leaf = order[discovered_count - 1];
+    int inner = none;
+    for (int k = 3; k < discovered_count; ++k)
+        if (children_of[order[k - 1]] > 0) inner = order[k - 1];
+    if (inner == none) return;
+    const int first = leaf % 2 == 0 ? leaf : inner;
+    ask_leaf_question(first);
+    ask_leaf_question(first == leaf ? inner : leaf);
 }
 
 }  // namespace depth_first

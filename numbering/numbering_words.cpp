@@ -74,12 +74,7 @@ void ask_finished_count() {
 // differ, in an order the graph decides. On a tree that is one path there is no such u, and the
 // pair asks which of two vertices still to come will be a leaf.
 void ask_finished_before_pair() {
-    if (split_step == 0) {
-        const int leaf = foreseen_vertex_discovered(reachable_count());
-        const int inner = foreseen_vertex_discovered(reachable_count() - 1);
-        for (const int v : {leaf % 2 == 0 ? leaf : inner, leaf % 2 == 0 ? inner : leaf}) ask_leaf_question(v);
-        return;
-    }
+    if (split_step == 0) return ask_leaf_pair();
     const int first = (split_u + split_below) % 2 == 0 ? split_below : split_elsewhere;
     for (const int w : {first, first == split_below ? split_elsewhere : split_below}) {
         ask(AnswerKind::yes_no, "Will vertex %d be finished before vertex %d is discovered?", split_u, w);

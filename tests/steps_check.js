@@ -135,6 +135,28 @@ if (withLists) {
       if (question.answer[0] !== count) fail("step " + step.step + ": " + question.text + " the lists give " + count);
       return;
     }
+    // Questions on the tree to come: a leaf, a way back to 0 through u, a run of return arrows.
+    const ancestors = (w) => {
+      const up = [];
+      for (let u = moves.parent[w]; u !== -1; u = moves.parent[u]) up.push(u);
+      return up;
+    };
+    const leaf = /^Will vertex (\d+) be a leaf of the depth-first tree/.exec(question.text);
+    const through = /will the parent pointers lead from (\d+) back to 0 through (\d+)\?/.exec(question.text);
+    const climb = /How many return arrows in a row will the search follow, starting with (\d+)'s/.exec(question.text);
+    if (leaf || through || climb) {
+      asked += 1;
+      let right;
+      if (leaf) right = moves.parent.includes(Number(leaf[1])) ? 0 : 1;
+      else if (through) right = ancestors(Number(through[1])).includes(Number(through[2])) ? 1 : 0;
+      else {
+        let i = moves.findIndex((move) => move.from === Number(climb[1]) && move.to === -1);
+        right = 0;
+        for (; i < moves.length && moves[i].to === -1 && moves[i].from !== 0; i += 1) right += 1;
+      }
+      if (question.answer[0] !== right) fail("step " + step.step + ": " + question.text + " the lists give " + right);
+      return;
+    }
     if (!question || question.kind !== "vertex_or_back") return;
     const from = /[Ff]rom vertex (\d+)/.exec(question.text);
     if (!from) return fail("step " + step.step + " asks where the search goes without naming the vertex");
