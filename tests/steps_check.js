@@ -144,6 +144,13 @@ if (withLists) {
     const leaf = /^Will vertex (\d+) be a leaf of the depth-first tree/.exec(question.text);
     const through = /will the parent pointers lead from (\d+) back to 0 through (\d+)\?/.exec(question.text);
     const climb = /How many return arrows in a row will the search follow, starting with (\d+)'s/.exec(question.text);
+    const depth = /^How many tree edges will the path from 0 down to vertex (\d+) have/.exec(question.text);
+    if (depth) {
+      asked += 1;
+      if (question.answer[0] !== ancestors(Number(depth[1])).length)
+        fail("step " + step.step + ": " + question.text + " the lists give " + ancestors(Number(depth[1])).length);
+      return;
+    }
     if (leaf || through || climb) {
       asked += 1;
       let right;
