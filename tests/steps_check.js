@@ -101,6 +101,11 @@ if (withLists) {
         fail("step " + step.step + ": after " + after[1] + " the answer is " + question.answer[0] + ", the lists give " + next);
       return;
     }
+    const ancestors = (w) => {
+      const up = [];
+      for (let u = moves.parent[w]; u !== -1; u = moves.parent[u]) up.push(u);
+      return up;
+    };
     // A row to fill: the discovery order, each vertex's discovery number, the finishing order or each
     // vertex's parent, all of the search from 0 ("-", -1, for a root's parent or a vertex not reached).
     if (question.kind === "table") {
@@ -110,6 +115,7 @@ if (withLists) {
         [/which discovery number will each vertex get/, withLists.rows.map((_, v) => (reached.indexOf(v) < 0 ? -1 : reached.indexOf(v) + 1))],
         [/in what order will it finish/, moves.finishedFromZero],
         [/what will each vertex's parent be/, moves.parent],
+        [/how many bands will lead down from 0 to each vertex/, withLists.rows.map((_, v) => (v === 0 ? 0 : moves.parent[v] === -1 ? -1 : ancestors(v).length))],
       ];
       const row = rows.find(([pattern]) => pattern.test(question.text));
       if (!row) return fail("step " + step.step + " asks for a row the lists cannot check: " + question.text);
@@ -136,15 +142,21 @@ if (withLists) {
       return;
     }
     // Questions on the tree to come: a leaf, a way back to 0 through u, a run of return arrows.
-    const ancestors = (w) => {
-      const up = [];
-      for (let u = moves.parent[w]; u !== -1; u = moves.parent[u]) up.push(u);
-      return up;
-    };
     const leaf = /^Will vertex (\d+) be a leaf of the depth-first tree/.exec(question.text);
     const through = /will the parent pointers lead from (\d+) back to 0 through (\d+)\?/.exec(question.text);
     const climb = /How many return arrows in a row will the search follow, starting with (\d+)'s/.exec(question.text);
     const depth = /^How many tree edges will the path from 0 down to vertex (\d+) have/.exec(question.text);
+    const parentOf = /^Vertex (\d+) is not entered yet\. Which vertex will its band come from/.exec(question.text);
+    const children = /When it is over, how many bands will lead down from (\d+) to vertices below it/.exec(question.text);
+    const band = /^Will edge (\d+)-(\d+) become a band of the tree/.exec(question.text);
+    if (parentOf || children || band) {
+      asked += 1;
+      const right = parentOf ? moves.parent[Number(parentOf[1])]
+                  : children ? moves.parent.filter((p) => p === Number(children[1])).length
+                  : moves.parent[Number(band[1])] === Number(band[2]) || moves.parent[Number(band[2])] === Number(band[1]) ? 1 : 0;
+      if (question.answer[0] !== right) fail("step " + step.step + ": " + question.text + " the lists give " + right);
+      return;
+    }
     if (depth) {
       asked += 1;
       if (question.answer[0] !== ancestors(Number(depth[1])).length)
