@@ -3,10 +3,12 @@
 // talked about yet) is kept per vertex.
 #include "backtrack_words.h"
 
+#include "dfs_foresight.h"
 #include "dfs_narrator.h"
 #include "kit.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace depth_first;
 
@@ -47,6 +49,77 @@ void say_skipped(int v, int first, int last, const char* where) {
     else
         explain("Edges %s, %s, are skipped and are not tree edges: %s are already %s, so they would lead to "
                 "no new vertex.", edges, where, ends, state);
+}
+
+// The sheet's questions, chosen when the search starts, from the search foreseen: the discovery
+// number whose tree arrow asks the way on (the last one after a climb back), the vertex whose
+// finish asks the way back, the leaf whose return arrows in a row are counted, and where the yes/no
+// pair about the way back to 0 is asked.
+int way_on_step, way_back_vertex = none, climb_leaf = none;
+int split_step, split_u, split_below, split_elsewhere;
+
+void choose_questions() {
+    const int reached = reachable_count();
+    way_on_step = reached / 2 + 1;
+    for (int k = 2; k <= reached; ++k)
+        if (foreseen_parent(foreseen_vertex_discovered(k)) != foreseen_vertex_discovered(k - 1)) way_on_step = k;
+    // A finish two thirds of the way through, with more than the parent in its list to check.
+    int nearest = reached;
+    for (int k = 1; k < reached; ++k) {
+        const int v = foreseen_vertex_finished(k);
+        if (degree_of(v) > 1 && std::abs(3 * k - 2 * reached) < nearest) nearest = std::abs(3 * k - 2 * reached), way_back_vertex = v;
+    }
+    int longest = 0;
+    for (int v = 0; v < vertex_count(); ++v) {
+        int run[max_vertices], next;
+        if (foreseen_discovery(v) == 0 || foreseen_children(v) != 0 || v == way_back_vertex) continue;
+        const int count = foreseen_climb(v, run, next) - (next == none);  // the root's arrow is no way back
+        if (count > longest) longest = count, climb_leaf = v;
+    }
+    split_step = foreseen_split_step(split_u, split_below, split_elsewhere, true);
+}
+
+// Asked before the step that draws the tree arrow to the vertex with discovery number split_step.
+void ask_way_back_pair() {
+    const int first = (split_u + split_elsewhere) % 2 == 0 ? split_elsewhere : split_below;
+    for (const int w : {first, first == split_below ? split_elsewhere : split_below}) {
+        ask(AnswerKind::yes_no, "When the search is over, will the parent pointers lead from %d back to 0 through %d?",
+            w, split_u);
+        char walk[24 * max_vertices], way[8 * max_vertices];
+        say_walk(walk, sizeof walk, w);
+        name_way_back(w, way, sizeof way);
+        if (w == split_below)
+            answer(answers::yes, "Yes: %d is discovered below %d, while %d is still on the stack (%s), so its way "
+                   "back is %s.", w, split_u, split_u, walk, way);
+        else
+            answer(answers::no, "No: %d is finished first, and %d is discovered later, from %d's list (%s), so its "
+                   "way back is %s.", split_u, w, foreseen_parent(w), walk, way);
+    }
+}
+
+// Asked before the step that finishes the leaf climb_leaf.
+void ask_climb_length(int v) {
+    int run[max_vertices], next;
+    int count = foreseen_climb(v, run, next);
+    if (next == none) --count;
+    ask(AnswerKind::number, "Vertex %d is a leaf: its list has nothing undiscovered. How many return arrows in a "
+        "row will the search follow, starting with %d's, before it %s?", v, v,
+        next == none ? "is back at 0 and over" : "goes down a tree edge again");
+    char names[8 * max_vertices];
+    names[0] = '\0';
+    for (int i = 1, used = 0; i < count; ++i) used = join_words(names, sizeof names, used, i - 1, count - 1, run[i]);
+    const int top = next == none ? 0 : foreseen_parent(next);
+    char list[8 * max_vertices];
+    list_of(top, list, sizeof list);
+    if (next == none)
+        answer(count, "%d: back from %d%s%s, every list on the way has nothing undiscovered left, and at 0 the "
+               "search is over.", count, v, count > 1 ? " through " : "", names);
+    else if (count == 1)
+        answer(count, "1: back at %d, its list (%s) still has %d undiscovered, so the search goes down to %d at once.",
+               top, list, next, next);
+    else
+        answer(count, "%d: back from %d, the lists of %s have nothing undiscovered left either, and only at %d does "
+               "the list (%s) still have %d undiscovered.", count, v, names, top, list, next);
 }
 
 void say_state() {
@@ -115,6 +188,8 @@ void on_discovered(int v) { note_discovered(v); }
 void on_tree_edge(int v, int w) {
     const int j = position_in_row(v, w, unsaid[v]);
     if (!said_discovery[v] && parent[v] == none) {
+        choose_questions();
+        ask_parent_table();
         explain("The search starts at vertex %d (small red circle) and goes down tree edge %d-%d (red arrow "
                 "%d->%d).", v, v, w, v, w);
         explain_line(line::search_from_0);
@@ -138,8 +213,12 @@ void on_tree_edge(int v, int w) {
     explain_line(line::each_neighbour);
     if (j > unsaid[v]) explain_line(line::skip);
     explain_line(line::tree_edge);
-    ask_discovered_from(v);
-    answer_discovered_from(v, j);
+    if (discovery_count + 1 == way_on_step) {
+        ask_discovered_from(v);
+        answer_discovered_from(v, j);
+    }
+    if (discovery_count + 1 == split_step) ask_way_back_pair();
+    if (split_step == 0 && discovery_count + 1 == 3 && reachable_count() > 3) ask_leaf_pair();
     note_tree_edge(v, w);
     unsaid[v] = j + 1;
     say_state();
@@ -177,7 +256,8 @@ void on_finished(int v) {
     explain_line(line::go_back);
     note_finished(v);
     // The root's finish is not asked about: there is no parent to go back to.
-    if (p != none) {
+    if (v == climb_leaf) ask_climb_length(v);
+    if (v == way_back_vertex) {
         ask_discovered_from(v);
         answer_goes_back_from(v, p);
     }

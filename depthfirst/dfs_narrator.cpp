@@ -1,6 +1,8 @@
 // The depth-first narrator's state and the words the depth-first views share.
 #include "dfs_narrator.h"
 
+#include "dfs_foresight.h"
+
 #include "kit.h"
 
 #include <cstdarg>
@@ -64,6 +66,7 @@ void narrate_graph(int vertex_count, const int* degree, const int* adjacency, in
     graph_row_length = row_length;
     for (int v = 0; v < max_vertices; ++v) parent[v] = none;
     find_reachable();
+    foresee_search();
     explain_lists_from_now_on(lists_title, vertex_count, degree, adjacency, row_length);
     char entry[300];
     std::snprintf(entry, sizeof entry, "neighbour lists (with every step): the search tries each vertex's neighbours "

@@ -3,10 +3,12 @@
 // back to it, which neighbours are not talked about yet) is kept per vertex.
 #include "dfsedges_words.h"
 
+#include "dfs_foresight.h"
 #include "dfs_narrator.h"
 #include "kit.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace depth_first;
 
@@ -69,6 +71,32 @@ void say_at(int u, const char* what, int v, const char* arrow_colour) {
     if (!said_discovery[u]) explain_line(line::discover);
     if (!said_discovery[u] && parent[u] == none) explain_line(line::search_from_0);
     said_discovery[u] = true;
+}
+
+// The sheet's questions: the finishing order as a row to fill and how many back edges there will be,
+// at the start; the way on from the first vertex the search comes back to and goes down from again;
+// the way back from a vertex finished half way through; and the kind of the first back edge and of
+// the first tree edge looked along after one.
+int back_edges_in_all, way_back_vertex = none;
+bool asked_way_on, asked_first_back, asked_tree_kind;
+
+void choose_questions() {
+    back_edges_in_all = reachable_edge_count() - (reachable_count() - 1);
+    int nearest = 2 * max_vertices;
+    for (int k = 1; k < reachable_count(); ++k) {
+        const int v = foreseen_vertex_finished(k);
+        if (degree_of(v) > 1 && std::abs(2 * k - reachable_count()) < nearest)
+            nearest = std::abs(2 * k - reachable_count()), way_back_vertex = v;
+    }
+}
+
+void ask_back_edge_count() {
+    ask(AnswerKind::number, "How many back edges will the search have found when it is over?");
+    const int edges = reachable_edge_count(), tree = reachable_count() - 1;
+    answer(back_edges_in_all, "%d: each of the %d %s the search reaches is met first from one end and becomes a tree "
+           "edge or a back edge; the %d tree %s one into each vertex but 0, so the other %d %s back %s.",
+           back_edges_in_all, edges, edges_word(edges), tree, tree == 1 ? "edge goes" : "edges go", back_edges_in_all,
+           back_edges_in_all == 1 ? "is a" : "are", edges_word(back_edges_in_all));
 }
 
 // Asked before the step whose green arrow shows the search looking along edge u-v.
@@ -143,10 +171,18 @@ void on_discovered(int u) { note_discovered(u); }
 // it goes; where it stays at u after a back edge, the kind of the next edge.
 void on_tree_edge(int u, int v) {
     const int j = position_in_row(u, v, unsaid[u]);
-    if (!said_discovery[u] || came_back[u]) {
+    if (discovery_count == 1) {
+        choose_questions();
+        ask_finish_order_table();
+    }
+    if (discovery_count == 2) ask_back_edge_count();
+    // The way on is asked where the search is back at u from below and goes down again.
+    if (said_discovery[u] && came_back[u] && !asked_way_on) {
+        asked_way_on = true;
         ask_discovered_from(u);
         answer_discovered_from(u, j);
-    } else {
+    } else if (said_discovery[u] && !came_back[u] && !asked_tree_kind) {
+        asked_tree_kind = true;
         ask_edge_kind(u, v);
         answer(answers::tree_edge, "Edge %d-%d is a tree edge: %d is still undiscovered, so the search "
                                    "goes along it and %d becomes the parent of %d.", u, v, v, u, v);
@@ -178,9 +214,12 @@ void on_back_edge(int u, int v) {
     while (stack[from] != v) --from;
     for (int i = from; i < stack_size; ++i) used += std::snprintf(cycle + used, sizeof cycle - used, "%d-", stack[i]);
     std::snprintf(cycle + used, sizeof cycle - used, "%d", v);
-    ask_edge_kind(u, v);
-    answer(answers::back_edge, "Edge %d-%d is a back edge: %d is discovered but not finished, an ancestor "
-                               "of %d on the stack, so the edge closes the cycle %s.", u, v, v, u, cycle);
+    if (!asked_first_back) {
+        asked_first_back = true;
+        ask_edge_kind(u, v);
+        answer(answers::back_edge, "Edge %d-%d is a back edge: %d is discovered but not finished, an ancestor "
+                                   "of %d on the stack, so the edge closes the cycle %s.", u, v, v, u, cycle);
+    }
     say_at(u, "looks along back edge", v, "green");
     char list[8 * max_vertices], not_parent[48] = "";
     list_of(u, list, sizeof list);
@@ -238,8 +277,10 @@ void on_finished(int u) {
     explain_line(line::finish);
     if (p == none) return;
     explain_line(line::go_back);
-    ask_discovered_from(u);
-    answer_goes_back_from(u, p);
+    if (u == way_back_vertex) {
+        ask_discovered_from(u);
+        answer_goes_back_from(u, p);
+    }
     say_stack();
     say_finished_so_far();
 }

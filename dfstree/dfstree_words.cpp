@@ -3,6 +3,7 @@
 // after the sentence about what it shows.
 #include "dfstree_words.h"
 
+#include "dfs_foresight.h"
 #include "dfs_narrator.h"
 #include "kit.h"
 
@@ -50,6 +51,102 @@ void say_climb(int to) {
         explain("Before that, the search finished %s in turn, since every vertex in their lists was discovered "
                 "already, and went back up to %d.", names, to);
     finished_since_count = 0;
+}
+
+// The sheet's questions, chosen when the search starts from the search foreseen, by the discovery
+// number of the vertex the step enters: which vertex follows the last one entered after a climb
+// back; whose list a vertex still to come will be found in; how many bands will go down from a
+// vertex; and a pair on which of two edges will become bands.
+int after_step, parent_step, parent_asked, children_step, band_step;
+int band_yes[2], band_no[2];
+
+// An edge with an end entered at discovery number k or later is still open in the picture before
+// that step: one that will be a band and one that will stay thin.
+bool find_band_pair(int k) {
+    bool yes = false, no = false;
+    for (int v = 0; v < vertex_count(); ++v)
+        for (int j = 0; j < degree_of(v); ++j) {
+            const int w = neighbour(v, j);
+            if (w < v || foreseen_discovery(v) == 0) continue;
+            if (foreseen_discovery(v) < k && foreseen_discovery(w) < k) continue;
+            const bool band = foreseen_parent(w) == v || foreseen_parent(v) == w;
+            if (band && !yes) yes = true, band_yes[0] = v, band_yes[1] = w;
+            if (!band && !no) no = true, band_no[0] = v, band_no[1] = w;
+        }
+    return yes && no;
+}
+
+void choose_questions() {
+    const int reached = reachable_count();
+    after_step = reached / 2 + 1;
+    for (int k = 3; k <= reached; ++k)
+        if (foreseen_parent(foreseen_vertex_discovered(k)) != foreseen_vertex_discovered(k - 1)) after_step = k;
+    parent_step = reached / 3 + 1;
+    parent_asked = parent_step + 2 <= reached ? foreseen_vertex_discovered(parent_step + 2) : none;
+    int most = -1;
+    children_step = 0;
+    for (int k = 2; k <= reached; ++k)
+        if (foreseen_children(foreseen_vertex_discovered(k)) > most && k != parent_step)
+            most = foreseen_children(foreseen_vertex_discovered(k)), children_step = k;
+    band_step = 0;
+    for (int k = (reached + 1) / 2 + 1; k >= 3 && band_step == 0; --k)
+        if (find_band_pair(k)) band_step = k;
+}
+
+void ask_depth_table() {
+    ask_table("depth", "vertex", 0, vertex_count(),
+              "Work the search through on the lists: how many bands will lead down from 0 to each vertex in the "
+              "tree? (0 for the root%s)", reachable_count() < vertex_count() ? ", \"-\" for a vertex it never enters" : "");
+    int depths[max_vertices];
+    for (int v = 0; v < vertex_count(); ++v)
+        depths[v] = foreseen_discovery(v) == 0 ? answers::none : foreseen_depth(v);
+    char walk[24 * max_vertices];
+    say_walk(walk, sizeof walk);
+    answer_table(depths, vertex_count(), "Each vertex hangs one band below the vertex from whose list the search "
+                 "first reaches it: %s. Counting the bands up each way back to 0 gives the depths.", walk);
+}
+
+void ask_parent_of(int w) {
+    ask(AnswerKind::vertex, "Vertex %d is not entered yet. Which vertex will its band come from: whose list will "
+        "the search find it in first?", w);
+    char walk[24 * max_vertices];
+    say_walk(walk, sizeof walk, w);
+    answer(foreseen_parent(w), "%d: the search %s, so %d is first found undiscovered in %d's list.",
+           foreseen_parent(w), walk + 3, w, foreseen_parent(w));
+}
+
+void ask_children_of(int u) {
+    ask(AnswerKind::number, "The search is about to enter %d. When it is over, how many bands will lead down from "
+        "%d to vertices below it?", u, u);
+    int below[max_vertices], count = 0;
+    for (int k = 1; k <= reachable_count(); ++k)
+        if (foreseen_parent(foreseen_vertex_discovered(k)) == u) below[count++] = foreseen_vertex_discovered(k);
+    char names[8 * max_vertices], list[8 * max_vertices];
+    names[0] = '\0';
+    for (int i = 0, used = 0; i < count; ++i) used = join_words(names, sizeof names, used, i, count, below[i]);
+    list_of(u, list, sizeof list);
+    if (count == 0)
+        answer(0, "0: by the time the search enters %d, every vertex in its list (%s) is entered already.", u, list);
+    else
+        answer(count, "%d: of %d's list (%s), the search goes down to %s only, %s undiscovered when the search "
+               "looks at %s from %d; the others are entered already by the time it looks at them.", count, u, list,
+               names, count == 1 ? "still" : "each still", count == 1 ? "it" : "them", u);
+}
+
+void ask_band_pair() {
+    const bool yes_first = (band_yes[0] + band_no[0]) % 2 == 0;
+    for (int i = 0; i < 2; ++i) {
+        const bool band = (i == 0) == yes_first;
+        const int a = band ? band_yes[0] : band_no[0], b = band ? band_yes[1] : band_no[1];
+        ask(AnswerKind::yes_no, "Will edge %d-%d become a band of the tree?", a, b);
+        const int first = foreseen_discovery(a) < foreseen_discovery(b) ? a : b, second = first == a ? b : a;
+        if (band)
+            answer(answers::yes, "Yes: %d is still undiscovered when the search comes to it in %d's list, so the "
+                   "search goes down edge %d-%d to enter it.", second, first, a, b);
+        else
+            answer(answers::no, "No: when the search comes to %d in %d's list, %d is entered already (it is reached "
+                   "from %d's list), so edge %d-%d stays thin.", second, first, second, foreseen_parent(second), a, b);
+    }
 }
 
 // Asked before the step that enters v. The vertex entered just before is the one the search stands
@@ -130,11 +227,17 @@ void on_discovered(int v) {
         char list[8 * max_vertices];
         list_of(v, list, sizeof list);
         explain_line(line::search_from_0);
+        choose_questions();
+        ask_depth_table();
         explain("The search starts at vertex %d and enters it (red disc): discovery number %d. It will try its "
                 "neighbours in the order of its list: %s.", v, discovery_count, list);
     } else {
         const int u = parent[v];
-        ask_which_is_entered(v);
+        const int k = discovery_count;
+        if (k == after_step) ask_which_is_entered(v);
+        if (k == parent_step && parent_asked != none) ask_parent_of(parent_asked);
+        if (k == children_step) ask_children_of(v);
+        if (k == band_step) ask_band_pair();
         explain("Vertex %d is entered (red disc) by tree edge %d-%d (the new band): discovery number %d, parent %d.", v, u, v,
                 discovery_count, u);
         say_climb(u);

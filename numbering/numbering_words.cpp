@@ -3,6 +3,7 @@
 // half-width) is the legend's to say once; the steps say what the search did and why.
 #include "numbering_words.h"
 
+#include "dfs_foresight.h"
 #include "dfs_narrator.h"
 #include "kit.h"
 
@@ -26,6 +27,12 @@ constexpr int finish = 10;
 }  // namespace line
 
 int unsaid[max_vertices];  // v's neighbours from here on have not been looked at in the words yet
+// Which of the sheet's questions are asked already: each once, spread over the show.
+bool asked_from_vertex, asked_goes_back;
+int split_step, split_u, split_below, split_elsewhere;  // where the yes/no pair is asked, and about what
+// The discovery number at which the search first comes down a tree edge after a climb back; on a
+// tree that is one path, none does, and the way on from the middle vertex is asked instead.
+int way_on_step;
 // The tree edge that leads to the next vertex discovered: its palette slot, and whether the search
 // came back to its upper end from an earlier branch before it found it.
 int tree_edge_colour;
@@ -48,6 +55,39 @@ void say_nothing_left(int v) {
     else
         explain("Every vertex in %d's list, %s, is discovered already, so %d has no undiscovered neighbour left.", v,
                 list, v);
+}
+
+// Asked with the second discovery, about the last vertex the search will discover: how far the
+// search has climbed back by then, which the blue discs will show.
+void ask_finished_count() {
+    const int w = foreseen_vertex_discovered(reachable_count());
+    const int count = foreseen_finished_when_discovered(w);
+    ask(AnswerKind::number, "When the search discovers vertex %d, how many vertices will be finished (blue discs)?", w);
+    char walk[24 * max_vertices];
+    say_walk(walk, sizeof walk, w);
+    answer(count, "Up to the discovery of %d, %s: %d %s finished by then.", w, walk, count,
+           count == 1 ? "vertex is" : "vertices are");
+}
+
+// Asked before the step that discovers the vertex with discovery number `split_step`: a vertex u on
+// the stack has one vertex to come below it in the tree and one elsewhere, so the two answers
+// differ, in an order the graph decides. On a tree that is one path there is no such u, and the
+// pair asks which of two vertices still to come will be a leaf.
+void ask_finished_before_pair() {
+    if (split_step == 0) return ask_leaf_pair();
+    const int first = (split_u + split_below) % 2 == 0 ? split_below : split_elsewhere;
+    for (const int w : {first, first == split_below ? split_elsewhere : split_below}) {
+        ask(AnswerKind::yes_no, "Will vertex %d be finished before vertex %d is discovered?", split_u, w);
+        char walk[24 * max_vertices];
+        say_walk(walk, sizeof walk, w);
+        if (w == split_below)
+            answer(answers::no, "No: %d will be discovered from %d's list, below %d in the depth-first tree, while %d "
+                   "is still on the stack (%s); %d is finished only after that.", w, foreseen_parent(w), split_u,
+                   split_u, walk, split_u);
+        else
+            answer(answers::yes, "Yes: %d is not below %d in the depth-first tree; %d's list runs out first, and %d "
+                   "is discovered later, from %d's list (%s).", w, split_u, split_u, w, foreseen_parent(w), walk);
+    }
 }
 
 }  // namespace
@@ -120,6 +160,11 @@ void on_discovered(int v) {
     char list[8 * max_vertices];
     list_of(v, list, sizeof list);
     if (parent[v] == none) {
+        ask_discovery_number_table();
+        split_step = foreseen_split_step(split_u, split_below, split_elsewhere);
+        way_on_step = (reachable_count() + 1) / 2 + 1;
+        for (int k = reachable_count(); k >= 2; --k)
+            if (foreseen_parent(foreseen_vertex_discovered(k)) != foreseen_vertex_discovered(k - 1)) way_on_step = k;
         explain_line(line::search_from_0);
         explain("The search starts at vertex %d: it is discovered with discovery number %d, written (%d : %d) "
                 "in the row at the bottom. It goes on the depth-first stack, and the search will try its "
@@ -142,6 +187,8 @@ void on_discovered(int v) {
             explain("%d's list is %s; %d is the first neighbour in it still undiscovered%s, so the search goes "
                     "down edge %d-%d and %d goes on top of the stack.", u, u_list, v, earlier, u, v, v);
     }
+    if (k == 2 && reachable_count() > 2) ask_finished_count();
+    if (k == (split_step != 0 ? split_step : 3) && reachable_count() > 3) ask_finished_before_pair();
     say_stack();
     say_discovery_numbers("number");
 }
@@ -153,8 +200,12 @@ void on_tree_edge(int v, int w, int colour) {
     explain_line(line::search_w);
     tree_edge_colour = colour;
     tree_edge_after_return = unsaid[v] > 0;
-    ask_discovered_from(v);
-    answer_discovered_from(v, j);
+    // The first way on after a climb back is the one worth working out.
+    if (discovery_count + 1 == way_on_step && !asked_from_vertex) {
+        asked_from_vertex = true;
+        ask_discovered_from(v);
+        answer_discovered_from(v, j);
+    }
     note_tree_edge(v, w);
     unsaid[v] = j + 1;
 }
@@ -169,8 +220,12 @@ void on_finished(int v) {
         say_nothing_left(v);
         explain("It is the root: there is no parent to go back to, so the search is over.");
     } else {
-        ask_discovered_from(v);
-        answer_goes_back_from(v, parent[v]);
+        // The first finish with more than the parent in its list to check.
+        if (!asked_goes_back && degree_of(v) > 1) {
+            asked_goes_back = true;
+            ask_discovered_from(v);
+            answer_goes_back_from(v, parent[v]);
+        }
         explain("Vertex %d is finished (blue disc) and comes off the stack; the search goes back to its parent %d.",
                 v, parent[v]);
         say_nothing_left(v);

@@ -4,10 +4,13 @@
 // at the end. How a tree edge's colour and width follow the leaves is the legend's to say once.
 #include "preorder_words.h"
 
+#include "dfs_foresight.h"
 #include "dfs_narrator.h"
 #include "kit.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 using namespace depth_first;
 
@@ -96,6 +99,55 @@ void ask_discovered_after(int v, int j) {
               "first neighbour in it still undiscovered%s.", last, climb, v, v_list, w, earlier);
 }
 
+// The sheet's questions, chosen when the search starts from the search foreseen, by the discovery
+// number of the vertex whose tree edge the step draws: which vertex follows the last one written,
+// once straight down and once after a climb back; how deep the deepest vertex will be; and a pair
+// on which of two vertices will be leaves.
+int straight_step, climb_step, depth_step, deepest, pair_step, pair_leaf, pair_inner;
+
+// Of the steps whose vertex hangs straight below the one written before it (from the third on), the
+// one nearest to `target` and not `other`.
+int straight_down_near(int target, int other) {
+    int best = 0;
+    for (int k = 3; k <= reachable_count(); ++k)
+        if (k != other && foreseen_parent(foreseen_vertex_discovered(k)) == foreseen_vertex_discovered(k - 1) &&
+            (best == 0 || std::abs(k - target) < std::abs(best - target)))
+            best = k;
+    return best;
+}
+
+void choose_questions() {
+    const int reached = reachable_count();
+    climb_step = 0;
+    for (int k = reached; k >= 3; --k)
+        if (foreseen_parent(foreseen_vertex_discovered(k)) != foreseen_vertex_discovered(k - 1)) climb_step = k;
+    straight_step = straight_down_near(reached / 3 + 1, 0);
+    if (climb_step == 0) climb_step = straight_down_near(2 * reached / 3 + 1, straight_step);
+    deepest = none;
+    for (int k = 4; k <= reached; ++k)
+        if (deepest == none || foreseen_depth(foreseen_vertex_discovered(k)) > foreseen_depth(deepest))
+            deepest = foreseen_vertex_discovered(k);
+    // The last vertex found is a leaf; the last one found before it with a tree edge down from it.
+    pair_leaf = foreseen_vertex_discovered(reached), pair_inner = none;
+    for (int k = 3; k < reached; ++k)
+        if (foreseen_children(foreseen_vertex_discovered(k)) > 0) pair_inner = foreseen_vertex_discovered(k);
+    pair_step = pair_inner == none ? 0 : foreseen_discovery(pair_inner);
+    // As late as the deepest vertex allows, on a step of its own where there is one.
+    depth_step = 0;
+    if (deepest != none)
+        for (int k = 3; k <= foreseen_discovery(deepest); ++k)
+            if (depth_step == 0 || (k != straight_step && k != climb_step && k != pair_step)) depth_step = k;
+}
+
+void ask_depth_of_deepest() {
+    char way[8 * max_vertices], walk[24 * max_vertices];
+    name_way_back(deepest, way, sizeof way);
+    say_walk(walk, sizeof walk, deepest);
+    ask(AnswerKind::number, "How many tree edges will the path from 0 down to vertex %d have?", deepest);
+    answer(foreseen_depth(deepest), "%d: the search %s; so %d hangs below %d, and the path up from it is %s.",
+           foreseen_depth(deepest), walk + 3, deepest, foreseen_parent(deepest), way);
+}
+
 }  // namespace
 
 void say_legend() {
@@ -162,7 +214,18 @@ void on_tree_edge(int v, int w, int colour) {
     const int last = just_discovered;
     name_lines_looked_along(unsaid[v], j + 1);
     explain_line(line::tree_edge);
-    ask_discovered_after(v, j);
+    const int k = discovery_count + 1;  // w's discovery number, its entry in the preorder
+    if (k == 2) {
+        choose_questions();
+        ask_discovery_order_table();
+    }
+    if (k == straight_step || k == climb_step) ask_discovered_after(v, j);
+    if (k == depth_step) ask_depth_of_deepest();
+    if (k == pair_step) {
+        const int first = (pair_leaf + pair_inner) % 2 == 0 ? pair_leaf : pair_inner;
+        ask_leaf_question(first);
+        ask_leaf_question(first == pair_leaf ? pair_inner : pair_leaf);
+    }
     explain("Vertex %d is written as entry %d of the preorder, and tree edge %d-%d is drawn (the new %s line).", last,
             discovery[last], v, w, standard::colour_names[colour]);
     say_discovery();

@@ -36,12 +36,13 @@ const Recording& predicted() {
 TEST(PreorderPredict, EachAnswerIsTheVertexTheNewTreeLineReaches) {
     ASSERT_EQ(predicted().run.exit_status, 0) << predicted().run.err;
     ASSERT_EQ(predicted().steps.size(), 9u);
-    const auto questions = recorded_questions(predicted());
-    ASSERT_EQ(questions.size(), 7u) << "one before each tree line, none before the last screen";
+    std::vector<RecordedQuestion> questions;
+    for (const RecordedQuestion& q : recorded_questions(predicted()))
+        if (q.text.rfind("After vertex ", 0) == 0) questions.push_back(q);
+    ASSERT_EQ(questions.size(), 2u) << "one straight down, one after a climb back";
     constexpr int order[8] = {0, 1, 4, 3, 5, 6, 7, 2};
-    for (std::size_t i = 0; i < questions.size(); ++i) {
-        const RecordedQuestion& q = questions[i];
-        EXPECT_EQ(q.step, static_cast<int>(i) + 2);
+    for (const RecordedQuestion& q : questions) {
+        const std::size_t i = static_cast<std::size_t>(q.step - 2);  // the question before step k asks after entry k - 1
         const std::string v = std::to_string(order[i]);
         EXPECT_EQ(q.text.rfind("After vertex " + v + ", which vertex does the search discover next? (" + v + "'s list: ", 0), 0u)
             << q.text;

@@ -6,7 +6,9 @@
 //   vertex does the search discover next" answer is what a search of its own, run here on those
 //   lists with an explicit stack, does next from that vertex: the first undiscovered vertex of its
 //   list, or back to its parent when there is none; and "after vertex v, which vertex does it
-//   enter next" is the vertex that search discovers after v.
+//   enter next" is the vertex that search discovers after v; a row to fill (the discovery order,
+//   the discovery numbers, the finishing order, the parents) and "will u be finished before w is
+//   discovered" are what that search from 0 gives.
 // - the program's result, by tests/checks/PROGRAM.js where there is one.
 // Prints one line per failure and exits 1 when any failed.
 "use strict";
@@ -38,10 +40,18 @@ function searchMoves(lists) {
   const discovered = lists.map(() => false);
   const moves = [];
   moves.order = [];  // the vertices in the order discovered
+  // Of the search from 0 alone: the vertices in the order finished, each vertex's parent (-1 for 0
+  // and for a vertex it never reaches), and the moment of each discovery and finish on one clock.
+  moves.finishedFromZero = [];
+  moves.parent = lists.map(() => -1);
+  moves.discoveredAt = lists.map(() => Infinity);
+  moves.finishedAt = lists.map(() => Infinity);
+  let clock = 0;
   lists.forEach((_, root) => {
     if (discovered[root]) return;
     discovered[root] = true;
     moves.order.push(root);
+    if (root === 0) moves.discoveredAt[0] = clock++;
     const stack = [{ vertex: root, next: 0 }];
     while (stack.length) {
       const top = stack[stack.length - 1];
@@ -53,12 +63,15 @@ function searchMoves(lists) {
         moves.order.push(w);
         moves.push({ from: top.vertex, to: w });
         stack.push({ vertex: w, next: 0 });
+        if (root === 0) moves.parent[w] = top.vertex, moves.discoveredAt[w] = clock++;
       } else {
         stack.pop();
         moves.push({ from: top.vertex, to: -1 });
+        if (root === 0) moves.finishedFromZero.push(top.vertex), moves.finishedAt[top.vertex] = clock++;
       }
     }
   });
+  moves.reachedFromZero = moves.finishedFromZero.length;
   return moves;
 }
 
@@ -88,11 +101,99 @@ if (withLists) {
         fail("step " + step.step + ": after " + after[1] + " the answer is " + question.answer[0] + ", the lists give " + next);
       return;
     }
+    const ancestors = (w) => {
+      const up = [];
+      for (let u = moves.parent[w]; u !== -1; u = moves.parent[u]) up.push(u);
+      return up;
+    };
+    // A row to fill: the discovery order, each vertex's discovery number, the finishing order or each
+    // vertex's parent, all of the search from 0 ("-", -1, for a root's parent or a vertex not reached).
+    if (question.kind === "table") {
+      const reached = moves.order.slice(0, moves.reachedFromZero);
+      const rows = [
+        [/in what order will it discover/, reached],
+        [/which discovery number will each vertex get/, withLists.rows.map((_, v) => (reached.indexOf(v) < 0 ? -1 : reached.indexOf(v) + 1))],
+        [/in what order will it finish/, moves.finishedFromZero],
+        [/what will each vertex's parent be/, moves.parent],
+        [/how many bands will lead down from 0 to each vertex/, withLists.rows.map((_, v) => (v === 0 ? 0 : moves.parent[v] === -1 ? -1 : ancestors(v).length))],
+      ];
+      const row = rows.find(([pattern]) => pattern.test(question.text));
+      if (!row) return fail("step " + step.step + " asks for a row the lists cannot check: " + question.text);
+      asked += 1;
+      if (JSON.stringify(question.answer) !== JSON.stringify(row[1]))
+        fail("step " + step.step + ": " + question.text + " is answered " + question.answer + ", the lists give " + row[1]);
+      return;
+    }
+    // "Will u be finished before w is discovered?" and "when the search discovers w, how many are
+    // finished?", on the clock of the same search.
+    const before = /^Will vertex (\d+) be finished before vertex (\d+) is discovered/.exec(question.text);
+    if (before) {
+      asked += 1;
+      const yes = moves.finishedAt[Number(before[1])] < moves.discoveredAt[Number(before[2])];
+      if (question.answer[0] !== (yes ? 1 : 0)) fail("step " + step.step + ": " + question.text + " the lists give " + (yes ? "yes" : "no"));
+      return;
+    }
+    const finishedBy = /^When the search discovers vertex (\d+), how many vertices will be finished/.exec(question.text);
+    if (finishedBy) {
+      asked += 1;
+      const at = moves.discoveredAt[Number(finishedBy[1])];
+      const count = moves.finishedAt.filter((time) => time < at).length;
+      if (question.answer[0] !== count) fail("step " + step.step + ": " + question.text + " the lists give " + count);
+      return;
+    }
+    // Questions on the tree to come: a leaf, a way back to 0 through u, a run of return arrows.
+    const leaf = /^Will vertex (\d+) be a leaf of the depth-first tree/.exec(question.text);
+    const through = /will the parent pointers lead from (\d+) back to 0 through (\d+)\?/.exec(question.text);
+    const climb = /How many return arrows in a row will the search follow, starting with (\d+)'s/.exec(question.text);
+    const depth = /^How many tree edges will the path from 0 down to vertex (\d+) have/.exec(question.text);
+    const parentOf = /^Vertex (\d+) is not entered yet\. Which vertex will its band come from/.exec(question.text);
+    const children = /When it is over, how many bands will lead down from (\d+) to vertices below it/.exec(question.text);
+    const band = /^Will edge (\d+)-(\d+) become a band of the tree/.exec(question.text);
+    if (parentOf || children || band) {
+      asked += 1;
+      const right = parentOf ? moves.parent[Number(parentOf[1])]
+                  : children ? moves.parent.filter((p) => p === Number(children[1])).length
+                  : moves.parent[Number(band[1])] === Number(band[2]) || moves.parent[Number(band[2])] === Number(band[1]) ? 1 : 0;
+      if (question.answer[0] !== right) fail("step " + step.step + ": " + question.text + " the lists give " + right);
+      return;
+    }
+    if (depth) {
+      asked += 1;
+      if (question.answer[0] !== ancestors(Number(depth[1])).length)
+        fail("step " + step.step + ": " + question.text + " the lists give " + ancestors(Number(depth[1])).length);
+      return;
+    }
+    if (leaf || through || climb) {
+      asked += 1;
+      let right;
+      if (leaf) right = moves.parent.includes(Number(leaf[1])) ? 0 : 1;
+      else if (through) right = ancestors(Number(through[1])).includes(Number(through[2])) ? 1 : 0;
+      else {
+        let i = moves.findIndex((move) => move.from === Number(climb[1]) && move.to === -1);
+        right = 0;
+        for (; i < moves.length && moves[i].to === -1 && moves[i].from !== 0; i += 1) right += 1;
+      }
+      if (question.answer[0] !== right) fail("step " + step.step + ": " + question.text + " the lists give " + right);
+      return;
+    }
     if (!question || question.kind !== "vertex_or_back") return;
     const from = /[Ff]rom vertex (\d+)/.exec(question.text);
     if (!from) return fail("step " + step.step + " asks where the search goes without naming the vertex");
     const v = parseInt(from[1], 10);
-    while (at < moves.length && moves[at].from !== v) at += 1;
+    // A question may skip moves: the step it comes before places its move, by the discovery
+    // numbers, parents or finished vertices that step shows once the move is made.
+    const shownAfter = data.steps[step.step - 1].state;
+    const placed = (i) => {
+      const downs = moves.slice(0, i + 1).filter((move) => move.to !== -1).length;
+      const backs = i + 1 - downs;
+      return shownAfter.every((item) => {
+        if (item.title === "Discovery numbers") return item.values.filter((x) => x !== item.blank).length === downs + 1;
+        if (item.title === "Parents") return item.values.filter((x) => x !== item.blank).length === downs;
+        if (/^Finished so far/.test(item.title)) return item.values.length === backs;
+        return true;
+      });
+    };
+    while (at < moves.length && (moves[at].from !== v || !placed(at))) at += 1;
     if (at === moves.length) return fail("step " + step.step + ": the search never moves on from " + v + " here");
     asked += 1;
     if (question.answer[0] !== moves[at].to)
@@ -106,7 +207,7 @@ if (withLists) {
     if (JSON.stringify(item.values) !== JSON.stringify(discoveryOrder.slice(0, item.values.length)))
       fail("step " + step.step + ": " + item.title + " is " + item.values + ", the lists give " + discoveryOrder);
   }));
-  if (!asked && puts.some((put) => put.question.kind === "vertex_or_back"))
+  if (!asked && puts.some((put) => put.question.kind === "vertex_or_back" || put.question.kind === "table"))
     fail("no question was checked");
 }
 // A program's own result, checked by tests/checks/PROGRAM.js where there is one: a function of the

@@ -1,7 +1,7 @@
 // dfsedges' result: every edge the search reaches is exactly one tree edge or one back edge. The
 // tree edges are the last step's parents (a depth-first tree, by depth_first_tree.js), the back
-// edges those its questions call back edges; each back edge joins a vertex to an ancestor other
-// than its parent, and the closing sentence names the same two sets.
+// edges those the closing sentence names; each back edge joins a vertex to an ancestor other than
+// its parent, and every edge its questions call a tree or a back edge is one.
 "use strict";
 const checkDepthFirstTree = require("./depth_first_tree.js");
 
@@ -38,10 +38,19 @@ module.exports = function (data, fail) {
   if (Number(said[1]) !== saidTree.length || Number(said[3] || 0) !== saidBack.length) fail("the counts said are not the edges named");
   const sameSet = (pairs, set) => pairs.length === set.size && pairs.every(([u, v]) => set.has(edgeKey(u, v)));
   if (!sameSet(saidTree, treeEdges)) fail("the tree edges said, " + said[2] + ", are not the parents' edges");
-  if (!asked.length) return;  // recorded without --predict: the back edges are known only from the words
-  if (!sameSet(saidBack, backEdges)) fail("the back edges said, " + said[4] + ", are not those asked about");
+  const saidBackKeys = new Set(saidBack.map(([u, v]) => edgeKey(u, v)));
+  backEdges.forEach((key) => {
+    if (!saidBackKeys.has(key)) fail("back edge " + key + " asked about is not among those said, " + said[4]);
+  });
+  data.steps.forEach((step) => (step.questions || []).forEach((question) => {
+    if (/^How many back edges will the search have found/.test(question.text) && question.answer[0] !== saidBack.length)
+      fail("step " + step.step + ": " + question.answer[0] + " back edges in all, but the end names " + saidBack.length);
+  }));
+  saidBack.forEach(([u, v]) => {
+    if (!isAncestor(v, u) || parent[u] === v) fail("back edge " + u + "-" + v + " said does not lead to an ancestor of " + u + " other than its parent");
+  });
   edges.forEach(([u, v]) => {
     const key = edgeKey(u, v);
-    if (reached[u] && !treeEdges.has(key) && !backEdges.has(key)) fail("edge " + key + " is neither a tree nor a back edge");
+    if (reached[u] && !treeEdges.has(key) && !saidBackKeys.has(key)) fail("edge " + key + " is neither a tree nor a back edge");
   });
 };
