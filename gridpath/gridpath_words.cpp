@@ -278,6 +278,10 @@ void ask_whether_the_corner_is_reached() {
     // Two vertices a few levels out, where the levels can be worked out by hand from the picture.
     level_asked[0] = drawn_vertex([](int v) { return level_ahead[v] >= 3 && level_ahead[v] <= 5; });
     level_asked[1] = drawn_vertex([](int v) { return level_ahead[v] >= 6 && level_ahead[v] <= 8; });
+    // A search that dies out near the start is asked about what it does reach, two edges out or more.
+    if (level_asked[0] < 0) level_asked[0] = drawn_vertex([](int v) { return level_ahead[v] >= 2; });
+    if (level_asked[1] < 0 && level_asked[0] >= 0)
+        level_asked[1] = drawn_vertex([](int v) { return level_ahead[v] >= 2 && v != level_asked[0]; });
     for (int v : level_asked)
         if (v >= 0) ask(AnswerKind::number, "On which level will the search discover %s?", named(v));
     ask(AnswerKind::number, "How many vertices will level 2 hold, those two edges from the start and no nearer?");
