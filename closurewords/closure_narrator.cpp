@@ -145,26 +145,28 @@ bool name_path(char* text, int size, int i, int j, int highest_stop) {
     return true;
 }
 
-// Asked before the picture of all the passes: whether a cell that is 0 in the digraph's matrix is
-// 1 in the closure. Whether the cell asked about becomes 1 or stays 0 is one draw, and which such
-// cell another, both from the show's seeded draws, so that --seed asks the same again.
-void ask_about_a_cell() {
-    int becomes_one[most_cells], stays_zero[most_cells];
-    int ones = 0, zeros = 0;
-    for (int c = 0; c < n * n; c++) {
-        if (at_start[c] == 1) continue;
-        if (set_by[c] >= 0)
-            becomes_one[ones++] = c;
-        else
-            stays_zero[zeros++] = c;
-    }
-    if (ones + zeros == 0) return;
-    const bool yes = zeros == 0 || (ones > 0 && random_number() % 2 == 0);
-    const int c = yes ? becomes_one[random_number() % ones] : stays_zero[random_number() % zeros];
+// One of `count` candidates, drawn from the show's seeded numbers so that --seed asks the same again.
+int drawn(const int* candidates, int count) { return candidates[random_number() % count]; }
+
+// One of the candidate cells outside the rows `avoided` (-1 stands for none) if any is, else any of
+// them; -1 when there is none at all. A sheet that asks about several rows teaches more.
+int drawn_cell(const int* cells, int count, int avoided_a, int avoided_b) {
+    int elsewhere[most_cells], found = 0;
+    for (int c = 0; c < count; c++)
+        if (cells[c] / n != avoided_a && cells[c] / n != avoided_b) elsewhere[found++] = cells[c];
+    if (found > 0) return drawn(elsewhere, found);
+    return count > 0 ? drawn(cells, count) : -1;
+}
+
+// The row of cell c, or -1 for no cell.
+int row_of(int c) { return c < 0 ? -1 : c / n; }
+
+// Whether cell c, 0 at the start, is 1 in the closure: the question and its answer.
+void ask_whether_reaches(int c) {
     const int i = c / n, j = c % n;
     ask(AnswerKind::yes_no, "Row %d, column %d of the matrix is 0: there is no edge %d->%d. Will it be 1 after the "
                             "last pass, that is, does vertex %d reach vertex %d?", i, j, i, j, i, j);
-    if (yes) {
+    if (set_by[c] >= 0) {
         char path[6 * most_closure_vertices];
         name_path(path, sizeof path, i, j, set_by[c]);
         answer(answers::yes, "Yes: %d reaches %d along %s, whose highest stop on the way is %d, so pass %d sets row "
@@ -182,6 +184,73 @@ void ask_about_a_cell() {
     else
         answer(answers::no, "No: following edges in their direction, %d reaches only %s, never %d, so row %d, "
                             "column %d stays 0 through all %d passes.", i, reached, j, i, j, n);
+}
+
+// Which pass first sets cell c: the lowest k for which a path from i to j stops only at vertices
+// up to k.
+void ask_which_pass_sets(int c) {
+    const int i = c / n, j = c % n, k = set_by[c];
+    ask(AnswerKind::number, "Row %d, column %d is 0 at the start and 1 in the closure: %d reaches %d. Which pass is "
+                            "the first to set it to 1?", i, j, i, j);
+    char path[6 * most_closure_vertices];
+    name_path(path, sizeof path, i, j, k);
+    if (k == 0)
+        answer(k, "Pass 0: %d reaches %d along %s, which stops only at 0, and pass 0 is the first pass.", i, j, path);
+    else
+        answer(k, "Pass %d: %d reaches %d along %s, whose highest stop on the way is %d, and no path from %d to %d "
+                  "stops only at vertices below %d, so no earlier pass can set row %d, column %d.",
+               k, i, j, path, k, i, j, k, i, j);
+}
+
+// Row i of the closure as a row to fill: a 1 for i itself and for each vertex i reaches.
+void ask_closure_row(int i) {
+    char title[16];
+    std::snprintf(title, sizeof title, "row %d", i);
+    ask_table(title, "column", 0, n, "Fill in row %d of the closure, the matrix after the last pass: 1 in each "
+                                     "column j that %d reaches, and in its own column, 0 elsewhere.", i, i);
+    int row[most_closure_vertices], reached = 0, missed = 0;
+    for (int j = 0; j < n; j++) {
+        row[j] = cell(closure, i, j);
+        if (j != i) (row[j] ? reached : missed)++;
+    }
+    char paths[most_closure_vertices * 40] = "", unreached[6 * most_closure_vertices] = "";
+    for (int j = 0, named = 0, used = 0; j < n; j++) {
+        if (j == i || !row[j]) continue;
+        char path[6 * most_closure_vertices], item[8 * most_closure_vertices];
+        name_path(path, sizeof path, i, j, n - 1);
+        std::snprintf(item, sizeof item, "%d (%s)", j, path);
+        used = join_words(paths, sizeof paths, used, named++, reached, item);
+    }
+    for (int j = 0, named = 0, used = 0; j < n; j++)
+        if (j != i && !row[j]) used = join_words(unreached, sizeof unreached, used, named++, missed, j);
+    if (reached == 0)
+        answer_table(row, n, "Row %d is 1 only in its own column: no edge leaves %d, so it reaches no other vertex.",
+                     i, i);
+    else if (missed == 0)
+        answer_table(row, n, "Row %d is all 1s: %d reaches every other vertex, %s.", i, i, paths);
+    else
+        answer_table(row, n, "Row %d has a 1 in its own column and at each vertex %d reaches: %s. It is 0 at %s, "
+                             "where no path from %d leads.", i, i, paths, unreached, i);
+}
+
+// How many 1s the closure holds, counted row by row.
+void ask_closure_ones() {
+    ask(AnswerKind::number, "How many 1s will the closure have, the matrix after the last pass, the diagonal "
+                            "included?");
+    char rows[8 * most_closure_vertices] = "", pairs[most_pairs_text] = "";
+    for (int i = 0, used = 0; i < n; i++) {
+        int ones = 0;
+        for (int j = 0; j < n; j++) ones += cell(closure, i, j);
+        used += std::snprintf(rows + used, sizeof rows - used, "%s%d", i == 0 ? "" : " + ", ones);
+    }
+    const int total = ones_in(closure), start = ones_in(at_start);
+    name_pairs(pairs, sizeof pairs, closure, at_start);
+    if (total == start)
+        answer(total, "%d: row by row %s, a 1 in each row's own column and one for each vertex it reaches; no pass "
+                      "adds any, so they are the %d of the start.", total, rows, start);
+    else
+        answer(total, "%d: row by row %s, a 1 in each row's own column and one for each vertex it reaches; the %d "
+                      "of the start and %d new (%s).", total, rows, start, total - start, pairs);
 }
 
 // The vertices other than k whose cell is 1 in row k (`row`) or in column k of the matrix as the
@@ -248,14 +317,13 @@ void pairs_set(char* text, int size, int added, int pairs_made) {
         std::snprintf(text, size, "the %d of the %d pairs they make that were still 0", added, pairs_made);
 }
 
-// Asked before the picture of pass k: how many 1s it adds. The pairs are named when they are few
-// enough to read in a line.
-void ask_how_many_added(int k, int added, const char* pairs) {
-    ask(AnswerKind::number, "How many new 1s will pass %d, through vertex %d, add to the matrix?", k, k);
+// Why pass k adds what it adds, from the matrix as the pass found it; the pairs are named when they
+// are few enough to read in a line.
+void why_added(char* text, int size, int k, int added, const char* pairs) {
     if (added == 0) {
         char why[480];
         why_nothing(why, sizeof why, k);
-        answer(0, "Pass %d adds 0 new 1s, because %s.", k, why);
+        std::snprintf(text, size, "Pass %d adds 0 new 1s, because %s.", k, why);
         return;
     }
     char who[400], which[80], listed[most_pairs_text + 4] = "";
@@ -264,8 +332,72 @@ void ask_how_many_added(int k, int added, const char* pairs) {
     pairs_set(which, sizeof which, added, pairs_made);
     constexpr int most_listed = 8;
     if (added <= most_listed) std::snprintf(listed, sizeof listed, " (%s)", pairs);
-    answer(added, "Pass %d adds %d new 1%s: %s, so it sets %s%s.", k, added, added == 1 ? "" : "s", who, which,
-           listed);
+    std::snprintf(text, size, "Pass %d adds %d new 1%s: %s, so it sets %s%s.", k, added, added == 1 ? "" : "s", who,
+                  which, listed);
+}
+
+constexpr int most_reason_text = most_pairs_text + 600;
+std::string added_reasons[most_closure_vertices];  // an all-in-one show asks about a pass after all of them
+
+void ask_how_many_added(int k, int added, const char* reason) {
+    ask(AnswerKind::number, "How many new 1s will pass %d, through vertex %d, add to the matrix?", k, k);
+    answer(added, "%s", reason);
+}
+
+// The questions of an all-in-one show, put before the picture of all the passes and answered from
+// the digraph and its matrix on screen: whether two cells become 1 (one does, one does not, in an
+// order drawn), which pass first sets a third, a row of the closure, what one pass adds and how many
+// 1s there are in all. The cells and rows are drawn from the show's seeded numbers.
+void ask_closure_questions() {
+    int becomes_one[most_cells], stays_zero[most_cells], near_miss[most_cells];
+    int ones = 0, zeros = 0, near = 0;
+    bool leaves[most_closure_vertices] = {}, entered[most_closure_vertices] = {};
+    for (int i = 0; i < n; i++)
+        for (int j = 0; j < n; j++)
+            if (i != j && cell(at_start, i, j)) leaves[i] = entered[j] = true;
+    for (int c = 0; c < n * n; c++) {
+        if (at_start[c] == 1) continue;
+        if (set_by[c] >= 0) {
+            becomes_one[ones++] = c;
+        } else {
+            stays_zero[zeros++] = c;
+            // A no is worth asking where an edge leaves i and one enters j, so that a path seems possible.
+            if (leaves[c / n] && entered[c % n]) near_miss[near++] = c;
+        }
+    }
+    const int yes_cell = drawn_cell(becomes_one, ones, -1, -1);
+    const int no_cell = near > 0 ? drawn_cell(near_miss, near, row_of(yes_cell), -1) : drawn_cell(stays_zero, zeros, -1, -1);
+    const bool yes_first = random_number() % 2 == 0;
+    for (int c : {yes_first ? yes_cell : no_cell, yes_first ? no_cell : yes_cell})
+        if (c >= 0) ask_whether_reaches(c);
+
+    int others[most_cells], other_count = 0;
+    for (int c = 0; c < ones; c++)
+        if (becomes_one[c] != yes_cell) others[other_count++] = becomes_one[c];
+    const int pass_cell = drawn_cell(others, other_count, row_of(yes_cell), -1);
+    if (pass_cell >= 0) ask_which_pass_sets(pass_cell);
+
+    int changed_rows[most_closure_vertices], changed = 0;
+    for (int i = 0; i < n; i++) {
+        bool grew = false;
+        for (int j = 0; j < n; j++) grew = grew || set_by[i * n + j] >= 0;
+        if (grew) changed_rows[changed++] = i * n;  // as a cell of column 0, for drawn_cell
+    }
+    int all_rows[most_closure_vertices];
+    for (int i = 0; i < n; i++) all_rows[i] = i * n;
+    const int row_cell = changed > 0 ? drawn_cell(changed_rows, changed, row_of(yes_cell), row_of(pass_cell))
+                                     : drawn_cell(all_rows, n, -1, -1);
+    ask_closure_row(row_cell / n);
+
+    int adding[most_closure_vertices], adding_count = 0;
+    for (int k = 0; k < n; k++)
+        if (added[k] > 0) adding[adding_count++] = k;
+    int passes[most_closure_vertices];
+    for (int k = 0; k < n; k++) passes[k] = k;
+    const int k = adding_count > 0 ? drawn(adding, adding_count) : drawn(passes, n);
+    ask_how_many_added(k, added[k], added_reasons[k].c_str());
+
+    ask_closure_ones();
 }
 
 // "stops only at vertices among 0 to k", the invariant after pass k in words.
@@ -276,6 +408,127 @@ void stops_up_to(char* text, int size, int k) {
         std::snprintf(text, size, "stops only at 0 or 1");
     else
         std::snprintf(text, size, "stops only at vertices among 0 to %d", k);
+}
+
+// A one-per-step show asks before some of its passes: whether the pass sets two cells (one it sets,
+// one it leaves 0, in an order drawn), a row after the pass, and what three passes add. Which passes
+// is drawn once the matrix is shown; a question of cells or rows waits for a pass that adds a 1.
+constexpr int passes_counted = 3;
+bool pass_counted[most_closure_vertices];
+int pair_from, row_from;  // the first passes that may ask about two cells, about a row
+bool pair_asked, row_asked;
+int counted[most_closure_vertices];  // the answers of the passes counted so far
+int counts_asked;
+int pair_row = -1;
+
+void plan_pass_questions() {
+    for (bool& counted : pass_counted) counted = false;
+    for (int chosen = 0; chosen < passes_counted && chosen < n;) {
+        const int k = random_number() % n;
+        if (pass_counted[k]) continue;
+        pass_counted[k] = true;
+        chosen++;
+    }
+    pair_from = random_number() % (n / 3 + 1);
+    row_from = random_number() % (n / 3 + 1);
+    pair_asked = row_asked = false;
+    counts_asked = 0;
+    pair_row = -1;
+}
+
+// Whether pass k sets cell c, 0 before it: it does exactly when i reaches k and k reaches j.
+void ask_whether_pass_sets(int k, int c) {
+    const int i = c / n, j = c % n;
+    ask(AnswerKind::yes_no, "Row %d, column %d is 0 now. Will pass %d, through vertex %d, set it to 1?", i, j, k, k);
+    const bool to_k = cell(before_pass, i, k) == 1, from_k = cell(before_pass, k, j) == 1;
+    if (to_k && from_k)
+        answer(answers::yes, "Yes: row %d, column %d is 1 (%d reaches %d) and row %d, column %d is 1 (%d reaches %d), "
+                             "so pass %d sets row %d, column %d to 1.", i, k, i, k, k, j, k, j, k, i, j);
+    else if (to_k)
+        answer(answers::no, "No: row %d, column %d is 1, so %d reaches %d, but row %d, column %d is 0: %d is not "
+                            "known to reach %d, so pass %d leaves row %d, column %d at 0.", i, k, i, k, k, j, k, j, k,
+               i, j);
+    else if (from_k)
+        answer(answers::no, "No: row %d, column %d is 1, so %d reaches %d, but row %d, column %d is 0: %d is not "
+                            "known to reach %d, so pass %d leaves row %d, column %d at 0.", k, j, k, j, i, k, i, k, k,
+               i, j);
+    else
+        answer(answers::no, "No: row %d, column %d and row %d, column %d are both 0, so pass %d, which needs both, "
+                            "leaves row %d, column %d at 0.", i, k, k, j, k, i, j);
+}
+
+void ask_pass_pair(int k) {
+    int set[most_cells], left[most_cells], near_miss[most_cells];
+    int set_count = 0, left_count = 0, near = 0;
+    for (int c = 0; c < n * n; c++) {
+        // Row k and column k never change in pass k: nothing to ask there.
+        if (before_pass[c] == 1 || c / n == k || c % n == k) continue;
+        if (closure[c] == 1) {
+            set[set_count++] = c;
+        } else {
+            left[left_count++] = c;
+            // A no is worth asking where half of what the pass needs is there.
+            if (cell(before_pass, c / n, k) || cell(before_pass, k, c % n)) near_miss[near++] = c;
+        }
+    }
+    const int yes_cell = drawn_cell(set, set_count, -1, -1);
+    const int no_cell = near > 0 ? drawn_cell(near_miss, near, -1, -1) : drawn_cell(left, left_count, -1, -1);
+    if (yes_cell < 0 || no_cell < 0) return;
+    pair_asked = true;
+    pair_row = yes_cell / n;
+    const bool yes_first = random_number() % 2 == 0;
+    ask_whether_pass_sets(k, yes_first ? yes_cell : no_cell);
+    ask_whether_pass_sets(k, yes_first ? no_cell : yes_cell);
+}
+
+// A row that pass k changes, as it will be after the pass: row i takes every 1 of row k, since
+// row i, column k is 1.
+void ask_row_after_pass(int k) {
+    int grown[most_closure_vertices], grown_count = 0;
+    for (int i = 0; i < n; i++) {
+        bool grew = false;
+        for (int j = 0; j < n; j++) grew = grew || (cell(before_pass, i, j) == 0 && cell(closure, i, j) == 1);
+        if (grew) grown[grown_count++] = i * n;  // as a cell of column 0, for drawn_cell
+    }
+    const int i = row_of(drawn_cell(grown, grown_count, pair_row, -1));
+    if (i < 0) return;
+    row_asked = true;
+    char title[16];
+    std::snprintf(title, sizeof title, "row %d", i);
+    ask_table(title, "column", 0, n, "Fill in row %d as it will be after pass %d, through vertex %d.", i, k, k);
+    int row[most_closure_vertices], gained = 0, in_k = 0;
+    for (int j = 0; j < n; j++) {
+        row[j] = cell(closure, i, j);
+        gained += row[j] && !cell(before_pass, i, j);
+        in_k += j != k && cell(before_pass, k, j);
+    }
+    char of_k[6 * most_closure_vertices] = "", new_ones[6 * most_closure_vertices] = "";
+    for (int j = 0, named = 0, used = 0; j < n; j++)
+        if (j != k && cell(before_pass, k, j)) used = join_words(of_k, sizeof of_k, used, named++, in_k, j);
+    for (int j = 0, named = 0, used = 0; j < n; j++)
+        if (row[j] && !cell(before_pass, i, j)) used = join_words(new_ones, sizeof new_ones, used, named++, gained, j);
+    answer_table(row, n, "Row %d, column %d is 1 (%d reaches %d), so pass %d puts a 1 in row %d wherever row %d has "
+                         "one: row %d has %s %s besides its own, so row %d gains %s %s and keeps the 1s it had.",
+                 i, k, i, k, k, i, k, k, in_k == 1 ? "a 1 in column" : "1s in columns", of_k, i,
+                 gained == 1 ? "a 1 in column" : "1s in columns", new_ones);
+}
+
+void ask_pass_questions(int k, int added, const char* pairs) {
+    if (!pair_asked && k >= pair_from && added > 0) ask_pass_pair(k);
+    if (!row_asked && k >= row_from && added > 0) ask_row_after_pass(k);
+    // A count that an earlier question of the sheet already had moves to the next pass, so that one
+    // number typed to every question does not carry the sheet.
+    if (!pass_counted[k]) return;
+    bool repeated = false;
+    for (int q = 0; q < counts_asked; q++) repeated = repeated || counted[q] == added;
+    if (repeated && k + 1 < n && !pass_counted[k + 1]) {
+        pass_counted[k + 1] = true;
+        return;
+    }
+    counted[counts_asked++] = added;
+    char reason[most_reason_text];
+    why_added(reason, sizeof reason, k, added, pairs);
+    ask_how_many_added(k, added, reason);
 }
 
 // A one-per-step pass, said as it is shown.
@@ -304,7 +557,7 @@ void say_pass_shown(int k, int added, const char* pairs) {
         explain("Now cell (i, j) is 1 exactly when some path from i to j %s.", stops);
     }
     name_pass_lines(added);
-    ask_how_many_added(k, added, pairs);
+    ask_pass_questions(k, added, pairs);
     explain_matrix("reachability matrix after this pass (new 1s marked)", closure, n, before_pass);
     explain_count("new 1s in this pass", added);
     explain_count("1s in the matrix", ones_in(closure));
@@ -312,6 +565,9 @@ void say_pass_shown(int k, int added, const char* pairs) {
 
 // An all-in-one pass, kept for the words of the last picture.
 void keep_pass(int k, int added, const char* pairs) {
+    char reason[most_reason_text];
+    why_added(reason, sizeof reason, k, added, pairs);
+    added_reasons[k] = reason;
     char text[most_pairs_text + 600];
     if (added == 0) {
         char why[480];
@@ -536,6 +792,7 @@ void say_matrix_at_start() {
         at_start[c] = closure[c];
         set_by[c] = -1;
     }
+    if (view == PassView::one_per_step) plan_pass_questions();
     if (view == PassView::all_in_one_picture)
         explain("The reachability matrix, beside the digraph, starts as the digraph itself: cell (i, j), row i and "
                 "column j, is 1 when there is an edge i->j, and the diagonal is 1 because every vertex reaches "
@@ -595,7 +852,7 @@ void say_closure() {
         explain_reach_table();
         return;
     }
-    ask_about_a_cell();
+    ask_closure_questions();
     explain("The closure after each of the %d passes, drawn small under its pass number, the last in red, with the "
             "finished matrix %s.",
             n, users_digraph() ? "after the last small drawing" : "at the bottom right");

@@ -47,6 +47,42 @@ int level_of(int start, int v) {
     return level;
 }
 
+// The vertices the questions name are chosen before the search has run, from a levelling of the
+// words' own over the neighbour rows, so that the sheet can ask a vertex whose answer differs from
+// the corner's; the answers are read from the parents the search leaves.
+int level_ahead[vertex_count];
+int other_vertex = -1;   // asked whether it is reached: the opposite of the corner
+int level_asked[2] = {-1, -1};
+bool path_asked;
+
+void level_ahead_of_the_search() {
+    for (int& level : level_ahead) level = -1;
+    int queue[vertex_count], head = 0, tail = 0;
+    queue[tail++] = start_corner;
+    level_ahead[start_corner] = 0;
+    while (head < tail) {
+        const int u = queue[head++];
+        for (const int* w = neighbour_row(u); *w != NIL; ++w)
+            if (level_ahead[*w] < 0) {
+                level_ahead[*w] = level_ahead[u] + 1;
+                queue[tail++] = *w;
+            }
+    }
+}
+
+bool has_edge(int v) { return *neighbour_row(v) != NIL; }
+
+// One vertex for which `wanted` holds, drawn from the show's seeded numbers; -1 when none does.
+int drawn_vertex(bool (*wanted)(int v)) {
+    int found = 0;
+    for (int v = 0; v < vertex_count; ++v) found += wanted(v);
+    if (found == 0) return -1;
+    int pick = random_number() % found;
+    for (int v = 0; v < vertex_count; ++v)
+        if (wanted(v) && pick-- == 0) return v;
+    return -1;
+}
+
 int count_edges() {
     int ends = 0;
     for (int v = 0; v < vertex_count; ++v)
@@ -118,6 +154,62 @@ void explain_search(int start, int target) {
     }
 }
 
+// "vertex 417 (row 10, column 17)": where to find it on the lattice, counted from 0 at the top left.
+const char* named(int v) {
+    static char text[4][40];
+    static int turn;
+    char* name = text[turn++ % 4];
+    std::snprintf(name, sizeof text[0], "vertex %d (row %d, column %d)", v, v / columns, v % columns);
+    return name;
+}
+
+// "0->41->82": the tree path from the start to v along the parents, when it is short enough to read.
+void tree_path(char* text, int size, int start, int v) {
+    int path[vertex_count], length = 0;
+    for (int u = v; u != start; u = parent_of(u)) path[length++] = u;
+    path[length++] = start;
+    int used = 0;
+    for (int k = length - 1; k >= 0 && used < size; --k)
+        used += std::snprintf(text + used, size - used, "%s%d", k == length - 1 ? "" : "->", path[k]);
+}
+
+void answer_whether_reached(int start, int v) {
+    const int level = level_of(start, v);
+    char path[400];
+    if (level >= 0) {
+        tree_path(path, sizeof path, start, v);
+        answer(answers::yes, "Yes: the search reaches %s on level %d, along the tree path %s.", named(v), level, path);
+        return;
+    }
+    int reached = 0;
+    for (int u = 0; u < vertex_count; ++u) reached += level_of(start, u) >= 0;
+    answer(answers::no, "No: the queue ran empty after the search had reached %d vertices, and no edge joins any of "
+                        "them to %s or to the vertices its edges lead to, so no path leads there from the start.",
+           reached, named(v));
+}
+
+void answer_level(int start, int v) {
+    const int level = level_of(start, v);
+    char path[400];
+    tree_path(path, sizeof path, start, v);
+    answer(level, "Level %d: %s is %d edges from the start along the tree path %s, and the search finds every "
+                  "vertex first from one a level nearer the start, so no path to it is shorter.",
+           level, named(v), level, path);
+}
+
+void answer_level_two(int start) {
+    int on_two[vertex_count], count = 0;
+    for (int v = 0; v < vertex_count; ++v)
+        if (level_of(start, v) == 2) on_two[count++] = v;
+    char list[vertex_count / 2] = "";
+    for (int k = 0, used = 0; k < count; ++k) used = join_words(list, sizeof list, used, k, count, on_two[k]);
+    if (count == 0)
+        answer(0, "0: no neighbour of the start's neighbours is undiscovered, so the queue runs empty after level 1.");
+    else
+        answer(count, "%d: level 2 holds the undiscovered neighbours of the level-1 vertices (the start's own "
+                      "neighbours), each counted once: %s.", count, list);
+}
+
 void answer_whether_the_corner_was_reached(int start, int target) {
     const int level = level_of(start, target);
     if (level >= 0) {
@@ -169,9 +261,32 @@ void give_gridpath_legend() {
 
 // Asked once the search's first frame has put the random graph on screen, so that the student
 // can look for a way across before the search shows it.
+// The vertices named are drawn once the graph is on screen; which are asked is decided there too, so
+// that one "y" does not answer both questions of reaching.
 void ask_whether_the_corner_is_reached() {
     ask(AnswerKind::yes_no, "The breadth-first search has started from the top-left corner. Will it reach the "
                             "bottom-right corner, vertex %d?", vertex_count - 1);
+    level_ahead_of_the_search();
+    const bool corner_reached = level_ahead[target_corner] >= 0;
+    other_vertex = corner_reached ? drawn_vertex([](int v) { return level_ahead[v] < 0 && has_edge(v); })
+                                  : drawn_vertex([](int v) { return level_ahead[v] >= 6; });
+    if (other_vertex < 0)
+        other_vertex = drawn_vertex(corner_reached ? [](int v) { return level_ahead[v] < 0; }
+                                                   : [](int v) { return level_ahead[v] > 0; });
+    if (other_vertex >= 0)
+        ask(AnswerKind::yes_no, "Will it reach %s?", named(other_vertex));
+    // Two vertices a few levels out, where the levels can be worked out by hand from the picture.
+    level_asked[0] = drawn_vertex([](int v) { return level_ahead[v] >= 3 && level_ahead[v] <= 5; });
+    level_asked[1] = drawn_vertex([](int v) { return level_ahead[v] >= 6 && level_ahead[v] <= 8; });
+    // A search that dies out near the start is asked about what it does reach, two edges out or more.
+    if (level_asked[0] < 0) level_asked[0] = drawn_vertex([](int v) { return level_ahead[v] >= 2; });
+    if (level_asked[1] < 0 && level_asked[0] >= 0)
+        level_asked[1] = drawn_vertex([](int v) { return level_ahead[v] >= 2 && v != level_asked[0]; });
+    for (int v : level_asked)
+        if (v >= 0) ask(AnswerKind::number, "On which level will the search discover %s?", named(v));
+    ask(AnswerKind::number, "How many vertices will level 2 hold, those two edges from the start and no nearer?");
+    path_asked = corner_reached;
+    if (path_asked) ask(AnswerKind::number, "How many edges will the path from corner to corner have?");
 }
 
 void said_finished(int u, int queue_length) {
@@ -205,5 +320,13 @@ void said_finished(int u, int queue_length) {
 
 void say_search(int start, int target) {
     answer_whether_the_corner_was_reached(start, target);
+    if (other_vertex >= 0) answer_whether_reached(start, other_vertex);
+    for (int v : level_asked)
+        if (v >= 0) answer_level(start, v);
+    answer_level_two(start);
+    if (path_asked)
+        answer(level_of(start, target), "%d edges: the corner is found on level %d, %d edges from the start, and "
+                                        "the path follows the parents back one level per edge; no path is shorter.",
+               level_of(start, target), level_of(start, target), level_of(start, target));
     explain_search(start, target);
 }

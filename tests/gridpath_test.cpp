@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <queue>
 #include <string>
@@ -162,8 +163,10 @@ TEST_F(GridPath, FinalPictureShowsReachedVerticesRedUnreachedBlackAndThePathBlue
     EXPECT_EQ(picture.count(green_rgb), 0);
 }
 
-// --predict: one question, whether the far corner is reached, answered by the finished picture (the
-// blue path, or the green marker) and by an ordinary search of the same seed.
+// --predict: first whether the far corner is reached, answered by the finished picture (the blue
+// path, or the green marker) and by an ordinary search of the same seed; then whether another named
+// vertex is reached (the other answer), the levels of named vertices, the size of level 2 and the
+// path's length, each what the ordinary search gives.
 TEST_F(GridPath, PredictAsksWhetherTheFarCornerIsReachedAndThePictureAgrees) {
     for (bool reached : {true, false}) {
         const unsigned int seed = seed_where_corner_reached(reached);
@@ -171,8 +174,28 @@ TEST_F(GridPath, PredictAsksWhetherTheFarCornerIsReachedAndThePictureAgrees) {
         const Recording recording = record("gridpath", "--predict --seed " + std::to_string(seed));
         ASSERT_EQ(recording.steps.size(), 1u) << recording.run.err;
         const std::vector<RecordedQuestion> questions = recorded_questions(recording);
-        ASSERT_EQ(questions.size(), 1u) << "seed " << seed;
-        EXPECT_EQ(questions[0].step, 1);
+        ASSERT_GE(questions.size(), 5u) << "seed " << seed;
+        ASSERT_LE(questions.size(), 8u) << "seed " << seed;
+        int v = -1;
+        ASSERT_EQ(std::sscanf(questions[1].text.c_str(), "Will it reach vertex %d", &v), 1) << questions[1].text;
+        EXPECT_EQ(questions[1].answer, search.distance[v] >= 0 ? "yes" : "no") << questions[1].text;
+        EXPECT_NE(questions[1].answer, questions[0].answer) << "seed " << seed << ": one guess answers both";
+        int levels_asked = 0;
+        for (const RecordedQuestion& question : questions) {
+            EXPECT_EQ(question.step, 1);
+            if (std::sscanf(question.text.c_str(), "On which level will the search discover vertex %d", &v) == 1) {
+                ++levels_asked;
+                EXPECT_EQ(question.answer, std::to_string(search.distance[v])) << question.text;
+            } else if (question.text.rfind("How many vertices will level 2", 0) == 0) {
+                int on_two = 0;
+                for (int d : search.distance) on_two += d == 2;
+                EXPECT_EQ(question.answer, std::to_string(on_two)) << "seed " << seed;
+            } else if (question.text.rfind("How many edges will the path", 0) == 0) {
+                EXPECT_TRUE(reached) << "no path to ask about";
+                EXPECT_EQ(question.answer, std::to_string(search.distance[vertex_count - 1])) << "seed " << seed;
+            }
+        }
+        EXPECT_EQ(levels_asked, 2) << "seed " << seed;
         EXPECT_NE(questions[0].text.find("bottom-right corner, vertex 1599?"), std::string::npos) << questions[0].text;
 
         const Picture& picture = recording.steps[0];
