@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
 
     // The depth-first tree, one flip per tree edge; no events are read while it grows.
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
-    ask_whether_one_path();
+    ask_about_depth_first_tree();
     begin_stage("growing the depth-first tree from the centre");
     depth_first_search(centre);
     say_depth_first_tree(visited);
@@ -128,7 +128,7 @@ int main(int argc, char* argv[]) {
     SDL_FillRect(screen, nullptr, palette[white]);
     fill_disc(vertex_x[centre], vertex_y[centre], 3, palette[red]);
     draw_lattice_edges();
-    ask_corner_level();
+    ask_about_breadth_first_tree();
     begin_stage("growing the breadth-first tree from the centre");
     breadth_first_search(centre);
     say_breadth_first_tree(visited);

@@ -26,7 +26,17 @@ constexpr int breadth_first_removes = 11;
 // The order in which both searches try a vertex's neighbours: the order build_lattice lists them.
 constexpr const char* neighbour_order = "up, left, right, down";
 
+// The vertices and level the questions name: the depth-first path to the centre's left neighbour,
+// two lattice edges into the vertex up and left of the centre, of which the breadth-first search
+// takes only the one from the neighbour it takes off its queue first, and a level past the sides.
+constexpr int path_end = centre - 1;
+constexpr int edge_end = centre - side - 1;
+constexpr int edge_not_taken_from = centre - 1;  // the centre's left neighbour, queued after its up one
+constexpr int edge_taken_from = centre - side;
+constexpr int level_asked = 20;
+
 int depth_first_edges;
+int depth_first_parent[vertex_count];
 int depth;    // how deep the depth-first recursion is now, in tree edges from the centre
 int deepest;  // and the deepest it went
 int last_reached;  // the vertex the depth-first search reached last
@@ -37,6 +47,8 @@ bool turned;
 
 int breadth_first_edges;
 int level[vertex_count];                // breadth-first level: lattice distance from the centre
+int breadth_first_parent[vertex_count];
+int found_order[vertex_count];  // 1 for the first vertex the breadth-first search found, and on
 int found_on_level[vertex_count] = {1};  // level 0 is the centre alone
 int longest_queue;
 int longest_queue_level;  // the level being taken off the queue when it was longest
@@ -128,14 +140,18 @@ void say_lattice(const int (*adjacency)[4], const int* degree) {
                  degree[centre]);
 }
 
-void ask_whether_one_path() {
+void ask_about_depth_first_tree() {
     ask(AnswerKind::yes_no, "The depth-first search starts at the centre and tries up, left, right, down in that order. "
                             "Will its tree be one single path, the search never backing up until it has reached all "
                             "%d vertices?", vertex_count);
+    ask(AnswerKind::number, "How many tree edges will the depth-first tree's path from the centre %d to vertex %d "
+                            "(row %d, column %d, just left of the centre) have?",
+        centre, path_end, path_end / side, path_end % side);
 }
 
 void said_went_down(int v, int w) {
     depth_first_edges += 1;
+    depth_first_parent[w] = v;
     last_reached = w;
     depth += 1;
     if (depth > deepest) deepest = depth;
@@ -161,6 +177,18 @@ void say_depth_first_tree(const int* visited) {
     else
         answer(answers::no, "No: the search had to back up, so its tree branches; its deepest branch is %d edges "
                             "long, fewer than its %d tree edges.", deepest, depth_first_edges);
+    // The tree path from the centre to path_end, read back through the parents and counted by direction.
+    int up = 0, across = 0, down = 0;
+    for (int v = path_end; v != centre; v = depth_first_parent[v]) {
+        const int from = depth_first_parent[v];
+        up += v == from - side;
+        down += v == from + side;
+        across += v == from - 1 || v == from + 1;
+    }
+    answer(up + across + down, "%d edges: the tree path from the centre to %d climbs %d edges up to the top row, "
+                               "then, as up comes first and left second, snakes left and right along the rows of "
+                               "the left half on its way down: %d edges across and %d down, %d + %d + %d = %d.",
+           up + across + down, path_end, up, across, down, up, across, down, up + across + down);
     explain("The depth-first tree has grown in red from the centre %d: it reached all %d vertices by %d tree edges.",
             centre, count_visited(visited), depth_first_edges);
     if (turned)
@@ -188,13 +216,20 @@ void say_depth_first_tree(const int* visited) {
     explain_count("deepest recursion (edges from the centre along the tree)", deepest);
 }
 
-void ask_corner_level() {
+void ask_about_breadth_first_tree() {
     ask(AnswerKind::number, "The breadth-first tree grows from the centre next. How many tree edges will lie on its "
                             "path from the centre to the top-left corner?");
+    for (int from : {edge_not_taken_from, edge_taken_from})
+        ask(AnswerKind::yes_no, "Will the lattice edge %d-%d become a tree edge of the breadth-first tree (vertex %d is "
+                                "row %d, column %d)?", from, edge_end, edge_end, edge_end / side, edge_end % side);
+    ask(AnswerKind::number, "How many vertices will level %d of the breadth-first tree hold, the vertices %d tree "
+                            "edges from the centre?", level_asked, level_asked);
 }
 
 void said_found(int u, int w) {
     level[w] = level[u] + 1;
+    breadth_first_parent[w] = u;
+    found_order[w] = breadth_first_edges + 1;
     found_on_level[level[w]] += 1;
     breadth_first_edges += 1;
 }
@@ -244,6 +279,28 @@ void say_breadth_first_tree(const int* visited) {
         if (per_level[d] == largest)
             used = join_words(largest_levels, sizeof largest_levels, used, i++, largest_count, d);
 
+    // The edge pair: of edge_end's two neighbours one level nearer, the one queued first finds it.
+    const bool taken_first = found_order[edge_taken_from] < found_order[edge_not_taken_from];
+    const int first = taken_first ? edge_taken_from : edge_not_taken_from;
+    const int second = taken_first ? edge_not_taken_from : edge_taken_from;
+    char reason[300];
+    std::snprintf(reason, sizeof reason,
+                  "%d is on level %d, next to %d and %d on level %d; %d went into the queue before %d, so it came "
+                  "off first and found %d",
+                  edge_end, level[edge_end], first, second, level[edge_end] - 1, first, second, edge_end);
+    for (int from : {edge_not_taken_from, edge_taken_from}) {
+        if (breadth_first_parent[edge_end] == from)
+            answer(answers::yes, "Yes: %s, making %d-%d its tree edge.", reason, from, edge_end);
+        else
+            answer(answers::no, "No: %s; when %d came off the queue, %d was reached already, so the edge %d-%d stays "
+                                "blue.", reason, from, edge_end, from, edge_end);
+    }
+    const int missing = 4 * level_asked - per_level[level_asked];
+    answer(per_level[level_asked], "%d vertices: on an endless lattice level %d would be a diamond of 4 x %d = %d "
+                                   "vertices, but this one reaches only %d rows and columns from the centre, so the %d "
+                                   "beyond each of its four sides are missing: %d - 4 x %d = %d.",
+           per_level[level_asked], level_asked, level_asked, 4 * level_asked, centre % side, missing / 4,
+           4 * level_asked, missing / 4, per_level[level_asked]);
     explain("The breadth-first tree has grown in red from the centre %d on a fresh copy of the lattice: it reached "
             "all %d vertices by %d tree edges.",
             centre, count_visited(visited), breadth_first_edges);

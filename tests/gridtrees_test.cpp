@@ -104,15 +104,23 @@ std::vector<int> along_tree(const std::vector<std::vector<int>>& tree, int from)
     return distance;
 }
 
+// The number written after `word` in a question ("vertex 543", "edge 543-510" gives 543).
+int number_after(const std::string& text, const std::string& word) {
+    const std::size_t at = text.find(word);
+    return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + word.size());
+}
+
 // Each question comes before the stage that grows its tree, and the finished tree in the picture
-// answers it: a path without branches, and the tree path from the centre to the top-left corner.
+// answers it: a path without branches and the tree path to a named vertex for the depth-first
+// tree; for the breadth-first tree the path to the top-left corner, whether each of two named
+// lattice edges is red, and how many vertices lie that many tree edges from the centre.
 TEST(GridTreesPredict, EachTreeIsAskedAboutBeforeItGrowsAndItsPictureAgreesWithTheAnswer) {
     const Recording& shown = predicting();
     ASSERT_EQ(shown.steps.size(), 3u) << shown.run.err;
     const std::vector<RecordedQuestion> questions = recorded_questions(shown);
-    ASSERT_EQ(questions.size(), 2u);
+    ASSERT_EQ(questions.size(), 6u);
+    for (std::size_t q = 0; q < questions.size(); ++q) EXPECT_EQ(questions[q].step, q < 2 ? 2 : 3) << q;
 
-    EXPECT_EQ(questions[0].step, 2);
     EXPECT_NE(questions[0].text.find("depth-first"), std::string::npos) << questions[0].text;
     int edge_count = 0;
     const auto depth_first = red_tree(shown.steps[1], edge_count);
@@ -121,11 +129,34 @@ TEST(GridTreesPredict, EachTreeIsAskedAboutBeforeItGrowsAndItsPictureAgreesWithT
     EXPECT_EQ(questions[0].answer, most_branches <= 2 && edge_count == vertex_count - 1 ? "yes" : "no");
     EXPECT_NE(questions[0].reason.find(std::to_string(edge_count) + " edges"), std::string::npos) << questions[0].reason;
 
-    EXPECT_EQ(questions[1].step, 3);
-    EXPECT_NE(questions[1].text.find("breadth-first"), std::string::npos) << questions[1].text;
-    const int to_corner = along_tree(red_tree(shown.steps[2], edge_count), centre)[0];
-    EXPECT_EQ(to_corner, 32);
-    EXPECT_EQ(questions[1].answer, std::to_string(to_corner));
+    const int path_end = number_after(questions[1].text, "to vertex ");
+    ASSERT_GE(path_end, 0) << questions[1].text;
+    const int along_depth_first = along_tree(depth_first, centre)[path_end];
+    EXPECT_GT(along_depth_first, std::abs(path_end % side - 16) + std::abs(path_end / side - 16));
+    EXPECT_EQ(questions[1].answer, std::to_string(along_depth_first));
+
+    EXPECT_NE(questions[2].text.find("breadth-first"), std::string::npos) << questions[2].text;
+    const auto breadth_first = red_tree(shown.steps[2], edge_count);
+    const std::vector<int> level = along_tree(breadth_first, centre);
+    EXPECT_EQ(level[0], 32);
+    EXPECT_EQ(questions[2].answer, std::to_string(level[0]));
+
+    // The two edges share an end, and only one of them can be its tree edge: one yes, one no.
+    std::vector<std::string> edge_answers;
+    for (int q : {3, 4}) {
+        const int from = number_after(questions[q].text, "edge ");
+        const int to = number_after(questions[q].text, std::to_string(from) + "-");
+        ASSERT_TRUE(from >= 0 && to >= 0) << questions[q].text;
+        const auto& ends = breadth_first[to];
+        const bool red = std::find(ends.begin(), ends.end(), from) != ends.end();
+        EXPECT_EQ(questions[q].answer, red ? "yes" : "no") << questions[q].text;
+        edge_answers.push_back(questions[q].answer);
+    }
+    EXPECT_NE(edge_answers[0], edge_answers[1]);
+
+    const int asked_level = number_after(questions[5].text, "level ");
+    ASSERT_GT(asked_level, 16) << questions[5].text;  // past the sides, where the diamond is cut
+    EXPECT_EQ(questions[5].answer, std::to_string(std::count(level.begin(), level.end(), asked_level)));
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // themselves are the golden test's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -221,11 +223,33 @@ TEST(WalksPages, EveryCellDrawsTheDiscsOfItsOwnWalk) {
     }
 }
 
-// ---- --predict: a question before each level from the third on --------------------------------
+// ---- --predict: questions before the levels from the third on ------------------------------
 
-// The question before a level's first page (the one with the level number in its corner) asks how
-// many walks the level has: one start disc per walk on its pages, counted up to the next level.
-TEST(WalksPredict, EachLevelFromTheThirdIsAskedItsCountWhichItsPagesShow) {
+// The level a question names ("level 5's", "level 5,") and the walk it quotes, if any.
+int level_named(const std::string& text) {
+    const std::size_t at = text.find("evel ");  // "Level" or "level"
+    return at == std::string::npos ? 0 : std::stoi(text.substr(at + 5));
+}
+Walk walk_quoted(const std::string& text) {
+    Walk walk;
+    const std::size_t open = text.find('"'), close = text.find('"', open + 1);
+    if (open == std::string::npos || close == std::string::npos) return walk;
+    const std::string quoted = text.substr(open + 1, close - open - 1);
+    for (std::size_t from = 0; from < quoted.size();) {
+        std::size_t end = quoted.find(", ", from);
+        if (end == std::string::npos) end = quoted.size();
+        const std::string move = quoted.substr(from, end - from);
+        walk.push_back(move == "right" ? move_right : move == "left" ? move_left : move == "up" ? move_up : -1);
+        from = end + 2;
+    }
+    return walk;
+}
+
+// Each question comes before its level's first page (the one with the level number in its corner).
+// A count is the number of start discs on the level's pages; a walk's place, whether it is on the
+// level, and how many begin right are read from the brute-force enumeration the pages were checked
+// against cell by cell.
+TEST(WalksPredict, EachLevelFromTheThirdIsAskedWhatItsPagesShow) {
     const Recording& shown = predicting();
     ASSERT_EQ(static_cast<int>(shown.steps.size()), picture_count) << shown.run.err;
     std::vector<int> first_page, walks_of_level;  // by level, from level 2
@@ -240,17 +264,46 @@ TEST(WalksPredict, EachLevelFromTheThirdIsAskedItsCountWhichItsPagesShow) {
     ASSERT_EQ(first_page.size(), 6u);
 
     const std::vector<RecordedQuestion> questions = recorded_questions(shown);
-    ASSERT_EQ(questions.size(), 5u);
-    for (int n = 3; n <= last_level; ++n) {
-        const RecordedQuestion& question = questions[n - 3];
-        EXPECT_EQ(question.step, first_page[n - 2]) << "level " << n;
-        EXPECT_NE(question.text.find("level " + std::to_string(n) + ","), std::string::npos) << question.text;
-        EXPECT_EQ(question.answer, std::to_string(walks_of_level[n - 2])) << "level " << n;
-        // The reason's sum starts from the level before, as its pages showed it.
-        EXPECT_NE(question.reason.find("of the " + std::to_string(walks_of_level[n - 3]) + " walks of "),
-                  std::string::npos)
-            << question.reason;
+    ASSERT_EQ(questions.size(), 7u);
+    int counts = 0, places = 0, yes = 0, no = 0, beginning_right = 0;
+    for (const RecordedQuestion& question : questions) {
+        const int n = level_named(question.text);
+        ASSERT_GE(n, 3) << question.text;
+        ASSERT_LE(n, last_level) << question.text;
+        EXPECT_EQ(question.step, first_page[n - 2]) << question.text;
+        const std::vector<Walk> walks = enumerate_walks(n);
+        const Walk named = walk_quoted(question.text);
+        if (question.text.find("How many walks does level") != std::string::npos) {
+            ++counts;
+            EXPECT_EQ(question.answer, std::to_string(walks_of_level[n - 2])) << "level " << n;
+            // The reason's sum starts from the level before, as its pages showed it.
+            EXPECT_NE(question.reason.find("of the " + std::to_string(walks_of_level[n - 3]) + " walks of "),
+                      std::string::npos)
+                << question.reason;
+        } else if (question.text.find("At which place") != std::string::npos) {
+            ++places;
+            ASSERT_EQ(static_cast<int>(named.size()), n) << question.text;
+            const auto found = std::find(walks.begin(), walks.end(), named);
+            ASSERT_NE(found, walks.end()) << question.text;
+            EXPECT_EQ(question.answer, std::to_string(found - walks.begin() + 1)) << question.text;
+        } else if (question.text.find("Will the walk") != std::string::npos) {
+            ASSERT_EQ(static_cast<int>(named.size()), n) << question.text;
+            const bool on_level = std::find(walks.begin(), walks.end(), named) != walks.end();
+            (on_level ? yes : no) += 1;
+            EXPECT_EQ(question.answer, on_level ? "yes" : "no") << question.text;
+        } else {
+            ASSERT_NE(question.text.find("begin with a right step"), std::string::npos) << question.text;
+            ++beginning_right;
+            const int right = static_cast<int>(
+                std::count_if(walks.begin(), walks.end(), [](const Walk& w) { return w[0] == move_right; }));
+            EXPECT_EQ(question.answer, std::to_string(right)) << question.text;
+        }
     }
+    EXPECT_EQ(counts, 3);
+    EXPECT_EQ(places, 1);
+    EXPECT_EQ(yes, 1);
+    EXPECT_EQ(no, 1);
+    EXPECT_EQ(beginning_right, 1);
 }
 
 }  // namespace

@@ -180,13 +180,114 @@ void name_page_lines(int page, int pages) {
     explain_line(page < pages ? line::page_full : line::last_page);
 }
 
+// Where walk `moves` (n moves) stands in level n, from 0, or -1 when no walk of the level makes them.
+int find_walk(int n, const int* moves) {
+    for (int k = 0; k < walks_at_level(n); ++k) {
+        int p = 0;
+        while (p < n && move_at(n, k, p) == moves[p]) ++p;
+        if (p == n) return k;
+    }
+    return -1;
+}
+
+void spell_named(const int* moves, int count, char* text, int size) {
+    text[0] = '\0';
+    for (int p = 0, used = 0; p < count; ++p)
+        used += std::snprintf(text + used, size - used, "%s%s", p ? ", " : "", move_name(moves[p]));
+}
+
+// Whether the named walk is one of level n's; one walk the level holds and one it cannot, on two
+// different levels, so that neither answer is the one to guess.
+void ask_whether_on_level(int n, const int* moves) {
+    char named[120];
+    spell_named(moves, n, named, sizeof named);
+    ask(AnswerKind::yes_no, "Will the walk \"%s\" be one of the walks drawn on level %d's pages?", named, n);
+    const int k = find_walk(n, moves);
+    if (k >= 0) {
+        answer(answers::yes, "Yes: \"%s\" never follows a right step by a left one nor a left by a right, so "
+                             "each step is one the step before allows; it is walk %d of level %d's %d.",
+               named, k + 1, n, walks_at_level(n));
+        return;
+    }
+    int p = 1;
+    while (p < n && !((moves[p - 1] == move_right && moves[p] == move_left) ||
+                      (moves[p - 1] == move_left && moves[p] == move_right)))
+        ++p;
+    answer(answers::no, "No: in \"%s\" step %d goes %s straight after step %d went %s, turning straight back "
+                        "to a point the walk has left; after a %s step only %s or up may follow, so no walk of "
+                        "level %d makes these moves.",
+           named, p + 1, move_name(moves[p]), p, move_name(moves[p - 1]), move_name(moves[p - 1]),
+           move_name(moves[p - 1]), n);
+}
+
+// The place of the named walk in level n's dictionary order, said as the walks that come before
+// it, grouped by the first move where each differs from it.
+void ask_place_of_walk(int n, const int* moves) {
+    char named[120];
+    spell_named(moves, n, named, sizeof named);
+    ask(AnswerKind::number, "Level %d's walks are drawn in dictionary order of their moves, right before left "
+                            "before up, the first move changing slowest. At which place (counting from 1) will "
+                            "the walk \"%s\" be drawn?", n, named);
+    const int k = find_walk(n, moves);
+    char before[600] = "";
+    // The walks before it fall into runs that share its first p moves and then take a smaller one.
+    int runs = 0;
+    int run_first[3 * last_level], run_size[3 * last_level], run_moves[3 * last_level];
+    for (int l = 0; l < k; ++l) {
+        int p = 0;
+        while (move_at(n, l, p) == moves[p]) ++p;
+        if (runs > 0 && run_moves[runs - 1] == p + 1 && move_at(n, run_first[runs - 1], p) == move_at(n, l, p)) {
+            ++run_size[runs - 1];
+        } else {
+            run_first[runs] = l;
+            run_size[runs] = 1;
+            run_moves[runs] = p + 1;
+            ++runs;
+        }
+    }
+    int used = 0;
+    for (int r = 0; r < runs; ++r) {
+        char item[160], start[120] = "";
+        spell_moves(n, run_first[r], run_moves[r], start, sizeof start);
+        std::snprintf(item, sizeof item, "%d begin%s %s", run_size[r], run_size[r] == 1 ? "s" : "", start);
+        used = join_words(before, sizeof before, used, r, runs, item);
+    }
+    answer(k + 1, "Place %d: %d walks come before \"%s\", each making its moves up to some step and there "
+                  "taking a move that comes earlier in right, left, up: %s.",
+           k + 1, k, named, before);
+}
+
+// How many walks of level n begin right: a right step followed by any walk of n - 1 steps that
+// does not begin left.
+void ask_beginning_right(int n) {
+    ask(AnswerKind::number, "How many of level %d's walks will begin with a right step?", n);
+    int right = 0, shorter_left = 0;
+    for (int k = 0; k < walks_at_level(n); ++k) right += move_at(n, k, 0) == move_right;
+    for (int k = 0; k < walks_at_level(n - 1); ++k) shorter_left += move_at(n - 1, k, 0) == move_left;
+    answer(right, "%d walks: a walk beginning right goes on with a walk of %d steps that does not begin left, as "
+                  "left would turn straight back; of level %d's %d walks %d begin left, so %d - %d = %d.",
+           right, n - 1, n - 1, walks_at_level(n - 1), shorter_left, walks_at_level(n - 1), shorter_left, right);
+}
+
+// The questions about single walks, before levels 3 to 6.
+void ask_about_walks_of_level(int n) {
+    static constexpr int place_asked[3] = {move_up, move_left, move_up};
+    static constexpr int on_level_four[4] = {move_right, move_up, move_left, move_left};
+    static constexpr int turning_back[5] = {move_up, move_right, move_left, move_up, move_up};
+    if (n == 3) ask_place_of_walk(n, place_asked);
+    if (n == 4) ask_whether_on_level(n, on_level_four);
+    if (n == 5) ask_whether_on_level(n, turning_back);
+    if (n == 6) ask_beginning_right(n);
+}
+
 // The first page of level n: how the level grows from the one a step shorter.
 void say_level(int n, int last, int pages) {
     const int count = walks_at_level(n), shorter = walks_at_level(n - 1);
     int ending[3] = {0, 0, 0};
     for (int l = 0; l < shorter; ++l) ending[last_move(n - 1, l)]++;
-    // From the third level on the student has seen how a level grows from the one before.
-    if (n >= 3) {
+    // From the third level on the student has seen how a level grows from the one before; every
+    // other level is asked its count, and the ones between carry questions about single walks.
+    if (n % 2 == 1 && n >= 3) {
         ask(AnswerKind::number, "The next page starts level %d, the walks of %d steps: each is a walk of %d steps "
                                 "with one more step that does not turn straight back. How many walks does level "
                                 "%d have?", n, n, n - 1, n);
@@ -196,6 +297,7 @@ void say_level(int n, int last, int pages) {
                n, count, shorter, n - 1, ending[move_right], ending[move_left], ending[move_up],
                ending[move_right], ending[move_left], ending[move_up], count);
     }
+    ask_about_walks_of_level(n);
     if (pages == 1)
         explain("Level %d, the walks of %d steps: all %d of them, built from the %d walk%s of %d step%s.", n, n,
                 count, shorter, shorter == 1 ? "" : "s", n - 1, n - 1 == 1 ? "" : "s");
