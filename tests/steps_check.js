@@ -89,6 +89,7 @@ if (withLists) {
   let asked = 0;
   // Every question put, with the step it comes before; several may come before one step.
   const puts = [];
+  let handedOn = 0;  // rows left to the program's own check
   data.steps.forEach((step) => (step.questions || []).forEach((question) => puts.push({ step: step.step, question })));
   puts.forEach((step) => {
     const question = step.question;
@@ -123,6 +124,7 @@ if (withLists) {
         // compute; without one it would go unchecked.
         const own = path.join(__dirname, "checks", path.basename(String(data.program)) + ".js");
         if (!fs.existsSync(own)) fail("step " + step.step + " asks for a row the lists cannot check: " + question.text);
+        handedOn += 1;
         return;
       }
       asked += 1;
@@ -213,7 +215,7 @@ if (withLists) {
     if (JSON.stringify(item.values) !== JSON.stringify(discoveryOrder.slice(0, item.values.length)))
       fail("step " + step.step + ": " + item.title + " is " + item.values + ", the lists give " + discoveryOrder);
   }));
-  if (!asked && puts.some((put) => put.question.kind === "vertex_or_back" || put.question.kind === "table"))
+  if (!asked && !handedOn && puts.some((put) => put.question.kind === "vertex_or_back" || put.question.kind === "table"))
     fail("no question was checked");
 }
 // A program's own result, checked by tests/checks/PROGRAM.js where there is one: a function of the
