@@ -126,6 +126,7 @@ bool start(const Settings& settings, const char* program, std::string& why) {
 Outcome step(const Step& step, std::string& why) {
     show = step.show;
     for (const StateItem& item : step.narration->state) {
+        if (item.kind == StateItem::Kind::matrix) sheet.matrix_size = std::max(sheet.matrix_size, item.size);
         if (item.kind != StateItem::Kind::lists) continue;
         const bool known = std::any_of(sheet.lists.begin(), sheet.lists.end(),
                                        [&](const StateItem& kept) { return kept.title == item.title; });

@@ -321,6 +321,18 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
         }
     }
     if (index == 0) pages.add("<p>This show asks no questions.</p>\n", line_11pt_mm + 1.5);
+    const WorkingRoom working = working_room_of(sheet);
+    if (index > 0 && !working.title.empty()) {
+        std::string html = "<p><b>" + escape_html(working.title) + "</b></p>\n<table class=\"fill working\"><tr><th scope=\"col\"></th>";
+        for (const std::string& column : working.columns) html += "<th scope=\"col\">" + escape_html(column) + "</th>";
+        html += "</tr>";
+        for (const std::string& row : working.rows) {
+            html += "<tr><th scope=\"row\">" + escape_html(row) + "</th>";
+            for (std::size_t c = 0; c < working.columns.size(); ++c) html += "<td></td>";
+            html += "</tr>";
+        }
+        pages.add(html + "</table>\n", line_11pt_mm + 4 + (double(working.rows.size()) + 1) * 8 * double(1 + working.columns.size() / 14));
+    }
 }
 
 void lay_out_key(const Worksheet& sheet, Pages& pages) {
@@ -400,6 +412,24 @@ std::string answers_list(const Worksheet& sheet) {
 }
 
 }  // namespace
+
+WorkingRoom working_room_of(const Worksheet& sheet) {
+    WorkingRoom room;
+    if (sheet.matrix_size > 0) {
+        room.title = "Room for working: the matrix, to fill in pass by pass (row i, column j)";
+        for (int k = 0; k < sheet.matrix_size; ++k) {
+            room.rows.push_back("row " + number(k));
+            room.columns.push_back(number(k));
+        }
+    } else if (!sheet.lists.empty() && !sheet.lists.front().rows.empty()) {
+        room.title = "Room for working: the vertices in the order the search discovers them, and in the order it finishes them";
+        room.rows = {"discovered", "finished"};
+        static constexpr const char* suffixes[] = {"th", "st", "nd", "rd"};
+        for (std::size_t k = 1; k <= sheet.lists.front().rows.size(); ++k)
+            room.columns.push_back(number(int(k)) + suffixes[k % 100 / 10 != 1 && k % 10 >= 1 && k % 10 <= 3 ? k % 10 : 0]);
+    }
+    return room;
+}
 
 std::string sheet_seed_words(const Worksheet& sheet) {
     return sheet.seed_in_use ? "seed " + std::to_string(sheet.seed) : "the same graph every time";

@@ -33,6 +33,7 @@ struct Worksheet {
     Algorithm algorithm;      // how it works, and its lines
     std::vector<StateItem> lists;  // the neighbour lists the steps showed, each once
     GraphPlaces places;            // where the graph's vertices stand, for the key of their numbers
+    int matrix_size = 0;           // the rows of the matrix the steps showed, for room to work it; 0: none
     std::string command;      // the command line that makes this sheet again
     std::vector<SheetRun> runs;
     std::map<std::string, CroppedPicture> pictures;  // every picture named above, by its file name
@@ -55,6 +56,15 @@ WorksheetPage worksheet_page(const Worksheet& sheet, Paper paper);
 // sheets. The answers of one sheet stand between the lines "<!-- begin answers -->" and "<!-- end
 // answers -->", so that the answers of several sheets can be put on one page.
 std::string answers_page(const Worksheet& sheet, Paper paper);
+
+// Room to work the algorithm by hand after the questions, as an empty table: the matrix of a
+// matrix algorithm, or the order a search discovers and finishes the vertices in. Empty `title`:
+// none for this sheet.
+struct WorkingRoom {
+    std::string title;
+    std::vector<std::string> rows, columns;  // the headings; every cell is left blank
+};
+WorkingRoom working_room_of(const Worksheet& sheet);
 
 // "from seed 7" or "the same graph every time", for the words about a sheet.
 std::string sheet_seed_words(const Worksheet& sheet);

@@ -404,6 +404,43 @@ void lay_out_table_room(Pages& pages, const Question& question, double top) {
     }
 }
 
+// The room for working after the questions: an empty table of the sheet's rows and columns, in
+// bands as wide as the page, each band kept whole on a page.
+void lay_out_working(const Worksheet& sheet, Pages& pages) {
+    const WorkingRoom room = working_room_of(sheet);
+    if (room.title.empty()) return;
+    constexpr double head = 14, row_height = 20;
+    double title_width = 40, column_width = 20;
+    for (const std::string& row : room.rows) title_width = std::max(title_width, width_of(text(pages, bold(words(row)), small, 200)) + 2 * cell_padding);
+    for (const std::string& column : room.columns)
+        column_width = std::max(column_width, width_of(text(pages, words(column), small, 200)) + 2 * cell_padding);
+    const std::size_t per_band = std::max<std::size_t>(1, std::size_t((box_width - title_width) / column_width));
+    const double band_height = head + row_height * double(room.rows.size());
+    const Layout title = text(pages, bold(words(room.title)), body, box_width);
+    pages.y += gap;
+    for (std::size_t first = 0; first < room.columns.size(); first += per_band) {
+        const std::size_t last = std::min(room.columns.size(), first + per_band);
+        const double width = title_width + column_width * double(last - first);
+        const double above = first == 0 ? height_of(title) + 4 : 0;
+        double top = pages.place(above + band_height + 6);
+        if (first == 0) pages.draw(show(title, 0, top));
+        top += above;
+        pages.draw(box(0, top, width, band_height));
+        for (std::size_t c = first; c < last; ++c) {
+            const double x = title_width + column_width * double(c - first);
+            pages.draw(line(x, top, x, top + band_height));
+            const Layout heading = text(pages, words(room.columns[c]), small, column_width);
+            pages.draw(show(heading, x + (column_width - width_of(heading)) / 2, top + 2));
+        }
+        for (std::size_t r = 0; r < room.rows.size(); ++r) {
+            const double y = top + head + row_height * double(r);
+            pages.draw(line(0, y, width, y));
+            const Layout label = text(pages, bold(words(room.rows[r])), small, title_width);
+            pages.draw(show(label, cell_padding, y + (row_height - height_of(label)) / 2));
+        }
+    }
+}
+
 std::string question_words(const Worksheet& sheet, int index, const SheetQuestion& asked) {
     return bold("Question " + number(index)) + " (before " + step_words(sheet, asked.step) + "): " + words(asked.question.text);
 }
@@ -469,6 +506,7 @@ void lay_out_sheet(const Worksheet& sheet, Pages& pages) {
         }
     }
     if (index == 0) paragraph(pages, "This show asks no questions.", body);
+    else lay_out_working(sheet, pages);
 }
 
 // ---- The key ----
