@@ -401,42 +401,57 @@ TEST_F(Window, PredictingStudentFollowsTheShowInThePanelBesideThePicture) {
     ASSERT_EQ(recorded.steps.size(), 10u);
     launch("dfstree", {"--predict"});
     std::vector<unsigned int> panel;
+    int events = 0;
     const auto expect_event = [&](const std::string& caption_start, const std::string& caption_end, int shown) {
         ASSERT_TRUE(caption_becomes(caption_start, caption_end)) << caption();
         const std::vector<unsigned int> now = panel_after(window_display, window, panel);
         ASSERT_FALSE(now.empty()) << "no panel beside the picture";
-        EXPECT_NE(now, panel) << caption_start << ": the panel did not change";
+        ++events;
+        EXPECT_NE(now, panel) << caption_start << ": the panel did not change (event " << events << ")";
         EXPECT_EQ(blocks_unlike(recorded.steps[std::size_t(shown - 1)], 1), 0) << caption_start << ": not step " << shown;
         panel = now;
     };
     const auto step = [](int k) { return "dfstree - step " + std::to_string(k) + " of 10"; };
     const std::string asking = " - a question: type the answer, Enter; Esc skips";
+    // dfstree asks a row before step 2, one question before steps 3, 4 and 9, and two before step 6.
     expect_event(step(1), " - any key: next", 1);
     key("space");
-    expect_event(step(2), " - any key: next", 2);
-    key("space");
-    expect_event(step(2) + asking, asking, 2);  // the question before step 3, over step 2
+    expect_event(step(1) + asking, asking, 1);  // the row to fill before step 2, over step 1
     key("7");
-    expect_event(step(2) + asking, asking, 2);  // what is typed shows
+    expect_event(step(1) + asking, asking, 1);  // what is typed shows
+    key("Return");
+    expect_event(step(1) + asking, asking, 1);  // one entry is not a row of eight: asked again, with the hint
+    key("Escape");
+    expect_event(step(2), " - any key: next", 2);  // skipped: the answer is given all the same
+    key("space");
+    expect_event(step(2) + asking, asking, 2);
+    key("5");
     key("Return");
     expect_event(step(3), " - any key: next", 3);  // wrong: the verdict, the reason, the answer
     key("space");
     expect_event(step(3) + asking, asking, 3);
-    key("4");
+    key("3");
     key("Return");
     expect_event(step(4), " - any key: next", 4);  // right
     key("space");
-    expect_event(step(4) + asking, asking, 4);
-    key("Escape");
-    expect_event(step(5), " - any key: next", 5);  // skipped: the answer is given all the same
+    expect_event(step(5), " - any key: next", 5);  // nothing asked before step 5
     key("F1");
     expect_event(step(5), " - any key: next", 5);  // the legend opens; no step is taken
-    for (int k = 6; k <= 9; ++k) {
+    key("space");
+    expect_event(step(5) + asking, asking, 5);  // the first of two questions before step 6
+    key("y");
+    key("Return");
+    expect_event(step(5) + asking, asking, 5);  // the second, still over step 5
+    key("Escape");
+    expect_event(step(6), " - any key: next", 6);  // both verdicts, in the order asked
+    for (int k = 7; k <= 8; ++k) {
         key("space");
-        expect_event(step(k - 1) + asking, asking, k - 1);
-        key("Escape");
         expect_event(step(k), " - any key: next", k);
     }
+    key("space");
+    expect_event(step(8) + asking, asking, 8);
+    key("Escape");
+    expect_event(step(9), " - any key: next", 9);
     key("space");
     expect_event(step(10), " - any key: end", 10);  // the score
     key("space", true);

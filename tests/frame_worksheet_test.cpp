@@ -203,7 +203,7 @@ void expect_printed_as_laid_out(const Sheet& sheet, const std::string& seed_word
 }
 
 // Each picture the sheet shows is in its PDF as the recorded step cropped, pixel for pixel: the
-// first picture on the sheet's second page (after the opening page) for dfstree is step 2's.
+// first picture on the sheet's second page (after the opening page) for dfstree is step 1's.
 void expect_picture_is_cropped_step(const std::string& pdf, int page, const Picture& step) {
     const std::string folder = make_temp_folder();
     const ProgramRun run = run_in(folder, "pdfimages -png -f " + std::to_string(page) + " -l " + std::to_string(page) + " " +
@@ -220,9 +220,9 @@ void expect_picture_is_cropped_step(const std::string& pdf, int page, const Pict
 TEST(Worksheet, FixedProgramPrintsItsQuestionsThenItsKeyOnPagesOfTheirOwn) {
     SKIP_WITHOUT_PDF_TOOLS();
     const Sheet sheet = make_sheet("dfstree", "");
-    // dfstree's seven questions follow one another: the sheet asks them all from the step before the
-    // first, and each step after it is in the key alone, with the answer it shows.
-    EXPECT_EQ(count_of(sheet.html, "<img src=\"step-002-cropped.png\""), 1);
+    // dfstree's first questions follow one another from step 2: the sheet asks them all from step 1,
+    // and each step that answers one is in the key alone, once, with the answers it shows.
+    EXPECT_EQ(count_of(sheet.html, "<img src=\"step-001-cropped.png\""), 1);
     for (const RecordedQuestion& question : sheet.questions) {
         char picture[48];
         std::snprintf(picture, sizeof picture, "<img src=\"step-%03d-cropped.png\"", question.step);
@@ -232,15 +232,15 @@ TEST(Worksheet, FixedProgramPrintsItsQuestionsThenItsKeyOnPagesOfTheirOwn) {
     expect_printed_as_laid_out(sheet, "dfstree, the same graph every time", "dfstree --worksheet sheet");
     const Recording recorded = record("dfstree");
     ASSERT_GE(recorded.steps.size(), 2u);
-    expect_picture_is_cropped_step(sheet.folder + "/sheet/worksheet-a4.pdf", 2, recorded.steps[1]);
-    expect_picture_is_cropped_step(sheet.folder + "/sheet/worksheet-letter.pdf", 2, recorded.steps[1]);
+    expect_picture_is_cropped_step(sheet.folder + "/sheet/worksheet-a4.pdf", 2, recorded.steps[0]);
+    expect_picture_is_cropped_step(sheet.folder + "/sheet/worksheet-letter.pdf", 2, recorded.steps[0]);
     fs::remove_all(sheet.folder);
 }
 
 TEST(Worksheet, RandomProgramPrintsItsSeedOnEveryPageAndTheAnswersOfThatGraph) {
     SKIP_WITHOUT_PDF_TOOLS();
     const Sheet sheet = make_sheet("closure12", "--seed 1");
-    ASSERT_EQ(sheet.questions.size(), 12u);
+    ASSERT_EQ(sheet.questions.size(), 6u);
     expect_printed_as_laid_out(sheet, "closure12, seed 1", "closure12 --worksheet sheet --seed 1");
     fs::remove_all(sheet.folder);
 }
@@ -342,7 +342,7 @@ TEST(Worksheet, TwoSeedsGiveTwoGraphsAndTwoKeysWithNothingOnThePath) {
         for (const char* pdf : {"/sheet/worksheet-a4.pdf", "/sheet/worksheet-letter.pdf", "/sheet/answers-a4.pdf", "/sheet/answers-letter.pdf"})
             EXPECT_NE(slurp(folder + pdf).find(std::string("/Title (closure8 ") + (std::strstr(pdf, "answers") ? "answers, " : "worksheet, ") +
                                                (seed + 2) + ")"), std::string::npos) << pdf;
-        ASSERT_EQ(sheet.questions.size(), 1u);
+        ASSERT_GE(sheet.questions.size(), 5u);
         const std::string answers = page_text(slurp(folder + "/sheet/answers.html"));
         EXPECT_NE(page_text(sheet.html).find(sheet.questions[0].text), std::string::npos);
         EXPECT_NE(answers.find(sheet.questions[0].text + " Answer: " + sheet.questions[0].answer + ". " + sheet.questions[0].reason),
@@ -450,14 +450,15 @@ TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAllRemovingOnlyAn
     ASSERT_EQ(sheets.size(), 3u);
     std::vector<std::string> graphs;
     const std::string answers = page_text(slurp(class_folder + "/answers.html"));
-    int pages = 0;
+    int pages = 0, answered = 0;
     for (const std::string& sheet : sheets) {
         const std::string seed = sheet.substr(sheet.rfind("/sheet-") + 7);
         const std::string graph = slurp(sheet + "/step-002-cropped.png");
         for (const std::string& other : graphs) EXPECT_NE(graph, other) << sheet << ": a graph twice";
         graphs.push_back(graph);
         const std::vector<RecordedQuestion> questions = recorded_questions(record("closure8", "--predict --seed " + seed));
-        ASSERT_EQ(questions.size(), 1u);
+        ASSERT_GE(questions.size(), 5u);
+        answered += static_cast<int>(questions.size());
         EXPECT_NE(answers.find("closure8, seed " + seed + " Made again by: closure8 --worksheet '" + name + "/sheet-" + seed +
                                "' --seed " + seed), std::string::npos) << answers;
         EXPECT_NE(answers.find(questions[0].text + " Answer: " + questions[0].answer + ". " + questions[0].reason),
@@ -467,7 +468,7 @@ TEST(Worksheet, DemoMakesSheetsOfDistinctGraphsAndOneKeyForThemAllRemovingOnlyAn
     for (const char* paper : {"a4", "letter"}) {
         const std::string key = class_folder + "/answers-" + paper + ".pdf";
         const std::string printed = pdf_text(key, 1, pdf_pages(key));
-        EXPECT_EQ(count_of(printed, "Answer: "), 3) << key << ": " << printed.substr(0, 200);
+        EXPECT_EQ(count_of(printed, "Answer: "), answered) << key << ": " << printed.substr(0, 200);
         EXPECT_EQ(pdf_pages(class_folder + "/questions-" + paper + ".pdf"), pages) << paper;
     }
     fs::remove_all(folder);

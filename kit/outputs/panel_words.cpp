@@ -119,6 +119,16 @@ std::string verdict_words(const Question& question, bool skipped, const std::str
 std::vector<PanelParagraph> panel_paragraphs(const PanelMoment& moment) {
     std::vector<PanelParagraph> paragraphs;
     const ShowState& show = *moment.show;
+    // A waiting question comes first, whatever F1 has opened: below a long legend it would be cut.
+    if (moment.waiting != nullptr) {
+        const Question& question = *moment.waiting;
+        add(paragraphs, PanelStyle::heading, "Question before the next step");
+        add(paragraphs, PanelStyle::strong, question.text);
+        add(paragraphs, PanelStyle::text,
+            std::string("Predict it from the picture: ") + answer_hint(question) + ", then Enter.");
+        add(paragraphs, PanelStyle::strong, "Your answer: " + moment.typed + "_");
+        if (!moment.trouble.empty()) add(paragraphs, PanelStyle::text, moment.trouble);
+    }
     if (moment.aside == PanelMoment::Aside::legend && show.legend != nullptr && !show.legend->empty()) {
         add(paragraphs, PanelStyle::heading, "What the pictures show");
         for (const std::string& entry : *show.legend) add(paragraphs, PanelStyle::text, "- " + entry);
@@ -130,13 +140,6 @@ std::vector<PanelParagraph> panel_paragraphs(const PanelMoment& moment) {
         add(paragraphs, PanelStyle::text, show.algorithm->how);
     }
     if (moment.waiting != nullptr) {
-        const Question& question = *moment.waiting;
-        add(paragraphs, PanelStyle::heading, "Question before the next step");
-        add(paragraphs, PanelStyle::strong, question.text);
-        add(paragraphs, PanelStyle::text,
-            std::string("Predict it from the picture: ") + answer_hint(question) + ", then Enter.");
-        add(paragraphs, PanelStyle::strong, "Your answer: " + moment.typed + "_");
-        if (!moment.trouble.empty()) add(paragraphs, PanelStyle::text, moment.trouble);
         if (moment.narration != nullptr && moment.step > 0) {
             add(paragraphs, PanelStyle::heading, "On screen: " + step_heading(show, moment.step));
             add_step(paragraphs, show, *moment.narration);

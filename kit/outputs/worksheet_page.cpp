@@ -380,21 +380,15 @@ void lay_out_key(const Worksheet& sheet, Pages& pages) {
     }
     if (!table.empty()) pages.add(table + "</table>\n", 3);
     // The steps that answer them, two to a row.
-    index = 0;
     std::string pair;
-    for (const SheetRun& run : sheet.runs)
-        for (const SheetQuestion& asked : run.questions) {
-            ++index;
-            if (asked.answer_picture.empty()) continue;
-            const double height = picture_height(sheet, asked.answer_picture, key_picture_width_mm, key_picture_mm);
-            pair += figure(sheet, asked.answer_picture, height,
-                           "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
-                               ", which answers question " + number(index));
-            if (pair.find("</figure>") != pair.rfind("</figure>")) {
-                pages.add("<div class=\"pair\">" + pair + "</div>\n", key_picture_mm + caption_mm + 4);
-                pair.clear();
-            }
+    for (const KeyPicture& shown : key_pictures(sheet)) {
+        const double height = picture_height(sheet, shown.name, key_picture_width_mm, key_picture_mm);
+        pair += figure(sheet, shown.name, height, shown.caption);
+        if (pair.find("</figure>") != pair.rfind("</figure>")) {
+            pages.add("<div class=\"pair\">" + pair + "</div>\n", key_picture_mm + caption_mm + 4);
+            pair.clear();
         }
+    }
     if (!pair.empty()) pages.add("<div class=\"pair\">" + pair + "</div>\n", key_picture_mm + caption_mm + 4);
 }
 
@@ -412,6 +406,31 @@ std::string answers_list(const Worksheet& sheet) {
 }
 
 }  // namespace
+
+std::vector<KeyPicture> key_pictures(const Worksheet& sheet) {
+    std::vector<KeyPicture> shown;
+    std::vector<std::vector<int>> answered;  // the questions each shown step answers
+    int index = 0;
+    for (const SheetRun& run : sheet.runs)
+        for (const SheetQuestion& asked : run.questions) {
+            ++index;
+            if (asked.answer_picture.empty()) continue;
+            // Several questions put before one step: its picture once, for them all.
+            if (!shown.empty() && shown.back().name == asked.answer_picture) {
+                answered.back().push_back(index);
+                continue;
+            }
+            shown.push_back({asked.answer_picture, "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "")});
+            answered.push_back({index});
+        }
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        const std::vector<int>& questions = answered[k];
+        shown[k].caption += questions.size() == 1 ? ", which answers question " + number(questions[0]) : ", which answers questions ";
+        for (std::size_t i = 0; questions.size() > 1 && i < questions.size(); ++i)
+            shown[k].caption += (i == 0 ? "" : i + 1 == questions.size() ? " and " : ", ") + number(questions[i]);
+    }
+    return shown;
+}
 
 WorkingRoom working_room_of(const Worksheet& sheet) {
     WorkingRoom room;

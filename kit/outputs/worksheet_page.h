@@ -66,5 +66,12 @@ struct WorkingRoom {
 };
 WorkingRoom working_room_of(const Worksheet& sheet);
 
+// The steps the key shows, each once, in the order of the questions they answer, with the caption
+// that names them: "Step 6 of 10, which answers questions 4 and 5".
+struct KeyPicture {
+    std::string name, caption;
+};
+std::vector<KeyPicture> key_pictures(const Worksheet& sheet);
+
 // "from seed 7" or "the same graph every time", for the words about a sheet.
 std::string sheet_seed_words(const Worksheet& sheet);

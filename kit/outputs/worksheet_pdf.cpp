@@ -595,15 +595,10 @@ void lay_out_key_pictures(const Worksheet& sheet, Pages& pages) {
         std::string name, caption;
     };
     std::vector<Shown> shown;
-    int index = 0;
-    for (const SheetRun& run : sheet.runs)
-        for (const SheetQuestion& asked : run.questions) {
-            ++index;
-            const CroppedPicture* picture = picture_named(sheet, asked.answer_picture);
-            if (picture != nullptr)
-                shown.push_back({picture, asked.answer_picture, "Step " + number(asked.step) + (sheet.step_count > 0 ? " of " + number(sheet.step_count) : "") +
-                                              ", which answers question " + number(index)});
-        }
+    for (const KeyPicture& key : key_pictures(sheet)) {
+        const CroppedPicture* picture = picture_named(sheet, key.name);
+        if (picture != nullptr) shown.push_back({picture, key.name, key.caption});
+    }
     constexpr double cell_width = (box_width - 14) / 2, cell_height = 160;
     for (std::size_t at = 0; at < shown.size(); at += 2) {
         double row_height = 0;
