@@ -104,8 +104,8 @@ async function checkBehaviour(browser, origin) {
     report(await waitsOf(page) === 2, "Tab moves the focus off the picture without a step");
     await page.close();
 
-    // dfstree with questions: while the question before step 3 waits, nothing of step 3 is on the
-    // page; after Escape the question, the answer, then step 3's words, in that order.
+    // dfstree with questions: while the question before step 2 (a row to fill) waits, nothing of
+    // step 2 is on the page; after Escape the question, the answer, then step 2's words, in that order.
     page = await browser.newPage();
     await page.addInitScript(() => {
         let module;
@@ -124,21 +124,19 @@ async function checkBehaviour(browser, origin) {
     await waitForWaits(page, 1, 20000);
     await page.focus("#screen");
     await page.keyboard.press("Space");
-    await waitForWaits(page, 2, 5000);
-    await page.keyboard.press("Space");
     const asked = await page.waitForFunction(() => /question:/.test(document.title), null, { timeout: 5000 })
         .then(() => true, () => false);
     const whileAsked = await page.evaluate(() => document.getElementById("explanation").textContent);
-    report(asked && !/Step 3 of 10/.test(whileAsked), `the question before step 3 comes before anything of step 3 (${asked ? "asked" : "never asked"})`);
+    report(asked && !/Step 2 of 10/.test(whileAsked), `the question before step 2 comes before anything of step 2 (${asked ? "asked" : "never asked"})`);
     await page.keyboard.press("Escape");
-    await waitForWaits(page, 3, 5000);
+    await waitForWaits(page, 2, 5000);
     await page.waitForTimeout(300);
     const printed = await page.evaluate(() => window.printed);
-    const questionAt = printed.findIndex((line) => /step 3 of 10 - question:/.test(line));
-    const answerAt = printed.findIndex((line) => /skipped: the answer is 1\b/.test(line));
-    const stepAt = printed.findIndex((line) => /^Step 3 of 10/.test(line));
+    const questionAt = printed.findIndex((line) => /step 2 of 10 - question:/.test(line));
+    const answerAt = printed.findIndex((line) => /skipped: the answer is 0, 1, /.test(line));
+    const stepAt = printed.findIndex((line) => /^Step 2 of 10/.test(line));
     report(questionAt >= 0 && answerAt > questionAt && stepAt > answerAt,
-           `the question, then the answer after Escape, then step 3's words (lines ${questionAt}, ${answerAt}, ${stepAt})`);
+           `the question, then the answer after Escape, then step 2's words (lines ${questionAt}, ${answerAt}, ${stepAt})`);
     await page.close();
 
     // A teacher's graph in the address, short, draws what --graph draws on the desktop; a graph the
