@@ -3,9 +3,9 @@
 
 # Named by the Debian packages that provide them.
 # (FreeType's headers: the build lays out the browser's glyph strips with it. Cairo and pango: the
-# worksheets' PDFs, with fontconfig, which finds their fonts.)
+# worksheets' PDFs.)
 packages_needed=(cmake g++ ninja-build pkg-config libsdl1.2-dev libsdl-ttf2.0-dev libfreetype-dev libpng-dev
-                 libgif-dev libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation)
+                 libgif-dev libcairo2-dev libpango1.0-dev fonts-liberation)
 # What makes the Debian package (dpkg-deb, dpkg-shlibdeps; CPack asks `file` what each file is)
 # and checks it.
 packages_for_the_package=(dpkg-dev file lintian man-db appstream)
@@ -58,7 +58,6 @@ provided() {
         libpng-dev) pkg-config --exists libpng ;;
         libcairo2-dev) pkg-config --exists cairo-pdf ;;
         libpango1.0-dev) pkg-config --exists pangocairo ;;
-        libfontconfig-dev) pkg-config --exists fontconfig ;;
         libgif-dev) has_header gif_lib.h ;;
         fonts-liberation) [ -f /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf ] ||
                               [ -f /usr/share/fonts/liberation/LiberationSerif-Regular.ttf ] ;;

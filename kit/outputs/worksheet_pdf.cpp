@@ -9,12 +9,10 @@
 #include "vertex_key.h"
 
 #include <cairo-pdf.h>
-#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -647,16 +645,8 @@ std::string footer_words(const Worksheet& sheet, int page, int pages) {
 
 // The measuring context: 72 units an inch, so that a point is a unit, and metrics unhinted, as
 // the PDF's text is.
-// What fontconfig keeps of the fonts for the life of the process, let go at its end, so that a
-// leak check sees only what the suite itself left.
-void release_fonts() { FcFini(); }
-
 PangoContext* new_context() {
-    // A font map of its own, not pango's process-wide default, so that nothing holds the fonts
-    // once the PDFs are written and release_fonts can let fontconfig go.
-    static bool release_registered = false;
-    if (!release_registered) std::atexit(release_fonts);
-    release_registered = true;
+    // A font map of its own, not pango's process-wide default, let go with the last layout.
     PangoFontMap* map = pango_cairo_font_map_new();
     PangoContext* context = pango_font_map_create_context(map);
     g_object_unref(map);  // the context holds it
