@@ -10,6 +10,11 @@ seeds=${2:-100}
 shift $(( $# >= 2 ? 2 : $# ))
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || mapfile -t programs < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$top/programs.list" | awk '{print $1}')
+for program in "${programs[@]}"; do
+    [ -f "$bin/$program" ] && [ -x "$bin/$program" ] && continue
+    echo "bench/question-balance.sh: no program $program in $bin (give the build's bin folder, e.g. build/release/bin)" >&2
+    exit 2
+done
 work=$(mktemp -d)
 trap 'rm -rf -- "$work"' EXIT
 status=0

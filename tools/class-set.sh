@@ -167,28 +167,44 @@ combine_answers() {
 combine_questions() {
     local dir=$1
     shift
-    local paper sheet pages work="$class_work/questions"
+    local paper job status=0 jobs=()
+    # The two papers at once, each in a work folder of its own. Each is written in a subshell, so
+    # its name is counted as written here, for a stop to remove (the name held nothing of anyone
+    # else's: remove_earlier_class saw to that).
+    class_written+=("$dir/questions-a4.pdf" "$dir/questions-letter.pdf")
     for paper in a4 letter; do
-        rm -rf -- "$work" && mkdir -- "$work" || return 1
-        local parts=() k=0 page
-        for sheet in "$@"; do
-            pages=$(pdfinfo -- "$sheet/worksheet-$paper.pdf" 2>/dev/null |
-                    sed -n 's/^Subject: *\([0-9][0-9]*\) pages* of questions, .*/\1/p')
-            k=$((k + 1))
-            # The pattern of the pages' names is read for %d: it is given inside the work folder,
-            # whose path may hold a % of its own.
-            if [ -z "$pages" ] || ! (pdf=$(realpath -- "$sheet/worksheet-$paper.pdf") && cd -- "$work" &&
-                  pdfseparate -f 1 -l "$pages" "$pdf" "$k-%d.pdf"); then
-                echo "demo: cannot take the question pages out of $sheet/worksheet-$paper.pdf" >&2
-                return 1
-            fi
-            for ((page = 1; page <= pages; page++)); do parts+=("$work/$k-$page.pdf"); done
-        done
-        if ! pdfunite "${parts[@]}" "$work/all.pdf" || ! class_page_from "$dir/questions-$paper.pdf" "$work/all.pdf"; then
-            echo "demo: cannot put the question pages together into $dir/questions-$paper.pdf" >&2
+        combine_question_pages "$dir" "$paper" "$@" &
+        jobs+=($!)
+        class_jobs+=($!)  # ended by stop_class too
+    done
+    for job in "${jobs[@]}"; do wait "$job" || status=1; done
+    return $status
+}
+
+# One paper's question pages of every sheet into DIR/questions-PAPER.pdf.
+combine_question_pages() {
+    local dir=$1 paper=$2
+    shift 2
+    local sheet pages work="$class_work/questions-$paper"
+    rm -rf -- "$work" && mkdir -- "$work" || return 1
+    local parts=() k=0 page
+    for sheet in "$@"; do
+        pages=$(pdfinfo -- "$sheet/worksheet-$paper.pdf" 2>/dev/null |
+                sed -n 's/^Subject: *\([0-9][0-9]*\) pages* of questions, .*/\1/p')
+        k=$((k + 1))
+        # The pattern of the pages' names is read for %d: it is given inside the work folder,
+        # whose path may hold a % of its own.
+        if [ -z "$pages" ] || ! (pdf=$(realpath -- "$sheet/worksheet-$paper.pdf") && cd -- "$work" &&
+              pdfseparate -f 1 -l "$pages" "$pdf" "$k-%d.pdf"); then
+            echo "demo: cannot take the question pages out of $sheet/worksheet-$paper.pdf" >&2
             return 1
         fi
+        for ((page = 1; page <= pages; page++)); do parts+=("$work/$k-$page.pdf"); done
     done
+    if ! pdfunite "${parts[@]}" "$work/all.pdf" || ! class_page_from "$dir/questions-$paper.pdf" "$work/all.pdf"; then
+        echo "demo: cannot put the question pages together into $dir/questions-$paper.pdf" >&2
+        return 1
+    fi
     rm -rf -- "$work"
 }
 
@@ -199,13 +215,15 @@ write_class_manifest() {
     shift
     (
         cd -- "$dir" || exit 1
-        for file in "${class_pages[@]}"; do [ -f "$file" ] && md5sum -- "$file"; done
-        for file in "$@"; do
+        # One md5sum for them all: a class of 200 has some 2000 files.
+        local files=() sheet
+        for file in "${class_pages[@]}"; do [ -f "$file" ] && files+=("$file"); done
+        for sheet in "$@"; do
             while IFS= read -r file; do
-                [ -f "$file" ] && md5sum -- "$file"
-            done < <(sheet_files "${file##*/}")
+                [ -f "$file" ] && files+=("$file")
+            done < <(sheet_files "${sheet##*/}")
         done
-        exit 0
+        [ ${#files[@]} -eq 0 ] || md5sum -- "${files[@]}"
     ) >"$list" && class_page_from "$dir/$class_manifest" "$list" || {
         echo "demo: cannot write $dir/$class_manifest" >&2
         return 1
@@ -277,10 +295,11 @@ make_worksheets() {
                 for sheet in "${class_made[@]}"; do remove_new_sheet "$sheet"; done
                 return 1
             fi
-            # As many at once as there are cores; a graph is compared once its sheet is made.
+            # Four to a core at once, so that a core is seldom idle waiting for the slowest of a
+            # batch; a graph is compared once its sheet is made, in the order of the seeds.
             local batch=() failed=0 sheet job
             class_jobs=()
-            while [ ${#batch[@]} -lt "$cores" ] && [ $((${#kept[@]} + ${#batch[@]})) -lt "$count" ] &&
+            while [ ${#batch[@]} -lt $((4 * cores)) ] && [ $((${#kept[@]} + ${#batch[@]})) -lt "$count" ] &&
                   [ $tries -lt $((count * 20 + 50)) ]; do
                 [ "$seed" -gt 4294967295 ] && seed=0
                 sheet="$dir/sheet-$seed"
