@@ -8,7 +8,6 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -18,13 +17,8 @@
 #include <fstream>
 #include <thread>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <fcntl.h>
-#include <pthread.h>
-#include <sys/prctl.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 bool platform_accepts_dummy_window = false;
@@ -290,63 +284,8 @@ namespace {
 
 volatile std::sig_atomic_t stop_signal = 0;
 
-// What a second stop signal still removes and ends, from the signal handler, where only system
-// calls that are async-signal-safe may be made: no allocation, no stdio, no std::filesystem. A
-// fixed table of paths, each a file or a folder with all in it, and one child's process group.
-constexpr int removal_slots = 8;
-constexpr int deepest_removal = 16;  // folders within folders: a print's folder goes 6 deep
-struct Removal {
-    std::atomic<bool> in_use{false};
-    char path[PATH_MAX] = "";
-};
-Removal removals[removal_slots];
-std::atomic<pid_t> child_group{0};  // 0: none
-static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<pid_t>::is_always_lock_free,
-              "the signal handler reads these");
-// One listing buffer for each depth of the folder being removed.
-alignas(8) char listing[deepest_removal + 1][4096];
-
-// Removes `name` in the open folder `at`, a file or a link or, `depth` folders deep at most, a
-// folder with all in it, by system calls alone. Links are removed, never followed.
-void remove_tree(int at, const char* name, int depth) {
-    if (unlinkat(at, name, 0) == 0 || errno != EISDIR || depth < 0) return;
-    const int folder = openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (folder < 0) return;
-    char* const buffer = listing[depth];
-    // Removing entries while listing may let the listing pass others over: list again until a pass
-    // finds nothing (a few passes at most).
-    for (int pass = 0; pass < 8; ++pass) {
-        bool found = false;
-        lseek(folder, 0, SEEK_SET);
-        for (;;) {
-            const long got = syscall(SYS_getdents64, folder, buffer, sizeof listing[0]);
-            if (got <= 0) break;
-            for (long offset = 0; offset < got;) {
-                const auto* entry = reinterpret_cast<const struct dirent64*>(buffer + offset);
-                offset += entry->d_reclen;
-                const char* entry_name = entry->d_name;
-                if (entry_name[0] == '.' && (entry_name[1] == '\0' || (entry_name[1] == '.' && entry_name[2] == '\0')))
-                    continue;
-                found = true;
-                remove_tree(folder, entry_name, depth - 1);
-            }
-        }
-        if (!found) break;
-    }
-    close(folder);
-    unlinkat(at, name, AT_REMOVEDIR);
-}
-
-// The second stop signal: the child's whole group killed, and once the child is gone the files of
-// the table removed; then the program ends as the signal would have ended it.
+// The second stop signal: the program ends at once, as the signal would have ended it.
 [[noreturn]] void end_at_once(int signal) {
-    const pid_t group = child_group.load();
-    if (group > 0) {
-        kill(-group, SIGKILL);
-        waitpid(group, nullptr, 0);  // so that it writes into the files no more
-    }
-    for (Removal& removal : removals)
-        if (removal.in_use.load()) remove_tree(AT_FDCWD, removal.path, deepest_removal);
     struct sigaction fallback {};
     fallback.sa_handler = SIG_DFL;
     sigemptyset(&fallback.sa_mask);
@@ -360,9 +299,10 @@ void remove_tree(int at, const char* name, int depth) {
 }
 
 // Only notes the signal: the show removes its unfinished files and ends at the next step, frame or
-// event. A second signal ends the program at once, removing what the table names. SIGPIPE comes
-// with each write to a pipe that nobody reads any more (the write fails too, with EPIPE): only the
-// first counts, and it is never the second that ends the program at once.
+// event. A second signal ends the program at once: an unfinished file stays under its temporary
+// name, never under its final one. SIGPIPE comes with each write to a pipe that nobody reads any
+// more (the write fails too, with EPIPE): only the first counts, and it is never the second that
+// ends the program at once.
 extern "C" void note_stop_signal(int signal) {
     const int saved_errno = errno;
     if (signal == SIGPIPE) {
@@ -430,91 +370,6 @@ void platform_catch_stop_signals() {
 }
 
 int platform_stop_signal() { return stop_signal; }
-
-int platform_remove_on_second_stop(const std::string& path) {
-    if (path.empty() || path.size() >= sizeof removals[0].path) return -1;
-    for (int ticket = 0; ticket < removal_slots; ++ticket) {
-        Removal& removal = removals[ticket];
-        if (removal.in_use.load()) continue;
-        std::memcpy(removal.path, path.c_str(), path.size() + 1);
-        removal.in_use.store(true);
-        return ticket;
-    }
-    return -1;
-}
-
-void platform_forget_removal(int ticket) {
-    if (ticket >= 0 && ticket < removal_slots) removals[ticket].in_use.store(false);
-}
-
-pid_t platform_start_child(const char* const arguments[], const char* const environment[], std::string& why) {
-    // What the child does between fork and exec is prepared here: there, only async-signal-safe
-    // calls. A pipe that closes on exec tells the parent whether the exec failed, and why.
-    int report[2];
-    if (pipe2(report, O_CLOEXEC) != 0) {
-        why = std::string("cannot start ") + arguments[0] + ": " + std::strerror(errno);
-        return -1;
-    }
-    const pid_t parent = getpid();
-    // No handler of this program may run in the child: every signal waits until the child has put
-    // them back as they were before the program caught them.
-    sigset_t all, before;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &before);
-    const pid_t child = fork();
-    if (child == 0) {
-        struct sigaction fallback {};
-        fallback.sa_handler = SIG_DFL;
-        sigemptyset(&fallback.sa_mask);
-        for (const int signal : stop_signals) {
-            struct sigaction current {};
-            if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == note_stop_signal)
-                sigaction(signal, &fallback, nullptr);
-        }
-        setpgid(0, 0);
-        // Killed when the program dies, however it dies; unless it is gone already.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parent) _exit(127);
-        const int null = open("/dev/null", O_RDWR);
-        if (null >= 0) {
-            dup2(null, 0);
-            dup2(null, 1);
-            dup2(null, 2);
-            if (null > 2) close(null);
-        }
-        sigprocmask(SIG_SETMASK, &before, nullptr);
-        execve(arguments[0], const_cast<char* const*>(arguments), const_cast<char* const*>(environment));
-        const int error = errno;
-        if (write(report[1], &error, sizeof error) < 0) {}
-        _exit(127);
-    }
-    const int fork_error = errno;
-    if (child > 0) {
-        setpgid(child, child);  // as the child does itself: whichever comes first
-        child_group.store(child);
-    }
-    pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    close(report[1]);
-    if (child < 0) {
-        close(report[0]);
-        why = std::string("cannot start ") + arguments[0] + ": " + std::strerror(fork_error);
-        return -1;
-    }
-    int exec_error = 0;
-    ssize_t got;
-    while ((got = read(report[0], &exec_error, sizeof exec_error)) < 0 && errno == EINTR) {}
-    close(report[0]);
-    if (got <= 0) return child;  // the exec closed the pipe: the child runs the program
-    waitpid(child, nullptr, 0);
-    child_group.store(0);
-    why = std::string("cannot start ") + arguments[0] + ": " + std::strerror(exec_error);
-    return -1;
-}
-
-void platform_forget_child(pid_t child) {
-    pid_t expected = child;
-    child_group.compare_exchange_strong(expected, 0);
-}
 
 void platform_end_by_signal(int signal) {
     SDL_Quit();

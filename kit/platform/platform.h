@@ -82,21 +82,7 @@ bool platform_take_key_or_close();
 void platform_catch_stop_signals();
 int platform_stop_signal();
 
-// A second stop signal ends the program at once, in the signal handler; what the first signal's
-// ordinary path would remove is removed there too. Names a file, or a folder with all in it (16
-// deep at most), to remove then; returns the ticket to forget it by once it is gone, or -1 when the
-// table (of 8) is full or the path too long, and then only the ordinary path removes it.
-int platform_remove_on_second_stop(const std::string& path);
-void platform_forget_removal(int ticket);
-
-// Starts the program at the path arguments[0] with `arguments` (ending in null) and `environment`
-// (VARIABLE=VALUE, ending in null) as a child of its own: its standard streams on /dev/null, in a process group of its own (a Ctrl+C at the terminal
-// reaches only this program, which ends the child as it sees fit), killed when this process dies
-// however it dies, and its whole group killed by a second stop signal. Returns its process id,
-// its group's too, or -1 with the reason in `why`. One such child at a time.
-pid_t platform_start_child(const char* const arguments[], const char* const environment[], std::string& why);
-// The child has ended and its group is killed: a second stop signal has nothing to kill.
-void platform_forget_child(pid_t child);
+// A second stop signal ends the program at once, in the signal handler.
 // Ends the process as the signal would have: the usual 128 + N status.
 [[noreturn]] void platform_end_by_signal(int signal);
 
