@@ -330,8 +330,6 @@ TEST_F(Window, SignalsEndTheProgramAtAWaitAndDuringAnAnimation) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
 }
 
-// dfstree asks before each step that discovers a vertex but the first; the student types in the
-// window, sees the answer echoed, and the caption judges it once the step is shown.
 // Every program with --predict --explain, every question skipped by Escape: on standard output
 // each question comes first, then its answer, then the words of the step that shows it, and
 // nothing of that step before.
@@ -370,7 +368,9 @@ TEST_F(Window, EveryProgramPutsItsQuestionThenItsAnswerThenTheStep) {
         }
     }
     EXPECT_EQ(programs, 13);
-    EXPECT_GT(questions, 80) << "the programs asked too few questions to hold them to the order";
+    // Five or more a program (gridpath, on a random lattice that may cut its start off, three or
+    // more): the order is held on some 60 questions or more.
+    EXPECT_GE(questions, 12 * 5 + 3) << "the programs asked too few questions to hold them to the order";
     fs::remove_all(folder);
 }
 
