@@ -25,7 +25,10 @@ TEST_P(QuestionSets, FiveToEightOfMixedKindsThatNoFixedGuessGetsHalfRight) {
     const std::string command = quote_path(program_path(program.name));
     const bool seeded = run_in(folder, command + " --help").out.find("--seed N") != std::string::npos;
     std::string sheets;
-    for (int seed = 0; seed <= (seeded ? seeds_tried : 0); ++seed) {  // seed 0 here: the program's own graph
+    // Seed 0 here: the program's own graph, for a program that has one; a program that draws a
+    // random graph every time would draw one from the clock, a sheet the test could not make again.
+    const int first = program.seeds.empty() ? 0 : 1;
+    for (int seed = first; seed <= (seeded ? seeds_tried : 0); ++seed) {
         const std::string recording = folder + "/sheet-" + std::to_string(seed);
         const ProgramRun run =
             run_in(folder, command + " --predict --record " + quote_path(recording) + (seed > 0 ? " --seed " + std::to_string(seed) : ""));
