@@ -22,24 +22,6 @@ int tree_from[max_vertices], tree_to[max_vertices];
 int tree_edges;
 int back_from[max_edges], back_to[max_edges];
 int back_edges;
-bool reachable[max_vertices];
-int reachable_vertices;
-
-// The narrator's own search, breadth first, so that the words said before the depth-first search
-// do not lean on it.
-void find_reachable() {
-    int queue[max_vertices], head = 0, tail = 0;
-    for (int v = 0; v < max_vertices; ++v) reachable[v] = false;
-    reachable[0] = true;
-    queue[tail++] = 0;
-    while (head < tail) {
-        const int v = queue[head++];
-        for (int j = 0; j < degree_of(v); ++j)
-            if (!reachable[neighbour(v, j)]) reachable[neighbour(v, j)] = true, queue[tail++] = neighbour(v, j);
-    }
-    reachable_vertices = tail;
-}
-
 void name_pairs(const int* from, const int* to, int count, char* text, int size) {
     text[0] = '\0';
     int used = 0;
@@ -65,7 +47,6 @@ void narrate_graph(int vertex_count, const int* degree, const int* adjacency, in
     graph_adjacency = adjacency;
     graph_row_length = row_length;
     for (int v = 0; v < max_vertices; ++v) parent[v] = none;
-    find_reachable();
     foresee_search();
     explain_lists_from_now_on(lists_title, vertex_count, degree, adjacency, row_length);
     char entry[300];
@@ -115,13 +96,18 @@ int edge_count() {
     return ends / 2;
 }
 
-bool all_reachable() { return reachable_vertices == graph_vertex_count; }
-int reachable_count() { return reachable_vertices; }
+// What the search from 0 reaches is what it discovers: the foreseen search says it.
+bool all_reachable() { return reachable_count() == graph_vertex_count; }
+int reachable_count() {
+    int count = 0;
+    for (int v = 0; v < graph_vertex_count; ++v) count += foreseen_discovery(v) != 0;
+    return count;
+}
 
 int reachable_edge_count() {
     int ends = 0;
     for (int v = 0; v < graph_vertex_count; ++v)
-        if (reachable[v]) ends += graph_degree[v];
+        if (foreseen_discovery(v) != 0) ends += graph_degree[v];
     return ends / 2;
 }
 
@@ -130,7 +116,7 @@ void name_searched_part(char* text, int size) {
         std::snprintf(text, size, "these %d vertices and %d %s", graph_vertex_count, edge_count(),
                       edges_word(edge_count()));
     else
-        std::snprintf(text, size, "the %d vertices and %d %s that can be reached from 0", reachable_vertices,
+        std::snprintf(text, size, "the %d vertices and %d %s that can be reached from 0", reachable_count(),
                       reachable_edge_count(), edges_word(reachable_edge_count()));
 }
 
@@ -138,12 +124,12 @@ void say_unreachable() {
     if (all_reachable()) return;
     char names[8 * max_vertices];
     names[0] = '\0';
-    const int count = graph_vertex_count - reachable_vertices;
+    const int count = graph_vertex_count - reachable_count();
     for (int v = 0, i = 0, used = 0; v < graph_vertex_count; ++v)
-        if (!reachable[v]) used = join_words(names, sizeof names, used, i++, count, v);
+        if (foreseen_discovery(v) == 0) used = join_words(names, sizeof names, used, i++, count, v);
     explain("No path of edges leads from 0 to %s %s, so the search from 0 will never discover %s: it stays "
             "with the %d vertices it can reach.", count == 1 ? "vertex" : "vertices", names,
-            count == 1 ? "it" : "them", reachable_vertices);
+            count == 1 ? "it" : "them", reachable_count());
 }
 
 int discovered_edge_count() {
