@@ -32,21 +32,8 @@ constexpr double picture_mm = content_height_mm * 0.56;
 constexpr double key_picture_width_mm = (page_width_mm - 5) / 2, key_picture_mm = 56;
 constexpr double caption_mm = line_10pt_mm + 2;
 
-// Escaped, with each word that holds a hyphen kept on one line: an edge "11->3" or a cycle
-// "0-1-4-0" broken after a hyphen reads as two words, on paper and to a PDF's text.
-std::string words(const std::string& text) {
-    std::string out;
-    std::size_t at = 0;
-    while (at <= text.size()) {
-        std::size_t space = text.find(' ', at);
-        if (space == std::string::npos) space = text.size();
-        const std::string word = text.substr(at, space - at);
-        if (at > 0) out += ' ';
-        out += word.find('-') == std::string::npos ? escape_html(word) : "<span class=\"word\">" + escape_html(word) + "</span>";
-        at = space + 1;
-    }
-    return out;
-}
+// Escaped, each word that holds a hyphen kept on one line, on paper and in a PDF's text.
+std::string words(const std::string& text) { return words_kept_whole(text, "<span class=\"word\">", "</span>"); }
 
 // How many lines the text takes when wrapped at word boundaries to `width` characters.
 int lines_of(const std::string& text, int width) {

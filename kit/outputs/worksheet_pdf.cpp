@@ -5,6 +5,7 @@
 #include "worksheet_pdf.h"
 
 #include "files.h"
+#include "html_text.h"
 #include "questions.h"
 #include "vertex_key.h"
 
@@ -63,24 +64,8 @@ struct Pages {
     int current() const { return static_cast<int>(pages.size()); }
 };
 
-// Text for pango markup: escaped, and each word that holds a hyphen kept on one line, since an edge
-// "11->3" or a cycle "0-1-4-0" broken after a hyphen reads as two words.
-std::string words(const std::string& text) {
-    std::string out;
-    std::size_t at = 0;
-    while (at <= text.size()) {
-        std::size_t space = text.find(' ', at);
-        if (space == std::string::npos) space = text.size();
-        const std::string word = text.substr(at, space - at);
-        char* escaped = g_markup_escape_text(word.c_str(), static_cast<gssize>(word.size()));
-        if (at > 0) out += ' ';
-        out += word.find('-') == std::string::npos ? std::string(escaped)
-                                                    : "<span allow_breaks=\"false\">" + std::string(escaped) + "</span>";
-        g_free(escaped);
-        at = space + 1;
-    }
-    return out;
-}
+// Text for pango markup: escaped, each word that holds a hyphen kept on one line.
+std::string words(const std::string& text) { return words_kept_whole(text, "<span allow_breaks=\"false\">", "</span>"); }
 
 std::string bold(const std::string& markup) { return "<b>" + markup + "</b>"; }
 
